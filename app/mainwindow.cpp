@@ -1,0 +1,172 @@
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/maker_site.h"
+#include "app/settings_file.h"
+#include "instruments/mwave_view.h"
+#include "terminals/vexmora_ble.h"
+#include "utilities/vexmora_convert.h"
+#include "utilities/vexmora_hex_tools.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QSettings>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    serialOpened = false;
+    udpOpened = false;
+    tcpOpened = false;
+    mqttConnected = false;
+    tabCount = 19;
+
+    setWindowTitle(QStringLiteral("Vexmora -- KESP Ver %1.%2.%3").arg(3).arg(4).arg(4)
+                   + QStringLiteral("  ") + QLatin1String(MakerSite::kSite)
+                   + QStringLiteral("  ") + QLatin1String(MakerSite::kDownloads));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    setStyleSheet(QStringLiteral("background-color: white grey"));
+
+    const int keptTabs = Config();
+    SerialSacn();
+    startInit();
+    getLocalIP();
+    initialisePanels(keptTabs);
+
+    moreWebView = new QWebEngineView(this);
+    moreWebView->load(QUrl(MakerSite::homePage, QUrl::TolerantMode));
+    ui->web_gridLayout->addWidget(moreWebView);
+    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
+    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+
+    portScanTimer = new QTimer(this);
+    portScanTimer->setObjectName(QStringLiteral("portScanTimer"));
+    connect(portScanTimer, &QTimer::timeout, this, &MainWindow::SerialSacn_new);
+    portScanTimer->start(500);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+// Runs each kept tab's initialisation, matched by its English tab text.
+void MainWindow::initialisePanels(int keptTabs)
+{
+    // Adds a stand-alone tool widget to its page's own grid layout.
+    auto placeOnPage = [this](QWidget *page, QWidget *tool) {
+        QWidget *host = ui->tabWidget->widget(ui->tabWidget->indexOf(page));
+        if (host && host->layout())
+            host->layout()->addWidget(tool);
+    };
+
+    for (int i = 0; i < keptTabs; ++i) {
+        const QString text = ui->tabWidget->tabText(i);
+        if (text == QLatin1String("Serial Debug")) {
+            Serial_Init_Start();
+        } else if (text == QLatin1String("UDP Debug")) {
+            UDP_Init_Start();
+        } else if (text == QLatin1String("TCP Debug")) {
+            TCP_Init_Start();
+        } else if (text == QLatin1String("GPS Debug")) {
+            GPS_Init_Start();
+        } else if (text == QLatin1String("GSM Debug")) {
+            GSM_Init_Start();
+        } else if (text == QLatin1String("Unicode")) {
+            Unicode_Init_Start();
+        } else if (text == QLatin1String("Environment")) {
+            ENVironment_Init_Start();
+        } else if (text == QLatin1String("Crypty")) {
+            Crypty_Init_Start();
+        } else if (text == QLatin1String("Oscilloscope")) {
+            Oscilloscope_Init_Start();
+            oscilloscopeChart = new MWaveView(nullptr);
+            ui->gridLayout_oscilloscpewideget->addWidget(oscilloscopeChart);
+        } else if (text == QLatin1String("MQTT")) {
+            Mqtt_Init_Start();
+        } else if (text == QLatin1String("Ble")) {
+            placeOnPage(ui->ble, new vexmora_ble(this));
+        } else if (text == QLatin1String("Spectra")) {
+            Spectra_Init_Start();
+        } else if (text == QLatin1String("Convert")) {
+            placeOnPage(ui->Convert, new vexmora_convert(this));
+        } else if (text == QLatin1String("i2cdump")) {
+            I2Cdump_Init_Start();
+        } else if (text == QLatin1String("TOF")) {
+            TOF_Init_Start();
+        } else if (text == QLatin1String("Modbus")) {
+            Modbus_Init_Start();
+        } else if (text == QLatin1String("Hex")) {
+            placeOnPage(ui->hextools, new vexmora_hex_tools(this));
+        } else if (text == QLatin1String("CIE")) {
+            CIE_Init_Start();
+        } else if (text == QLatin1String("IMU")) {
+            IMU_Init_Start();
+        } else {
+            continue;
+        }
+        initialisedTabs << text;
+    }
+}
+
+// State of the terminals before any port or socket is open.
+void MainWindow::startInit()
+{
+    sendInterval = 200;
+    udpSendInterval = 200;
+    tcpSendInterval = 200;
+
+    sendTimer = new QTimer(this);
+    sendTimer->setObjectName(QStringLiteral("sendTimer"));
+    udpSendTimer = new QTimer(this);
+    udpSendTimer->setObjectName(QStringLiteral("udpSendTimer"));
+    tcpSendTimer = new QTimer(this);
+    tcpSendTimer->setObjectName(QStringLiteral("tcpSendTimer"));
+}
+
+// Reads the feature switches and removes the tool tabs that are off.
+// Returns how many tool tabs stay; they occupy positions 0..result-1.
+int MainWindow::Config()
+{
+    settings = new QSettings(SettingsFile::path(), QSettings::IniFormat, this);
+    featureKeys = SettingsFile::featureKeys();
+
+    QStringList working;
+    for (int i = 0; i < tabCount; ++i) {
+        const bool on = SettingsFile::switchIsOn(settings->value(featureKeys.at(i)));
+        working << (on ? featureKeys.at(i) : QStringLiteral("NULL"));
+    }
+
+    int position = 0;
+    for (int i = 0; i < tabCount; ++i) {
+        if (working.at(i) == featureKeys.at(i))
+            ++position;
+        else
+            ui->tabWidget->removeTab(position);
+    }
+    return position;
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *)
+{
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}

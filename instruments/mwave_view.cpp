@@ -1,0 +1,6 @@
+#include "instruments/mwave_view.h"
+
+MWaveView::MWaveView(QWidget *parent)
+    : QChartView(parent)
+{
+}

@@ -1,0 +1,75 @@
+# Included from the top level: the rcc and lrelease rules must live in the
+# directory of kesp_core to feed its sources.
+set(KESP_RES_SRC ${CMAKE_SOURCE_DIR}/resources)
+set(KESP_RES_BIN ${CMAKE_BINARY_DIR}/resources)
+
+# Four resource modules, each registering itself when the library loads:
+# images, qss, i18n (second translator) and resources (first translator,
+# map pages).  Translations are compiled from .ts by lrelease at build time.
+
+set(_ts_first
+  ${KESP_RES_SRC}/translations/transEnglish.ts
+  ${KESP_RES_SRC}/translations/transSimpleChinese.ts)
+set(_ts_second
+  ${KESP_RES_SRC}/i18n/en_US.ts
+  ${KESP_RES_SRC}/i18n/zh_CN.ts)
+
+set(_qm_dir ${KESP_RES_BIN}/qm)
+file(MAKE_DIRECTORY ${_qm_dir})
+set(_qm_files)
+foreach(_ts IN LISTS _ts_first _ts_second)
+  get_filename_component(_base ${_ts} NAME_WE)
+  set(_qm ${_qm_dir}/${_base}.qm)
+  add_custom_command(OUTPUT ${_qm}
+    COMMAND Qt6::lrelease -silent ${_ts} -qm ${_qm}
+    DEPENDS ${_ts} Qt6::lrelease
+    VERBATIM)
+  list(APPEND _qm_files ${_qm})
+endforeach()
+
+# rcc run by hand so generated inputs (the .qm files) are proper dependencies.
+function(kesp_rcc name qrc)
+  set(_out ${KESP_RES_BIN}/qrc_${name}.cpp)
+  add_custom_command(OUTPUT ${_out}
+    COMMAND Qt6::rcc --name ${name} --output ${_out} ${qrc}
+    DEPENDS ${qrc} ${ARGN} Qt6::rcc
+    VERBATIM)
+  target_sources(kesp_core PRIVATE ${_out})
+endfunction()
+
+file(GLOB _images CONFIGURE_DEPENDS ${KESP_RES_SRC}/images/*)
+kesp_rcc(images ${KESP_RES_SRC}/images.qrc ${_images})
+file(GLOB _qss CONFIGURE_DEPENDS ${KESP_RES_SRC}/qss/*)
+kesp_rcc(qss ${KESP_RES_SRC}/qss.qrc ${_qss})
+
+set(_i18n_qrc ${KESP_RES_BIN}/i18n.qrc)
+file(WRITE ${_i18n_qrc}.in
+"<RCC>\n  <qresource prefix=\"/i18n\">\n    <file alias=\"en_US.qm\">${_qm_dir}/en_US.qm</file>\n    <file alias=\"zh_CN.qm\">${_qm_dir}/zh_CN.qm</file>\n  </qresource>\n</RCC>\n")
+configure_file(${_i18n_qrc}.in ${_i18n_qrc} COPYONLY)
+kesp_rcc(i18n ${_i18n_qrc} ${_qm_dir}/en_US.qm ${_qm_dir}/zh_CN.qm)
+
+# The map library comes from the system's package, never from this tree.
+set(KESP_LEAFLET_DIR /usr/share/javascript/leaflet CACHE PATH "Directory of leaflet.js and leaflet.css")
+file(GLOB _html CONFIGURE_DEPENDS ${KESP_RES_SRC}/html/*)
+set(_res_qrc ${KESP_RES_BIN}/resources.qrc)
+set(_res_body "<RCC>\n  <qresource prefix=\"/\">\n    <file alias=\"transEnglish.qm\">${_qm_dir}/transEnglish.qm</file>\n    <file alias=\"transSimpleChinese.qm\">${_qm_dir}/transSimpleChinese.qm</file>\n  </qresource>\n  <qresource prefix=\"/html\">\n    <file alias=\"more.html\">${KESP_RES_SRC}/web/more.html</file>\n  </qresource>\n")
+set(_res_deps ${_qm_dir}/transEnglish.qm ${_qm_dir}/transSimpleChinese.qm ${KESP_RES_SRC}/web/more.html)
+if(_html)
+  string(APPEND _res_body "  <qresource prefix=\"/html/images\">\n")
+  foreach(_f IN LISTS _html)
+    get_filename_component(_n ${_f} NAME)
+    string(APPEND _res_body "    <file alias=\"${_n}\">${_f}</file>\n")
+    list(APPEND _res_deps ${_f})
+  endforeach()
+  foreach(_n leaflet.js leaflet.css)
+    if(EXISTS ${KESP_LEAFLET_DIR}/${_n})
+      string(APPEND _res_body "    <file alias=\"${_n}\">${KESP_LEAFLET_DIR}/${_n}</file>\n")
+      list(APPEND _res_deps ${KESP_LEAFLET_DIR}/${_n})
+    endif()
+  endforeach()
+  string(APPEND _res_body "  </qresource>\n")
+endif()
+string(APPEND _res_body "</RCC>\n")
+file(WRITE ${_res_qrc}.in "${_res_body}")
+configure_file(${_res_qrc}.in ${_res_qrc} COPYONLY)
+kesp_rcc(resources ${_res_qrc} ${_res_deps})

@@ -1,0 +1,258 @@
+#include "tests/support/kesp_test_support.h"
+
+#include "app/maker_site.h"
+#include "app/settings_file.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTcpServer>
+#include <QThread>
+#include <QUdpSocket>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace kesptest {
+
+TempHome::TempHome(const QMap<QString, QVariant> &ini, bool writeIni)
+{
+    m_oldHome = qgetenv("HOME");
+    qputenv("HOME", m_dir.path().toLocal8Bit());
+    MakerSite::homePage = QStringLiteral("about:blank");
+    if (writeIni) {
+        QSettings s(SettingsFile::path(), QSettings::IniFormat);
+        for (auto it = ini.constBegin(); it != ini.constEnd(); ++it)
+            s.setValue(it.key(), it.value());
+        s.sync();
+    }
+}
+
+TempHome::~TempHome()
+{
+    qputenv("HOME", m_oldHome);
+}
+
+QString TempHome::iniPath() const
+{
+    return m_dir.path() + QStringLiteral("/.config/Vexmora/KESP/kesp_config.ini");
+}
+
+QByteArray TempHome::iniBytes() const
+{
+    QFile f(iniPath());
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QMap<QString, QVariant> quietIni(const QMap<QString, QVariant> &extra)
+{
+    QMap<QString, QVariant> ini{{"Auto_Serial_Scan", "false"}, {"GPS", "false"}, {"Convert", "false"}};
+    for (auto it = extra.constBegin(); it != extra.constEnd(); ++it)
+        ini.insert(it.key(), it.value());
+    return ini;
+}
+
+bool waitFor(const std::function<bool()> &cond, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > timeoutMs)
+            return cond();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+void spin(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+}
+
+PtyPair::PtyPair()
+{
+    m_socat.setProgram(QStringLiteral("socat"));
+    m_socat.setArguments({QStringLiteral("pty,raw,echo=0,link=") + deviceA(),
+                          QStringLiteral("pty,raw,echo=0,link=") + deviceB()});
+    m_socat.start();
+    m_ready = m_socat.waitForStarted(3000)
+              && waitFor([this] { return QFileInfo::exists(deviceA()) && QFileInfo::exists(deviceB()); }, 5000);
+}
+
+PtyPair::~PtyPair()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_socat.terminate();
+    if (!m_socat.waitForFinished(2000)) {
+        m_socat.kill();
+        m_socat.waitForFinished(2000);
+    }
+}
+
+int PtyPair::farFd()
+{
+    if (m_fd < 0)
+        m_fd = ::open(deviceB().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    return m_fd;
+}
+
+bool PtyPair::writeFar(const QByteArray &data)
+{
+    const int fd = farFd();
+    if (fd < 0)
+        return false;
+    qsizetype done = 0;
+    QElapsedTimer t;
+    t.start();
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return false;
+        } else {
+            if (t.elapsed() > 10000)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+        }
+    }
+    return true;
+}
+
+QByteArray PtyPair::readFar(int count, int timeoutMs)
+{
+    QByteArray got;
+    const int fd = farFd();
+    if (fd < 0)
+        return got;
+    QElapsedTimer t;
+    t.start();
+    char buf[4096];
+    while (got.size() < count && t.elapsed() < timeoutMs) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) {
+            got.append(buf, n);
+            continue;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return got;
+}
+
+QByteArray PtyPair::drainFar(int quietMs, int timeoutMs)
+{
+    QByteArray got;
+    const int fd = farFd();
+    if (fd < 0)
+        return got;
+    QElapsedTimer total, quiet;
+    total.start();
+    quiet.start();
+    char buf[4096];
+    while (quiet.elapsed() < quietMs && total.elapsed() < timeoutMs) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) {
+            got.append(buf, n);
+            quiet.restart();
+            continue;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return got;
+}
+
+quint16 freeTcpPort()
+{
+    QTcpServer s;
+    if (!s.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return s.serverPort();
+}
+
+quint16 freeUdpPort()
+{
+    QUdpSocket s;
+    if (!s.bind(QHostAddress::LocalHost, 0))
+        return 0;
+    return s.localPort();
+}
+
+ModalCloser::ModalCloser(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_timer, &QTimer::timeout, this, &ModalCloser::poll);
+    m_timer.start(20);
+}
+
+void ModalCloser::poll()
+{
+    // Top-level message boxes first, then any other modal dialog.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            titles << box->windowTitle();
+            texts << box->text();
+            box->done(QMessageBox::Cancel);
+            return;
+        }
+    }
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            titles << dialog->windowTitle();
+            texts << QString();
+            dialog->reject();
+        }
+    }
+}
+
+StallProbe::StallProbe(QObject *parent)
+    : QObject(parent)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, &StallProbe::tick);
+}
+
+void StallProbe::start()
+{
+    m_worst = 0;
+    m_clock.start();
+    m_last = 0;
+    m_timer.start();
+}
+
+void StallProbe::stop()
+{
+    m_timer.stop();
+}
+
+void StallProbe::tick()
+{
+    const qint64 now = m_clock.elapsed();
+    const qint64 late = now - m_last - 10;
+    if (late > m_worst)
+        m_worst = late;
+    m_last = now;
+}
+
+} // namespace kesptest

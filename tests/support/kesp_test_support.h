@@ -1,0 +1,117 @@
+#ifndef KESP_TEST_SUPPORT_H
+#define KESP_TEST_SUPPORT_H
+
+// Shared fixtures of the test programs: a temporary HOME with an ini file,
+// a socat pty pair standing in for a serial device, waiting helpers, a closer
+// for modal boxes and a probe for GUI stalls.
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QVariant>
+#include <functional>
+
+namespace kesptest {
+
+// Points HOME at a fresh folder and writes the given keys into
+// $HOME/.config/Vexmora/KESP/kesp_config.ini before any window exists.
+// Also points the "More" page at about:blank so no test reaches the network.
+class TempHome
+{
+public:
+    explicit TempHome(const QMap<QString, QVariant> &ini = {}, bool writeIni = true);
+    ~TempHome();
+    QString path() const { return m_dir.path(); }
+    QString iniPath() const;
+    // Raw text of the ini file ("" when missing).
+    QByteArray iniBytes() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldHome;
+};
+
+// Switches that keep a window quiet and local: no port rescan, and the
+// tabs that reach for the network ("GPS Debug", "Convert") off.
+QMap<QString, QVariant> quietIni(const QMap<QString, QVariant> &extra = {});
+
+// Processes events until cond() holds or timeoutMs passes; returns cond().
+bool waitFor(const std::function<bool()> &cond, int timeoutMs = 5000);
+
+// Processes events for the given time.
+void spin(int ms);
+
+// A pair of connected ptys made by socat: the program opens deviceA(),
+// the test plays the device on the far end through farFd().
+class PtyPair
+{
+public:
+    PtyPair();
+    ~PtyPair();
+    bool isReady() const { return m_ready; }
+    QString deviceA() const { return m_dir.path() + "/ttyA"; }
+    QString deviceB() const { return m_dir.path() + "/ttyB"; }
+
+    // Far end (deviceB), opened raw and non-blocking on first use.
+    int farFd();
+    bool writeFar(const QByteArray &data);
+    // Reads what arrived at the far end until `count` bytes came or the
+    // time ran out, processing events meanwhile.
+    QByteArray readFar(int count, int timeoutMs = 3000);
+    // Everything that arrives within the given quiet time.
+    QByteArray drainFar(int quietMs = 200, int timeoutMs = 3000);
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_socat;
+    int m_fd = -1;
+    bool m_ready = false;
+};
+
+// A TCP/UDP port on 127.0.0.1 that was free a moment ago.
+quint16 freeTcpPort();
+quint16 freeUdpPort();
+
+// Closes every modal dialog that appears (message boxes included) and
+// remembers their titles and texts.
+class ModalCloser : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ModalCloser(QObject *parent = nullptr);
+    QStringList titles;
+    QStringList texts;
+    int count() const { return titles.size(); }
+
+private:
+    void poll();
+    QTimer m_timer;
+};
+
+// Measures how late a 10 ms timer fires: a blocked GUI thread shows up as
+// a large worst lateness.
+class StallProbe : public QObject
+{
+    Q_OBJECT
+public:
+    explicit StallProbe(QObject *parent = nullptr);
+    void start();
+    void stop();
+    qint64 worstLatenessMs() const { return m_worst; }
+
+private:
+    void tick();
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_worst = 0;
+};
+
+} // namespace kesptest
+
+#endif // KESP_TEST_SUPPORT_H

@@ -1,0 +1,100 @@
+// Draws the program's bitmaps (splash, logo, on/off toggles) into a folder.
+// The output is committed; rerun this after changing a drawing.
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdio>
+
+static const QColor kGreen(0x4C, 0xAF, 0x50);
+static const QColor kDark(0x22, 0x3A, 0x5E);
+
+static QImage logo(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, size, size);
+    g.setColorAt(0, kGreen);
+    g.setColorAt(1, kDark);
+    p.setBrush(g);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92), size * 0.18, size * 0.18);
+    // a chip outline with pins: the workbench talks to hardware
+    p.setPen(QPen(Qt::white, qMax(1.0, size / 32.0)));
+    p.setBrush(Qt::NoBrush);
+    const QRectF chip(size * 0.26, size * 0.26, size * 0.48, size * 0.48);
+    p.drawRoundedRect(chip, size * 0.05, size * 0.05);
+    for (int i = 0; i < 3; ++i) {
+        const qreal off = size * (0.35 + i * 0.15);
+        p.drawLine(QPointF(off, size * 0.14), QPointF(off, size * 0.26));
+        p.drawLine(QPointF(off, size * 0.74), QPointF(off, size * 0.86));
+        p.drawLine(QPointF(size * 0.14, off), QPointF(size * 0.26, off));
+        p.drawLine(QPointF(size * 0.74, off), QPointF(size * 0.86, off));
+    }
+    QFont f("DejaVu Sans");
+    f.setBold(true);
+    f.setPixelSize(int(size * 0.3));
+    p.setFont(f);
+    p.drawText(chip, Qt::AlignCenter, "K");
+    return img;
+}
+
+static QImage splash()
+{
+    QImage img(520, 300, QImage::Format_ARGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 300);
+    g.setColorAt(0, QColor(0xF4, 0xFB, 0xF5));
+    g.setColorAt(1, QColor(0xD7, 0xEC, 0xDA));
+    p.fillRect(img.rect(), g);
+    p.drawImage(QPoint(40, 80), logo(128));
+    p.setPen(kDark);
+    QFont f("DejaVu Sans");
+    f.setBold(true);
+    f.setPixelSize(56);
+    p.setFont(f);
+    p.drawText(QRect(200, 80, 300, 70), Qt::AlignLeft | Qt::AlignVCenter, "KESP");
+    f.setBold(false);
+    f.setPixelSize(18);
+    p.setFont(f);
+    p.drawText(QRect(200, 150, 300, 30), Qt::AlignLeft | Qt::AlignVCenter, "Embedded workbench  3.4.4");
+    p.setPen(kGreen);
+    p.drawText(QRect(200, 180, 300, 30), Qt::AlignLeft | Qt::AlignVCenter, "Serial - Network - Sensors - Tools");
+    return img;
+}
+
+static QImage toggle(bool on)
+{
+    QImage img(64, 30, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(on ? kGreen : QColor(0xBD, 0xBD, 0xBD));
+    p.drawRoundedRect(QRectF(1, 1, 62, 28), 14, 14);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(on ? 37 : 4, 4, 22, 22));
+    return img;
+}
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: draw_images <output folder>\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    bool ok = splash().save(dir + "/software.png")
+           && logo(128).save(dir + "/logo.png")
+           && logo(64).save(dir + "/logo.ico", "ICO")
+           && toggle(true).save(dir + "/on.png")
+           && toggle(false).save(dir + "/off.png");
+    if (!ok)
+        std::fprintf(stderr, "draw_images: could not write into %s\n", argv[1]);
+    return ok ? 0 : 1;
+}
