@@ -17,10 +17,8 @@ private slots:
         const InstalledTranslations got = installTranslators(&first, &second);
         QCOMPARE(got.first, QString::fromLocal8Bit(qgetenv("KESP_EXPECT_FIRST")));
         QCOMPARE(got.second, QString::fromLocal8Bit(qgetenv("KESP_EXPECT_SECOND")));
-        // An installed catalogue must really load (a broken .qm would
-        // leave the Chinese menus in English).
-        if (!got.first.isEmpty())
-            QVERIFY(!first.isEmpty());
+        // The Chinese catalogue must really load (a broken .qm would leave
+        // the menus in English); the English one carries no translations.
         if (got.first.contains("Chinese"))
             QCOMPARE(QCoreApplication::translate("MainWindow", "Preferences"), QStringLiteral("配置"));
         else

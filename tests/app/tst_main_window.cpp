@@ -1,0 +1,150 @@
+// The main window as built by its constructor: tab set by feature switches,
+// panels initialised in tab order, frame properties and timers.
+#include "app/mainwindow.h"
+#include "tests/support/kesp_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+using kesptest::TempHome;
+
+static const QStringList kToolTabs = {
+    "Serial Debug", "UDP Debug", "TCP Debug", "GPS Debug", "GSM Debug", "Unicode",
+    "Environment", "Crypty", "Oscilloscope", "MQTT", "Ble", "Spectra", "Convert",
+    "i2cdump", "TOF", "Modbus", "Hex", "CIE", "IMU"};
+
+static QStringList tabTexts(MainWindow &w)
+{
+    auto *tabs = w.findChild<QTabWidget *>("tabWidget");
+    QStringList out;
+    for (int i = 0; i < tabs->count(); ++i)
+        out << tabs->tabText(i);
+    return out;
+}
+
+static int activeTimers(MainWindow &w, int interval)
+{
+    int n = 0;
+    for (QTimer *t : w.findChildren<QTimer *>())
+        if (t->isActive() && t->interval() == interval)
+            ++n;
+    return n;
+}
+
+using Ini = QMap<QString, QVariant>;
+Q_DECLARE_METATYPE(Ini)
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void featureSwitches_data()
+    {
+        QTest::addColumn<bool>("writeFile");
+        QTest::addColumn<Ini>("ini");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("no file: all tabs") << false << Ini{} << kToolTabs;
+
+        QStringList noSerial = kToolTabs;
+        noSerial.removeAll("Serial Debug");
+        QTest::newRow("COM=false: UDP first") << true << Ini{{"COM", "false"}} << noSerial;
+
+        QStringList noUdp = kToolTabs;
+        noUdp.removeAll("UDP Debug");
+        for (const char *v : {"True", "TRUE", "1", "yes", " true", "false"})
+            QTest::newRow(qPrintable(QString("UDP='%1' is off").arg(v))) << true << Ini{{"UDP", v}} << noUdp;
+        QTest::newRow("UDP empty stays") << true << Ini{{"UDP", ""}} << kToolTabs;
+        QTest::newRow("UDP true stays") << true << Ini{{"UDP", "true"}} << kToolTabs;
+        QTest::newRow("MORE=false ignored") << true << Ini{{"MORE", "false"}} << kToolTabs;
+
+        Ini scattered{{"GSM", "false"}, {"Crypty", "false"}, {"Hex", "false"}, {"IMU", "false"}};
+        QStringList rest = kToolTabs;
+        for (const char *t : {"GSM Debug", "Crypty", "Hex", "IMU"})
+            rest.removeAll(t);
+        QTest::newRow("scattered removals keep order") << true << scattered << rest;
+
+        Ini allOff;
+        for (int i = 0; i < 19; ++i)
+            allOff.insert(QStringList{"COM", "UDP", "TCP", "GPS", "GSM", "UNICODE", "Environment", "Crypty",
+                                      "Oscilloscope", "MQTT", "Ble", "Spectra", "Convert", "i2cdump", "TOF",
+                                      "Modbus", "Hex", "CIE", "IMU"}.at(i), "false");
+        QTest::newRow("all off: only More") << true << allOff << QStringList{};
+    }
+
+    void featureSwitches()
+    {
+        QFETCH(bool, writeFile);
+        QFETCH(Ini, ini);
+        QFETCH(QStringList, expected);
+        TempHome home(ini, writeFile);
+        if (!writeFile)
+            QVERIFY(!QFile::exists(home.iniPath()));
+
+        MainWindow w;
+        QCOMPARE(tabTexts(w), expected + QStringList{"More"});
+        // Each kept panel is initialised once, in tab order, removed ones never.
+        QCOMPARE(w.initialisedTabs, expected);
+        // The rescan runs whatever the switches say.
+        QCOMPARE(activeTimers(w, 500), 1);
+        // Removed pages stay alive in the form.
+        QVERIFY(w.findChild<QWidget *>("serial"));
+        QVERIFY(w.findChild<QWidget *>("tab_3"));
+    }
+
+    void frame()
+    {
+        TempHome home(kesptest::quietIni());
+        MainWindow w;
+        QVERIFY(w.windowTitle().startsWith("Vexmora -- KESP Ver 3.4.4  http"));
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+        QCOMPARE(w.minimumSize(), QSize(915, 750));
+        w.resize(300, 300);
+        QVERIFY(w.width() >= 915 && w.height() >= 750);
+
+        auto *tabs = w.findChild<QTabWidget *>("tabWidget");
+        QCOMPARE(tabs->tabPosition(), QTabWidget::West);
+        QCOMPARE(tabs->currentIndex(), 0);
+
+        const QList<QAction *> bar = w.menuBar()->actions();
+        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar.at(0)->text(), QStringLiteral("Edit(&E)"));
+        QCOMPARE(bar.at(1)->text(), QStringLiteral("About(&A)"));
+        auto texts = [](QMenu *m) {
+            QStringList t;
+            for (QAction *a : m->actions())
+                t << a->text();
+            return t;
+        };
+        QCOMPARE(texts(bar.at(0)->menu()), (QStringList{"Preferences", "Exit"}));
+        QCOMPARE(texts(bar.at(1)->menu()), (QStringList{"Check Update", "Help", "About"}));
+
+        // One rescan timer at 500 ms; the three keep-sending timers idle.
+        QCOMPARE(activeTimers(w, 500), 1);
+        for (const char *name : {"sendTimer", "udpSendTimer", "tcpSendTimer"}) {
+            auto *t = w.findChild<QTimer *>(name);
+            QVERIFY2(t, name);
+            QVERIFY(!t->isActive());
+        }
+        QVERIFY(w.statusBar());
+    }
+
+    void exitClosesWindow()
+    {
+        TempHome home(kesptest::quietIni());
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.findChild<QAction *>("actionExit")->trigger();
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
