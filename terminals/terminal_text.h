@@ -1,0 +1,40 @@
+#ifndef TERMINAL_TEXT_H
+#define TERMINAL_TEXT_H
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// Text forms of received bytes shared by the serial, UDP and TCP terminals.
+namespace TerminalText {
+
+enum class HexStyle {
+    Serial,  // "0x%1," lower-case, a line break after every 0x0A
+    Network  // "0x%1, " upper-case, no line break of its own
+};
+
+// Longest line a receive view is given: past it a line is broken, so no
+// text block grows without end (appending to a huge block is quadratic).
+constexpr int kMaxLineChars = 1024;
+constexpr int kMaxHexBytesPerLine = 32;
+
+// Hex form of `bytes`.  `bytesOnLine` carries how many bytes the view's last
+// line already holds; a line break is added whenever a line reaches
+// kMaxHexBytesPerLine bytes, and the count is updated.
+QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine);
+
+// Breaks `text`, which continues a line already `column` characters long,
+// so that no line exceeds maxChars; updates column.  Surrogate pairs stay
+// together.
+QString wrapLines(const QString &text, int &column, int maxChars = kMaxLineChars);
+
+// "[hh:mm:ss.zzz]"
+QString stamp(const QDateTime &when);
+
+// Counter rule of the terminals: the shown value grows by n and stops at
+// 99999.  Returns the new value.
+double addToCounter(double current, qint64 n, bool *saturated);
+
+} // namespace TerminalText
+
+#endif // TERMINAL_TEXT_H

@@ -1,0 +1,68 @@
+#ifndef TERMINAL_VIEW_H
+#define TERMINAL_VIEW_H
+
+#include "terminals/terminal_text.h"
+
+#include <QByteArray>
+#include <QTextCharFormat>
+#include <memory>
+
+class QLCDNumber;
+class QPlainTextEdit;
+class QTextDecoder;
+
+// The pair of receive views of a terminal (text and hex) with their display
+// rules: optional green time stamps, at most 10000 blocks, every block of
+// bounded length, received text shown as text (never as markup) and
+// multi-byte characters decoded across block boundaries.
+class TerminalView
+{
+public:
+    // plainCodec decodes in plain mode, stampedCodec in time-stamped mode
+    // (codec names as QTextCodec knows them, e.g. "UTF8", "GBK").
+    TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalText::HexStyle style,
+                 const char *plainCodec, const char *stampedCodec);
+    ~TerminalView();
+    TerminalView(const TerminalView &) = delete;
+    TerminalView &operator=(const TerminalView &) = delete;
+
+    // Read-only, selectable, 10000 blocks each; the hex view starts hidden.
+    void setUp();
+
+    // Shows one received block.  Empty blocks show nothing.
+    void append(const QByteArray &bytes, bool stamped);
+
+    // Empties both views and starts decoding afresh.
+    void clear();
+
+    // Forgets a partly received character (a new port or connection).
+    void resetDecoders();
+
+    void scrollToBottom();
+
+    QPlainTextEdit *textView() const { return m_text; }
+    QPlainTextEdit *hexView() const { return m_hex; }
+
+    // Counter rule: adds n bytes to a counter that stops at "99999".
+    static void count(QLCDNumber *counter, qint64 n);
+
+    static constexpr int kMaxBlocks = 10000;
+
+private:
+    void appendPlain(QPlainTextEdit *view, const QString &text);
+    void appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body);
+
+    QPlainTextEdit *m_text;
+    QPlainTextEdit *m_hex;
+    TerminalText::HexStyle m_style;
+    QByteArray m_plainCodec;
+    QByteArray m_stampedCodec;
+    std::unique_ptr<QTextDecoder> m_plainDecoder;
+    std::unique_ptr<QTextDecoder> m_stampedDecoder;
+    int m_textColumn = 0;
+    int m_hexBytesOnLine = 0;
+    QTextCharFormat m_stampFormat;
+    QTextCharFormat m_dataFormat;
+};
+
+#endif // TERMINAL_VIEW_H
