@@ -84,8 +84,8 @@ private:
 
     // --- "GPS Debug" ---
     void GPS_Init_Start();
-    QTcpServer *gpsTcpServer = nullptr;
-    QList<QTcpSocket *> gpsClientList;
+    QTcpServer *gpsServer = nullptr;
+    QList<QTcpSocket *> gpsServerClients;
 
     // --- "GSM Debug" ---
     void GSM_Init_Start();

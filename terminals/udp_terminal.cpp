@@ -11,6 +11,6 @@ void MainWindow::UDP_Init_Start()
 // Network objects every network page relies on, kept or not.
 void MainWindow::getLocalIP()
 {
-    gpsTcpServer = new QTcpServer(this);
-    gpsClientList.clear();
+    gpsServer = new QTcpServer(this);
+    gpsServerClients.clear();
 }
