@@ -1,0 +1,187 @@
+// Receive views shared by the terminals: formats, stamps, bounded blocks,
+// text shown as text, characters split across reads, the 99999 counter.
+#include "terminals/terminal_text.h"
+#include "terminals/terminal_view.h"
+
+#include <QElapsedTimer>
+#include <QLCDNumber>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QtTest>
+
+using TerminalText::HexStyle;
+
+class TerminalViewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hexForms_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("serial breaks after LF") << QByteArray("\x41\x0A\x42", 3) << int(HexStyle::Serial)
+                                                << QString("0x41,0x0a,\n0x42,");
+        QTest::newRow("serial lower case") << QByteArray("\xFF\xAB", 2) << int(HexStyle::Serial) << QString("0xff,0xab,");
+        QTest::newRow("network upper, no break") << QByteArray("\x61\x62\x0D\x0A\x63", 5) << int(HexStyle::Network)
+                                                 << QString("0x61, 0x62, 0x0D, 0x0A, 0x63, ");
+        QTest::newRow("empty") << QByteArray() << int(HexStyle::Network) << QString();
+    }
+    void hexForms()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, style);
+        QFETCH(QString, expected);
+        int onLine = 0;
+        QCOMPARE(TerminalText::hex(bytes, HexStyle(style), onLine), expected);
+    }
+
+    // Hex of data without line feeds must still come in bounded lines,
+    // carrying the count across calls.
+    void hexLinesAreBounded()
+    {
+        int onLine = 0;
+        QString all;
+        for (int i = 0; i < 100; ++i)
+            all += TerminalText::hex(QByteArray(7, 'x'), HexStyle::Network, onLine);
+        const QStringList lines = all.split('\n');
+        for (const QString &l : lines)
+            QVERIFY(l.size() <= TerminalText::kMaxHexBytesPerLine * 6);
+        QCOMPARE(all.count("0x78"), 700);
+    }
+
+    void wrapKeepsSurrogatesAndLimits()
+    {
+        int column = 0;
+        QString text = QString(3000, 'a');
+        QString out = TerminalText::wrapLines(text, column, 1024);
+        QCOMPARE(out.split('\n').size(), 3);
+        QCOMPARE(column, 3000 - 2048);
+
+        // A surrogate pair right at the limit stays whole.
+        column = 1023;
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        out = TerminalText::wrapLines("a" + emoji, column, 1024);
+        QCOMPARE(out, "a\n" + emoji);
+    }
+
+    void counterStopsAt99999()
+    {
+        QLCDNumber lcd;
+        lcd.display(99990);
+        TerminalView::count(&lcd, 5);
+        QCOMPARE(lcd.value(), 99995.0);
+        TerminalView::count(&lcd, 20);
+        QCOMPARE(lcd.value(), 99999.0);
+        TerminalView::count(&lcd, 1);
+        QCOMPARE(lcd.value(), 99999.0);
+        QCOMPARE(lcd.intValue(), 99999);
+    }
+
+    void plainModeShowsTextAndHex()
+    {
+        QPlainTextEdit text, hex;
+        TerminalView view(&text, &hex, HexStyle::Serial, "UTF8", "UTF8");
+        view.setUp();
+        QVERIFY(text.isReadOnly());
+        QCOMPARE(text.maximumBlockCount(), 10000);
+        view.append("Hi\r\n", false);
+        view.append("<b>x</b>", false);
+        QCOMPARE(text.toPlainText(), QString("Hi\n<b>x</b>"));
+        QCOMPARE(hex.toPlainText(), QString("0x48,0x69,0x0d,0x0a,\n0x3c,0x62,0x3e,0x78,0x3c,0x2f,0x62,0x3e,"));
+    }
+
+    // Stamped entries: each its own block, markup shown literally, line
+    // feeds kept, the stamp in green.
+    void stampedEntries()
+    {
+        QPlainTextEdit text, hex;
+        TerminalView view(&text, &hex, HexStyle::Network, "GBK", "UTF8");
+        view.setUp();
+        view.append("<b>bold</b>", true);
+        view.append("one\ntwo", true);
+        const QStringList lines = text.toPlainText().split('\n');
+        QCOMPARE(lines.size(), 3);
+        const QRegularExpression stamp("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]");
+        QVERIFY(stamp.match(lines[0]).hasMatch());
+        QVERIFY(lines[0].endsWith("<b>bold</b>"));
+        QVERIFY(stamp.match(lines[1]).hasMatch());
+        QVERIFY(lines[1].endsWith("one"));
+        QCOMPARE(lines[2], QString("two"));
+        const QTextBlock first = text.document()->firstBlock();
+        QCOMPARE(first.begin().fragment().charFormat().foreground().color(), QColor(0, 128, 0));
+        QVERIFY(hex.toPlainText().contains("0x3C, 0x62, 0x3E, "));
+    }
+
+    // A character split across two reads shows whole, in both codecs.
+    void splitCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("codec");
+        QTest::addColumn<QByteArray>("encoded");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("utf-8") << QByteArray("UTF8") << QByteArray("\xE4\xBD\xA0\xE5\xA5\xBD") << QString::fromUtf8("你好");
+        QTest::newRow("gbk") << QByteArray("GBK") << QByteArray("\xC4\xE3\xBA\xC3") << QString::fromUtf8("你好");
+    }
+    void splitCharacters()
+    {
+        QFETCH(QByteArray, codec);
+        QFETCH(QByteArray, encoded);
+        QFETCH(QString, expected);
+        QPlainTextEdit text, hex;
+        TerminalView view(&text, &hex, HexStyle::Network, codec.constData(), codec.constData());
+        view.setUp();
+        view.append(encoded.left(1), false);
+        view.append(encoded.mid(1, 2), false);
+        view.append(encoded.mid(3), false);
+        QCOMPARE(text.toPlainText(), expected);
+
+        // After clear a dangling half character is forgotten.
+        view.append(encoded.left(1), false);
+        view.clear();
+        view.append(encoded, false);
+        QCOMPARE(text.toPlainText(), expected);
+    }
+
+    // 20000 stamped entries keep at most 10000 blocks, and the last
+    // thousand cost about as much as the first thousand.
+    void stampedFloodIsBounded()
+    {
+        QPlainTextEdit text, hex;
+        TerminalView view(&text, &hex, HexStyle::Serial, "UTF8", "UTF8");
+        view.setUp();
+        QElapsedTimer t;
+        qint64 first = 0, last = 0;
+        for (int i = 0; i < 20000; ++i) {
+            if (i == 0 || i == 19000)
+                t.start();
+            view.append(QByteArray("entry ") + QByteArray::number(i), true);
+            if (i == 999)
+                first = t.elapsed();
+            if (i == 19999)
+                last = t.elapsed();
+        }
+        QVERIFY(text.document()->blockCount() <= 10000);
+        QVERIFY(hex.document()->blockCount() <= 10000);
+        QVERIFY(text.toPlainText().endsWith("entry 19999"));
+        QVERIFY2(last <= first * 4 + 50, qPrintable(QString("first %1 ms, last %2 ms").arg(first).arg(last)));
+    }
+
+    // Data without line feeds still ends up in bounded blocks.
+    void endlessLineIsBroken()
+    {
+        QPlainTextEdit text, hex;
+        TerminalView view(&text, &hex, HexStyle::Network, "GBK", "UTF8");
+        view.setUp();
+        for (int i = 0; i < 200; ++i)
+            view.append(QByteArray(500, 'z'), false);
+        for (QTextBlock b = text.document()->firstBlock(); b.isValid(); b = b.next())
+            QVERIFY(b.length() <= TerminalText::kMaxLineChars + 1);
+        for (QTextBlock b = hex.document()->firstBlock(); b.isValid(); b = b.next())
+            QVERIFY(b.length() <= TerminalText::kMaxHexBytesPerLine * 6 + 1);
+        QCOMPARE(text.toPlainText().count('z'), 100000);
+    }
+};
+
+QTEST_MAIN(TerminalViewTest)
+#include "tst_terminal_view.moc"
