@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 using kesptest::TempHome;
@@ -133,6 +134,25 @@ private slots:
             QVERIFY(!t->isActive());
         }
         QVERIFY(w.statusBar());
+    }
+
+    // Switching to Chinese at run time retranslates the frame but neither
+    // renames tabs nor brings removed ones back.
+    void languageChangeKeepsTabs()
+    {
+        TempHome home(kesptest::quietIni({{"TCP", "false"}}));
+        MainWindow w;
+        const QStringList before = tabTexts(w);
+        QTranslator zh;
+        QVERIFY(zh.load(":/transSimpleChinese.qm"));
+        QCoreApplication::installTranslator(&zh);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.findChild<QAction *>("actionConfig")->text(), QStringLiteral("配置"));
+        QCOMPARE(tabTexts(w), before);
+        QVERIFY(!tabTexts(w).contains("TCP Debug"));
+        QCoreApplication::removeTranslator(&zh);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.findChild<QAction *>("actionConfig")->text(), QStringLiteral("Preferences"));
     }
 
     void exitClosesWindow()
