@@ -8,6 +8,7 @@
 #include "utilities/vexmora_convert.h"
 #include "utilities/vexmora_hex_tools.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QSettings>
@@ -47,6 +48,8 @@ MainWindow::MainWindow(QWidget *parent)
     moreWebView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
     moreWebView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
 
+    connect(ui->actionCheck_Update, &QAction::triggered, this, &MainWindow::slotActionCheck_Update);
+
     portScanTimer = new QTimer(this);
     portScanTimer->setObjectName(QStringLiteral("portScanTimer"));
     connect(portScanTimer, &QTimer::timeout, this, &MainWindow::SerialSacn_new);
@@ -55,6 +58,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    closeShellDialogs();
     delete ui;
 }
 
@@ -136,6 +140,7 @@ void MainWindow::startInit()
 // Returns how many tool tabs stay; they occupy positions 0..result-1.
 int MainWindow::Config()
 {
+    connect(ui->actionConfig, &QAction::triggered, this, &MainWindow::slotActionConfig);
     settings = new QSettings(SettingsFile::path(), QSettings::IniFormat, this);
     featureKeys = SettingsFile::featureKeys();
 

@@ -3,7 +3,10 @@
 
 #include <QMainWindow>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
+
+#include "app/about_dialog.h"
 
 class QSettings;
 class QTimer;
@@ -11,6 +14,10 @@ class QTcpServer;
 class QTcpSocket;
 class QWebEngineView;
 class MWaveView;
+class QDialog;
+class QPushButton;
+class Ui_Config;
+class Ui_Help;
 
 namespace Ui {
 class MainWindow;
@@ -30,6 +37,12 @@ public:
     // they ran.  Read by tests; nothing in the program depends on it.
     QStringList initialisedTabs;
 
+public slots:
+    // --- Shell: reachable by name ---
+    void setStyleSheets(QString path);
+    void msleep(int ms);
+    void Software_Quite();
+
 signals:
     // Positioning panel and its satellite-signal thread.
     void GPS_Signal_Data_Over(char *data);
@@ -43,6 +56,32 @@ protected:
 private slots:
     // --- Shell: window actions, settings, dialogs ---
     void on_actionExit_triggered();
+    void on_actionAbout_triggered();
+    void on_actionHelp_triggered();
+    void slothelpdialogclose();
+    void slotActionCheck_Update();
+    void slotActionCheck_Updateclose();
+    void slotActionConfig();
+    void slotActConfigOK();
+    void Config_COM_ON_OFF_triggered();
+    void Config_UDP_ON_OFF_triggered();
+    void Config_TCP_ON_OFF_triggered();
+    void Config_GPS_ON_OFF_triggered();
+    void Config_GSM_ON_OFF_triggered();
+    void Config_UNICODE_ON_OFF_triggered();
+    void Config_Envir_ON_OFF_triggered();
+    void Config_Crypty_ON_OFF_triggered();
+    void Config_Oscilloscope_ON_OFF_triggered();
+    void Config_MQTT_ON_OFF_triggered();
+    void Config_BLE_ON_OFF_triggered();
+    void Config_Spectra_ON_OFF_triggered();
+    void Config_Convert_ON_OFF_triggered();
+    void Config_I2CDUMP_ON_OFF_triggered();
+    void Config_TOF_ON_OFF_triggered();
+    void Config_MODBUS_ON_OFF_triggered();
+    void Config_HEXTOOLS_ON_OFF_triggered();
+    void Config_CIE_ON_OFF_triggered();
+    void Config_IMU_ON_OFF_triggered();
 
     // --- Serial port scan (all serial pages) ---
     void SerialSacn_new();
@@ -54,9 +93,23 @@ private:
     void initialisePanels(int keptTabs);
 
     Ui::MainWindow *ui = nullptr;
+    Ui_Config *configUi = nullptr;
+    Ui_Help *helpUi = nullptr;
+    AboutDialog aboutDialog;
     QSettings *settings = nullptr;
     QStringList featureKeys;
+    int configFlags[19] = {};
     int tabCount = 19;
+    // Configuration dialog: at most one at a time, it shares configUi and
+    // configFlags.
+    QPointer<QDialog> configDialog;
+    QPushButton *configButton(int index) const;
+    void toggleConfigSwitch(int index);
+    // Help dialog.
+    bool helpDialogOpened = false;
+    QDialog *helpDialog = nullptr;
+    // Frees the open dialogs while the window is still whole.
+    void closeShellDialogs();
     QWebEngineView *moreWebView = nullptr;
 
     // --- Serial port scan and shared serial state ---

@@ -14,6 +14,9 @@ inline const char kDownloads[] = "http://www.vexmora.com/software";
 // links to the maker's site, so starting the program contacts no server.
 extern QString homePage;
 
+// Version file of the update check.  Tests point it at a server on 127.0.0.1.
+extern QString versionFile;
+
 } // namespace MakerSite
 
 #endif // MAKER_SITE_H
