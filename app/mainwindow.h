@@ -145,7 +145,7 @@ private:
     void TCP_Server_WorkClose();
     void tcpSetOpenWidgets(bool open);
     void tcpConnectSendTimer(void (MainWindow::*send)());
-    void tcpReadFrom(QTcpSocket *socket);
+    void tcpReadFrom(QTcpSocket *socket, bool resumed = false);
     void tcpReleaseClient();
     bool tcpEncodeSendBox(QByteArray *bytes);
     bool tcpWrite(QTcpSocket *socket, const QByteArray &bytes);

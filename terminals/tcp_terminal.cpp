@@ -3,6 +3,7 @@
 
 #include "terminals/send_encoding.h"
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
@@ -13,9 +14,11 @@
 
 namespace {
 
-// Bytes shown per call; the rest follows on the next turn of the event loop
-// so a fast stream cannot freeze the window.
-constexpr qint64 kTcpChunk = 16 * 1024;
+// Bytes shown per block, and how long one call may keep showing blocks; the
+// rest follows on the next turn of the event loop so a fast stream cannot
+// freeze the window.
+constexpr qint64 kTcpChunk = 4 * 1024;
+constexpr qint64 kTcpBudgetMs = 10;
 // Past this the socket stops reading and TCP slows the peer down.
 constexpr qint64 kTcpReadBuffer = 1024 * 1024;
 
@@ -186,7 +189,7 @@ void MainWindow::displayError(QAbstractSocket::SocketError)
     if (tcpClient) {
         // What the server sent before closing is still shown.
         while (tcpClient->bytesAvailable() > 0)
-            tcpReadFrom(tcpClient);
+            tcpReadFrom(tcpClient, true);
         tcpClient->close();
     }
     tcpOpened = false;
@@ -227,7 +230,7 @@ void MainWindow::TCP_updateSendStatus()
         ui->TCP_Client_IP_comboBox->removeItem(index);
     // Its last bytes may still wait in the buffer.
     while (socket->bytesAvailable() > 0)
-        tcpReadFrom(socket);
+        tcpReadFrom(socket, true);
     tcpClientList.removeOne(socket);
     socket->disconnect(this);
     socket->close();
@@ -250,27 +253,35 @@ void MainWindow::TCP_Server_ReadMessage()
         tcpReadFrom(socket);
 }
 
-// Shows one block of what `socket` sent, decoded with that link's own state.
-void MainWindow::tcpReadFrom(QTcpSocket *socket)
+// Shows what `socket` sent, block by block, decoded with that link's own state.
+void MainWindow::tcpReadFrom(QTcpSocket *socket, bool resumed)
 {
+    // While a drain of this socket is pending, new arrivals wait for it.
+    if (!resumed && tcpReadScheduled.contains(socket))
+        return;
     auto decoders = tcpDecoders.find(socket);
     if (decoders == tcpDecoders.end() || !tcpView)
         return;
-    const QByteArray block = socket->read(kTcpChunk);
-    if (!block.isEmpty()) {
+    QElapsedTimer spent;
+    spent.start();
+    do {
+        const QByteArray block = socket->read(kTcpChunk);
+        if (block.isEmpty())
+            break;
         statusBar()->showMessage(tr("TCP receive ") + tr("from:%1:%2")
                                                           .arg(socket->peerAddress().toString())
                                                           .arg(socket->peerPort()),
                                  0);
         tcpView->append(block, ui->TCP_showtime_checkBox->isChecked(), decoders->second.get());
         TerminalView::count(ui->TCPrecvbyteslcdNumber, block.size() - block.count('\r'));
-    }
+    } while (socket->bytesAvailable() > 0 && spent.elapsed() < kTcpBudgetMs);
+
     if (socket->bytesAvailable() > 0 && !tcpReadScheduled.contains(socket)) {
         tcpReadScheduled.insert(socket);
         // The socket is the context: its deletion cancels the call.
         QTimer::singleShot(0, socket, [this, socket] {
             if (tcpReadScheduled.remove(socket))
-                tcpReadFrom(socket);
+                tcpReadFrom(socket, true);
         });
     }
 }

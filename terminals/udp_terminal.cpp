@@ -4,6 +4,7 @@
 #include "terminals/send_encoding.h"
 #include "terminals/terminal_files.h"
 
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QIcon>
 #include <QNetworkDatagram>
@@ -16,8 +17,10 @@
 
 namespace {
 
-// Datagrams shown per call: a flood must not keep the GUI in one loop.
+// Datagrams shown per call, and how long one call may take: a flood must
+// not keep the GUI in one loop.
 constexpr int kUdpBatch = 64;
+constexpr qint64 kUdpBudgetMs = 10;
 constexpr qint64 kImportLimit = 10000;
 
 QString dialogFileName(QWidget *parent, bool save, const QString &caption, const QString &dir,
@@ -141,7 +144,9 @@ void MainWindow::readUDP()
     if (!udpSocket || !udpView)
         return;
     const bool stamped = ui->UDP_showtime_checkBox->isChecked();
-    for (int n = 0; n < kUdpBatch && udpSocket->hasPendingDatagrams(); ++n) {
+    QElapsedTimer spent;
+    spent.start();
+    for (int n = 0; n < kUdpBatch && udpSocket->hasPendingDatagrams() && spent.elapsed() < kUdpBudgetMs; ++n) {
         const QNetworkDatagram datagram = udpSocket->receiveDatagram();
         const QByteArray data = datagram.data();
         statusBar()->showMessage(tr("UDP receive ") + tr("from:%1:%2")
