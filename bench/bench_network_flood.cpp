@@ -74,7 +74,8 @@ struct Phase
     qint64 sent = 0;
     qint64 received = 0;
     qint64 worstLateMs = 0;
-    long rssStart = 0, rssMid = 0, rssEnd = 0;
+    long rssStart = 0, rssEnd = 0;
+    long rssQuarter[3] = {0, 0, 0};
     bool saturated = false;
     double seconds = 0;
 };
@@ -82,10 +83,11 @@ struct Phase
 void report(const Phase &p, const char *unit)
 {
     std::printf("%-4s sent %lld %s, received %lld %s (%s), worst 10 ms timer lateness %lld ms, "
-                "RSS start/mid/end %ld/%ld/%ld KiB, %.1f s%s\n",
+                "RSS start/25%%/50%%/75%%/end %ld/%ld/%ld/%ld/%ld KiB, %.1f s%s\n",
                 p.name, (long long)p.sent, unit, (long long)p.received, unit,
                 p.sent == p.received ? "nothing lost" : "LOSS", (long long)p.worstLateMs, p.rssStart,
-                p.rssMid, p.rssEnd, p.seconds, p.saturated ? " [counter saturated: count not exact]" : "");
+                p.rssQuarter[0], p.rssQuarter[1], p.rssQuarter[2], p.rssEnd, p.seconds,
+                p.saturated ? " [counter saturated: count not exact]" : "");
     std::fflush(stdout);
 }
 
@@ -150,8 +152,9 @@ int main(int argc, char **argv)
         });
         while (!done) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            if (!p.rssMid && clock.elapsed() > seconds * 500)
-                p.rssMid = rssKiB();
+            for (int q = 0; q < 3; ++q)
+                if (!p.rssQuarter[q] && clock.elapsed() > seconds * 250 * (q + 1))
+                    p.rssQuarter[q] = rssKiB();
         }
         peer.join();
         QElapsedTimer settle;
@@ -229,8 +232,9 @@ int main(int argc, char **argv)
                     std::printf("  lateness %lld ms at %.2f s, %lld bytes sent\n", (long long)lastWorst,
                                 clock.elapsed() / 1000.0, (long long)sent.load());
             }
-            if (!p.rssMid && sent > tcpBytes / 2)
-                p.rssMid = rssKiB();
+            for (int q = 0; q < 3; ++q)
+                if (!p.rssQuarter[q] && sent - unread() > tcpBytes / 4 * (q + 1))
+                    p.rssQuarter[q] = rssKiB();
             if (clock.elapsed() > 300000)
                 break;
         }

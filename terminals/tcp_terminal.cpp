@@ -121,13 +121,14 @@ bool MainWindow::TCP_Client_WorkOpen()
     tcpDecoders[tcpClient] = tcpView->makeDecoders();
     connect(tcpClient, &QTcpSocket::errorOccurred, this, &MainWindow::displayError);
     connect(tcpClient, &QTcpSocket::readyRead, this, &MainWindow::TCP_Client_ReadMessage);
-    tcpClient->connectToHost(tcpIp, SendEncoding::portFromText(tcpPort), QIODevice::ReadWrite,
-                             QAbstractSocket::AnyIPProtocol);
 
     tcpSetOpenWidgets(true);
     tcpConnectSendTimer(&MainWindow::TCP_Client_WorkSendMessage);
     statusBar()->showMessage(tr("Connected to TCP server"), 0);
-    return true;
+    tcpClient->connectToHost(tcpIp, SendEncoding::portFromText(tcpPort), QIODevice::ReadWrite,
+                             QAbstractSocket::AnyIPProtocol);
+    // A failure reported at once has already closed the tab again.
+    return tcpClient->state() != QAbstractSocket::UnconnectedState;
 }
 
 bool MainWindow::TCP_Server_WorkOpen()
