@@ -230,6 +230,14 @@ private slots:
         QCOMPARE(received(), 0);
     }
 
+    // A datagram the system refuses was counted and reported as sent.
+    void failedSendIsReported()
+    {
+        sendTo(peer.localPort(), QString(70000, 'a'));
+        QVERIFY2(status().startsWith("UDP send failed: "), qPrintable(status()));
+        QCOMPARE(sent(), 0);
+    }
+
     void portInUseIsReported()
     {
         close();
