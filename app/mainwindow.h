@@ -163,6 +163,14 @@ private:
     // reads of one peer is never glued to another peer's bytes.
     std::map<QTcpSocket *, std::unique_ptr<TerminalView::Decoders>> tcpDecoders;
     QSet<QTcpSocket *> tcpReadScheduled;
+    // Cuts the sockets' links to the window before the window's members go:
+    // a socket torn down with the window must not call back into it.
+    struct NetworkTeardown
+    {
+        MainWindow *window;
+        ~NetworkTeardown();
+    };
+    NetworkTeardown networkTeardown{this};
 
     // --- "GPS Debug" ---
     void GPS_Init_Start();

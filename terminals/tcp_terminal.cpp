@@ -27,6 +27,12 @@ const QString kServerMode = QStringLiteral("TCP Server");
 
 } // namespace
 
+MainWindow::NetworkTeardown::~NetworkTeardown()
+{
+    for (QAbstractSocket *socket : window->findChildren<QAbstractSocket *>())
+        QObject::disconnect(socket, nullptr, window, nullptr);
+}
+
 void MainWindow::TCP_Init_Start()
 {
     connect(ui->TCPopencompushButton, &QPushButton::pressed, this, &MainWindow::TCPopencompushButton_triggered);

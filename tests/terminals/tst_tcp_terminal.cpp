@@ -292,6 +292,28 @@ private slots:
         QCOMPARE(link->state(), QAbstractSocket::ConnectedState);
     }
 
+    // Sockets torn down with the window must not call back into it.
+    void windowClosesWithLinksOpen()
+    {
+        auto second = std::make_unique<MainWindow>();
+        auto *tabs = second->findChild<QTabWidget *>("tabWidget");
+        QVERIFY(tabs);
+        const quint16 port = freeTcpPort();
+        second->findChild<QComboBox *>("TCP_comboBox")->setCurrentText("TCP Server");
+        second->findChild<QLineEdit *>("TCPServerPortlineEdit")->setText(QString::number(port));
+        emit second->findChild<QPushButton *>("TCPopencompushButton")->pressed();
+        QTcpSocket a, b;
+        a.connectToHost(QHostAddress::LocalHost, port);
+        b.connectToHost(QHostAddress::LocalHost, port);
+        auto *box = second->findChild<QComboBox *>("TCP_Client_IP_comboBox");
+        QVERIFY(waitFor([&] { return box->count() == 2; }));
+        a.write("pending");
+        a.flush();
+        spin(50);
+        second.reset();
+        QVERIFY(waitFor([&] { return a.state() == QAbstractSocket::UnconnectedState; }));
+    }
+
     // However the tab was opened and closed before, a tick sends once.
     void oneSendPerTickAcrossModes()
     {
