@@ -134,6 +134,15 @@ void MainWindow::startInit()
     udpSendTimer->setObjectName(QStringLiteral("udpSendTimer"));
     tcpSendTimer = new QTimer(this);
     tcpSendTimer->setObjectName(QStringLiteral("tcpSendTimer"));
+
+    ui->UDPdelayspinBox->setEnabled(false);
+    ui->UDPsendmsgBtn->setEnabled(false);
+    ui->UDPsendMsgtextEdit->setEnabled(false);
+    ui->TCPdelayspinBox->setEnabled(false);
+    ui->TCPsendmsgBtn->setEnabled(false);
+    ui->TCPsendMsgtextEdit->setEnabled(false);
+    // The UDP timer has exactly one connection for the window's life.
+    connect(udpSendTimer, &QTimer::timeout, this, &MainWindow::UDP_sendMsg);
 }
 
 // Reads the feature switches and removes the tool tabs that are off.

@@ -1,10 +1,17 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "terminals/terminal_view.h"
+
+#include <QAbstractSocket>
+#include <QHostAddress>
 #include <QMainWindow>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
+#include <map>
+#include <memory>
 
 #include "app/about_dialog.h"
 
@@ -12,6 +19,8 @@ class QSettings;
 class QTimer;
 class QTcpServer;
 class QTcpSocket;
+class QUdpSocket;
+class QPlainTextEdit;
 class QWebEngineView;
 class MWaveView;
 class QDialog;
@@ -123,17 +132,98 @@ private:
     void Serial_Init_Start();
 
     // --- "UDP Debug" ---
+public:
+    // Where Import and Export get their file names; tests put their own
+    // function here so no modal file dialog opens.
+    using NetFileNameHook = QString (*)(QWidget *parent, bool save, const QString &caption,
+                                        const QString &dir, const QString &filter);
+    static NetFileNameHook netFileNameHook;
+
+private slots:
+    bool UDPopencompushButton_triggered();
+    void readUDP();
+    void UDP_sendMsg();
+    void UDPsendmsgBtn_clicked();
+    void UDP_obocheckBox_clicked();
+    void UDPdelayspinBox_valueChanged(int value);
+    void UDPHideHex_pushButton_clicked();
+    void actionClearBytes_UDP_triggered();
+    void actionCleanData_UDP_triggered();
+    void cleanSendData_UDP_clicked();
+    void actionSave_UDP_triggered();
+    void actionLoadfile_UDP_triggered();
+
+private:
     void UDP_Init_Start();
     void getLocalIP();
+    bool UDP_WorkOpen();
+    void UDP_WorkClose();
+    QString netFileName(bool save, const QString &caption, const QString &dir, const QString &filter);
+    void netSaveText(QPlainTextEdit *view);
+    void netLoadFile(QPlainTextEdit *sendBox);
+    QList<QHostAddress> localAddressList;
+    QUdpSocket *udpSendSocket = nullptr;
+    QUdpSocket *udpSocket = nullptr;
     bool udpOpened = false;
     QTimer *udpSendTimer = nullptr;
     int udpSendInterval = 200;
+    std::unique_ptr<TerminalView> udpView;
+    bool udpDrainScheduled = false;
 
     // --- "TCP Debug" ---
+private slots:
+    bool TCPopencompushButton_triggered();
+    void displayError(QAbstractSocket::SocketError error);
+    void TCP_updateserver();
+    void TCP_updateSendStatus();
+    void TCP_Client_ReadMessage();
+    void TCP_Server_ReadMessage();
+    void TCPsendmsgBtn_clicked();
+    void TCP_Client_WorkSendMessage();
+    void TCP_Server_WorkSendMessage();
+    void TCP_obocheckBox_clicked();
+    void TCPdelayspinBox_valueChanged(int value);
+    void TCPHideHex_pushButton_clicked();
+    void actionClearBytes_TCP_triggered();
+    void actionCleanData_TCP_triggered();
+    void cleanSendData_TCP_clicked();
+    void actionSave_TCP_triggered();
+    void actionLoadfile_TCP_triggered();
+
+private:
     void TCP_Init_Start();
+    bool TCP_Client_WorkOpen();
+    bool TCP_Server_WorkOpen();
+    void TCP_ClientDisconnect();
+    void TCP_Server_WorkClose();
+    void tcpSetOpenWidgets(bool open);
+    void tcpConnectSendTimer(void (MainWindow::*send)());
+    void tcpReadFrom(QTcpSocket *socket, bool resumed = false);
+    void tcpReleaseClient();
+    bool tcpEncodeSendBox(QByteArray *bytes);
+    bool tcpWrite(QTcpSocket *socket, const QByteArray &bytes);
     bool tcpOpened = false;
+    QString tcpIp;
+    QString tcpPort;
+    QTcpSocket *tcpClient = nullptr;
     QTimer *tcpSendTimer = nullptr;
     int tcpSendInterval = 200;
+    QList<QTcpSocket *> tcpClientList;
+    QTcpServer *tcpServer = nullptr;
+    std::unique_ptr<TerminalView> tcpView;
+    QMetaObject::Connection tcpSendTimerConnection;
+    // One decoder pair per connection, so a character split between two
+    // reads of one peer is never glued to another peer's bytes.
+    std::map<QTcpSocket *, std::unique_ptr<TerminalView::Decoders>> tcpDecoders;
+    QSet<QTcpSocket *> tcpReadScheduled;
+    // Cuts the sockets' links to the window before the window's members go:
+    // a socket torn down with the window must not call back into it.
+    struct NetworkTeardown
+    {
+        MainWindow *window;
+        ~NetworkTeardown();
+    };
+    NetworkTeardown networkTeardown{this};
 
     // --- "GPS Debug" ---
     void GPS_Init_Start();

@@ -24,6 +24,11 @@ TerminalView::TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalTe
 
 TerminalView::~TerminalView() = default;
 
+TerminalView::Decoders::Decoders() = default;
+TerminalView::Decoders::~Decoders() = default;
+TerminalView::Decoders::Decoders(Decoders &&) noexcept = default;
+TerminalView::Decoders &TerminalView::Decoders::operator=(Decoders &&) noexcept = default;
+
 void TerminalView::setUp()
 {
     for (QPlainTextEdit *view : {m_text, m_hex}) {
@@ -36,7 +41,7 @@ void TerminalView::setUp()
     m_hex->hide();
 }
 
-void TerminalView::resetDecoders()
+std::unique_ptr<TerminalView::Decoders> TerminalView::makeDecoders() const
 {
     auto make = [](const QByteArray &name) {
         QTextCodec *codec = QTextCodec::codecForName(name);
@@ -44,15 +49,27 @@ void TerminalView::resetDecoders()
             codec = QTextCodec::codecForName("UTF-8");
         return std::unique_ptr<QTextDecoder>(codec->makeDecoder());
     };
-    m_plainDecoder = make(m_plainCodec);
-    m_stampedDecoder = make(m_stampedCodec);
+    auto decoders = std::make_unique<Decoders>();
+    decoders->plain = make(m_plainCodec);
+    decoders->stamped = make(m_stampedCodec);
+    return decoders;
+}
+
+void TerminalView::resetDecoders()
+{
+    m_decoders = std::move(*makeDecoders());
 }
 
 void TerminalView::append(const QByteArray &bytes, bool stamped)
 {
+    append(bytes, stamped, &m_decoders);
+}
+
+void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decoders)
+{
     if (bytes.isEmpty())
         return;
-    QTextDecoder *decoder = stamped ? m_stampedDecoder.get() : m_plainDecoder.get();
+    QTextDecoder *decoder = stamped ? decoders->stamped.get() : decoders->plain.get();
     QString text = decoder->toUnicode(bytes.constData(), int(bytes.size()));
     text.remove(QLatin1Char('\r'));
 

@@ -29,8 +29,24 @@ public:
     // Read-only, selectable, 10000 blocks each; the hex view starts hidden.
     void setUp();
 
+    // Decoding state of one byte stream (plain and stamped codec).
+    struct Decoders
+    {
+        Decoders();
+        ~Decoders();
+        Decoders(Decoders &&) noexcept;
+        Decoders &operator=(Decoders &&) noexcept;
+        std::unique_ptr<QTextDecoder> plain;
+        std::unique_ptr<QTextDecoder> stamped;
+    };
+    // Fresh decoders with this view's codecs, for a caller that shows
+    // several streams (clients of one server) in the same views.
+    std::unique_ptr<Decoders> makeDecoders() const;
+
     // Shows one received block.  Empty blocks show nothing.
     void append(const QByteArray &bytes, bool stamped);
+    // The same, decoding with the caller's stream state instead of the view's.
+    void append(const QByteArray &bytes, bool stamped, Decoders *decoders);
 
     // Empties both views and starts decoding afresh.
     void clear();
@@ -57,8 +73,7 @@ private:
     TerminalText::HexStyle m_style;
     QByteArray m_plainCodec;
     QByteArray m_stampedCodec;
-    std::unique_ptr<QTextDecoder> m_plainDecoder;
-    std::unique_ptr<QTextDecoder> m_stampedDecoder;
+    Decoders m_decoders;
     int m_textColumn = 0;
     int m_hexBytesOnLine = 0;
     QTextCharFormat m_stampFormat;

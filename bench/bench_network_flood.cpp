@@ -1,0 +1,261 @@
+// Floods the UDP and TCP tabs from peer threads on 127.0.0.1 and reports what
+// arrived, the worst lateness of a 10 ms GUI timer and the memory in use.
+//
+//   bench_network_flood [--udp-seconds N] [--tcp-mb M]
+//
+// Defaults are short (3 s, 10 MB); the full UDP run is --udp-seconds 20.
+// Run it under a display (xvfb-run).
+#include "app/mainwindow.h"
+#include "tests/support/kesp_test_support.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QLCDNumber>
+#include <QLineEdit>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTcpSocket>
+#include <QTest>
+#include <QUdpSocket>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include <sys/ioctl.h>
+
+using namespace kesptest;
+
+namespace {
+
+long rssKiB()
+{
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+void press(QPushButton *button)
+{
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
+}
+
+// Takes what a receive counter shows and zeroes it, so totals beyond its
+// five digits can be summed.  Called right after every read of the tab.
+struct Harvest
+{
+    QLCDNumber *counter;
+    qint64 total = 0;
+    bool saturated = false;
+    void operator()()
+    {
+        const int v = counter->intValue();
+        if (v >= 99999)
+            saturated = true;
+        if (v) {
+            total += v;
+            counter->display(0);
+        }
+    }
+};
+
+struct Phase
+{
+    const char *name;
+    qint64 sent = 0;
+    qint64 received = 0;
+    qint64 worstLateMs = 0;
+    long rssStart = 0, rssEnd = 0;
+    long rssQuarter[3] = {0, 0, 0};
+    bool saturated = false;
+    double seconds = 0;
+};
+
+void report(const Phase &p, const char *unit)
+{
+    std::printf("%-4s sent %lld %s, received %lld %s (%s), worst 10 ms timer lateness %lld ms, "
+                "RSS start/25%%/50%%/75%%/end %ld/%ld/%ld/%ld/%ld KiB, %.1f s%s\n",
+                p.name, (long long)p.sent, unit, (long long)p.received, unit,
+                p.sent == p.received ? "nothing lost" : "LOSS", (long long)p.worstLateMs, p.rssStart,
+                p.rssQuarter[0], p.rssQuarter[1], p.rssQuarter[2], p.rssEnd, p.seconds,
+                p.saturated ? " [counter saturated: count not exact]" : "");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TempHome home(quietIni());
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption udpSeconds("udp-seconds", "UDP flood length in seconds (one datagram per ms).", "s", "3");
+    QCommandLineOption tcpMb("tcp-mb", "TCP stream size in MB.", "mb", "10");
+    QCommandLineOption verboseOption("verbose", "Print each new worst lateness as it happens.");
+    parser.addOption(udpSeconds);
+    parser.addOption(tcpMb);
+    parser.addOption(verboseOption);
+    parser.process(app);
+    const int seconds = qMax(1, parser.value(udpSeconds).toInt());
+    const bool verbose = parser.isSet(verboseOption);
+    const qint64 tcpBytes = qMax<qint64>(1, parser.value(tcpMb).toLongLong()) * 1024 * 1024;
+
+    MainWindow w;
+    w.show();
+    (void)QTest::qWaitForWindowExposed(&w);
+    auto *tabs = w.findChild<QTabWidget *>("tabWidget");
+    StallProbe probe;
+
+    // --- UDP: one 16-byte datagram every millisecond.
+    {
+        tabs->setCurrentWidget(w.findChild<QWidget *>("udp"));
+        const quint16 port = freeUdpPort();
+        w.findChild<QLineEdit *>("UDPSenderPortlineEdit")->setText(QString::number(port));
+        press(w.findChild<QPushButton *>("UDPopencompushButton"));
+        Harvest harvest{w.findChild<QLCDNumber *>("UDPrecvbyteslcdNumber")};
+        for (QUdpSocket *s : w.findChildren<QUdpSocket *>())
+            if (s->localPort() == port)
+                QObject::connect(s, &QUdpSocket::readyRead, &app, [&] { harvest(); });
+        QTimer harvestTimer;
+        QObject::connect(&harvestTimer, &QTimer::timeout, [&] { harvest(); });
+        harvestTimer.start(1);
+
+        Phase p{"UDP"};
+        const qint64 count = qint64(seconds) * 1000;
+        std::atomic<qint64> sent{0};
+        std::atomic<bool> done{false};
+        p.rssStart = rssKiB();
+        probe.start();
+        QElapsedTimer clock;
+        clock.start();
+        std::thread peer([&] {
+            QUdpSocket s;
+            auto next = std::chrono::steady_clock::now();
+            for (qint64 i = 0; i < count; ++i) {
+                const QByteArray d = QByteArray::number(i).rightJustified(15, '0') + '\n';
+                if (s.writeDatagram(d, QHostAddress::LocalHost, port) == d.size())
+                    ++sent;
+                next += std::chrono::milliseconds(1);
+                std::this_thread::sleep_until(next);
+            }
+            done = true;
+        });
+        while (!done) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            for (int q = 0; q < 3; ++q)
+                if (!p.rssQuarter[q] && clock.elapsed() > seconds * 250 * (q + 1))
+                    p.rssQuarter[q] = rssKiB();
+        }
+        peer.join();
+        QElapsedTimer settle;
+        settle.start();
+        while (harvest.total < sent * 16 && settle.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        harvest();
+        probe.stop();
+        p.seconds = clock.elapsed() / 1000.0;
+        p.worstLateMs = probe.worstLatenessMs();
+        p.rssEnd = rssKiB();
+        p.sent = sent;
+        p.received = harvest.total / 16;
+        p.saturated = harvest.saturated;
+        report(p, "datagrams");
+        press(w.findChild<QPushButton *>("UDPopencompushButton"));
+    }
+
+    // --- TCP: a stream without line feeds, as fast as the peer can write.
+    {
+        tabs->setCurrentWidget(w.findChild<QWidget *>("tcp"));
+        const quint16 port = freeTcpPort();
+        w.findChild<QComboBox *>("TCP_comboBox")->setCurrentText("TCP Server");
+        w.findChild<QLineEdit *>("TCPServerPortlineEdit")->setText(QString::number(port));
+        press(w.findChild<QPushButton *>("TCPopencompushButton"));
+        Phase p{"TCP"};
+        QByteArray pattern;
+        for (int i = 0; i < 64 * 1024; ++i)
+            pattern += char('a' + i % 26);
+        std::atomic<qint64> sent{0};
+        std::atomic<bool> done{false};
+        p.rssStart = rssKiB();
+        probe.start();
+        QElapsedTimer clock;
+        clock.start();
+        std::thread peer([&] {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, port);
+            if (!s.waitForConnected(5000)) {
+                done = true;
+                return;
+            }
+            while (sent < tcpBytes) {
+                const qint64 n = qMin<qint64>(pattern.size(), tcpBytes - sent);
+                const qint64 w = s.write(pattern.constData(), n);
+                if (w <= 0 || !s.waitForBytesWritten(10000))
+                    break;
+                sent += w;
+            }
+            while (s.bytesToWrite() > 0 && s.waitForBytesWritten(10000)) {
+            }
+            done = true;
+            s.waitForDisconnected(15000);
+        });
+        // What the tab has taken from its socket: everything that arrived
+        // minus what still waits in the socket's and the kernel's buffers.
+        QTcpSocket *link = nullptr;
+        auto unread = [&]() -> qint64 {
+            if (!link)
+                return tcpBytes;
+            int kernel = 0;
+            ioctl(int(link->socketDescriptor()), FIONREAD, &kernel);
+            return link->bytesAvailable() + kernel;
+        };
+        qint64 lastWorst = 0;
+        while (!done || unread() > 0) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (!link)
+                for (QTcpSocket *s : w.findChildren<QTcpSocket *>())
+                    if (s->localPort() == port)
+                        link = s;
+            if (probe.worstLatenessMs() > lastWorst + 10) {
+                lastWorst = probe.worstLatenessMs();
+                if (verbose)
+                    std::printf("  lateness %lld ms at %.2f s, %lld bytes sent\n", (long long)lastWorst,
+                                clock.elapsed() / 1000.0, (long long)sent.load());
+            }
+            for (int q = 0; q < 3; ++q)
+                if (!p.rssQuarter[q] && sent - unread() > tcpBytes / 4 * (q + 1))
+                    p.rssQuarter[q] = rssKiB();
+            if (clock.elapsed() > 300000)
+                break;
+        }
+        probe.stop();
+        p.seconds = clock.elapsed() / 1000.0;
+        p.worstLateMs = probe.worstLatenessMs();
+        p.rssEnd = rssKiB();
+        p.sent = sent;
+        p.received = sent - unread();
+        // The last text shown must be the stream's last bytes.
+        const QString shown = w.findChild<QPlainTextEdit *>("TCP_StrTextBrowser")->toPlainText().remove('\n');
+        const qint64 tail = qMin<qint64>(4096, sent);
+        const qint64 from = sent - tail;
+        QByteArray expected;
+        for (qint64 i = from; i < sent; ++i)
+            expected += char('a' + (i % pattern.size()) % 26);
+        const bool tailOk = shown.endsWith(QString::fromLatin1(expected));
+        report(p, "bytes");
+        std::printf("TCP last %lld bytes shown %s\n", (long long)tail, tailOk ? "intact" : "DIFFERENT");
+        press(w.findChild<QPushButton *>("TCPopencompushButton"));
+        peer.join();
+    }
+    return 0;
+}

@@ -1,0 +1,40 @@
+#include "terminals/send_encoding.h"
+
+#include <QRegularExpression>
+
+namespace SendEncoding {
+
+QByteArray encode(const QString &text, bool hex)
+{
+    QString body = text;
+    if (body.endsWith(QLatin1Char('\n'))) {
+        body.chop(1);
+        body += QLatin1String("\r\n");
+    }
+    if (!hex)
+        return body.toLocal8Bit();
+
+    // A 0x not preceded by a hex digit is a prefix; "10x2" keeps its digits.
+    static const QRegularExpression prefix(QStringLiteral("(?<![0-9A-Fa-f])0[xX]"));
+    body.remove(prefix);
+    return QByteArray::fromHex(body.toLatin1());
+}
+
+quint16 portFromText(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? quint16(value & 0xFFFF) : 0;
+}
+
+bool destinationPort(const QString &text, quint16 *port)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok || value < 1 || value > 65535)
+        return false;
+    *port = quint16(value);
+    return true;
+}
+
+} // namespace SendEncoding

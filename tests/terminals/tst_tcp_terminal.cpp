@@ -1,0 +1,354 @@
+// The "TCP Debug" tab as server and client against real sockets on 127.0.0.1.
+#include "app/mainwindow.h"
+#include "tests/support/kesp_test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLCDNumber>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QtTest>
+
+using namespace kesptest;
+
+static const QString kPeer = QStringLiteral("::ffff:127.0.0.1");
+
+class TcpTerminalTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<MainWindow> w;
+
+    template<typename T> T *get(const char *name)
+    {
+        T *child = w->findChild<T *>(name);
+        if (!child)
+            qFatal("no widget %s", name);
+        return child;
+    }
+    void press(const char *name)
+    {
+        auto *button = get<QPushButton>(name);
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+    }
+    QString status() { return w->statusBar()->currentMessage(); }
+    QString text() { return get<QPlainTextEdit>("TCP_StrTextBrowser")->toPlainText(); }
+    int received() { return get<QLCDNumber>("TCPrecvbyteslcdNumber")->intValue(); }
+    int sent() { return get<QLCDNumber>("TCPsendbyteslcdNumber")->intValue(); }
+    bool opened() { return get<QPushButton>("TCPopencompushButton")->text() == "Stop"; }
+    QComboBox *clients() { return get<QComboBox>("TCP_Client_IP_comboBox"); }
+
+    void close()
+    {
+        if (opened())
+            press("TCPopencompushButton");
+    }
+    void startServer(quint16 port)
+    {
+        close();
+        get<QComboBox>("TCP_comboBox")->setCurrentText("TCP Server");
+        get<QLineEdit>("TCPServerPortlineEdit")->setText(QString::number(port));
+        press("TCPopencompushButton");
+    }
+    void startClient(quint16 port)
+    {
+        close();
+        get<QComboBox>("TCP_comboBox")->setCurrentText("TCP Client");
+        get<QLineEdit>("TCPclientIPlineEdit")->setText("127.0.0.1");
+        get<QLineEdit>("TCPclientPortlineEdit")->setText(QString::number(port));
+        press("TCPopencompushButton");
+    }
+    void setSendBox(const QString &box)
+    {
+        get<QCheckBox>("TCPsendAsHexcheckBox")->setChecked(false);
+        get<QPlainTextEdit>("TCPsendMsgtextEdit")->setPlainText(box);
+    }
+    static QByteArray readFrom(QTcpSocket &s, int count, int timeoutMs = 2000)
+    {
+        QByteArray got;
+        waitFor([&] {
+            got += s.readAll();
+            return got.size() >= count;
+        }, timeoutMs);
+        return got;
+    }
+    // Each write as its own segment, shown before the next one goes.
+    void writeAndWait(QTcpSocket &s, const QByteArray &bytes)
+    {
+        const int before = received();
+        s.write(bytes);
+        s.flush();
+        QVERIFY(waitFor([&] { return received() >= before + bytes.size() - bytes.count('\r'); }));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        home = std::make_unique<TempHome>(quietIni());
+        w = std::make_unique<MainWindow>();
+        w->show();
+        get<QTabWidget>("tabWidget")->setCurrentWidget(get<QWidget>("tcp"));
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void init()
+    {
+        close();
+        press("TCPcleandatapushButton");
+        press("TCPcleanbytespushButton");
+        get<QCheckBox>("TCPobocheckBox")->setChecked(false);
+        get<QCheckBox>("TCP_showtime_checkBox")->setChecked(false);
+        QVERIFY(!get<QPushButton>("TCPsendmsgBtn")->isEnabled());
+    }
+    void cleanupTestCase()
+    {
+        w.reset();
+        home.reset();
+    }
+
+    void serverWithSeveralClients()
+    {
+        const quint16 port = freeTcpPort();
+        startServer(port);
+        QCOMPARE(status(), QString("Server has started"));
+        QVERIFY(opened());
+        QVERIFY(!get<QComboBox>("TCP_comboBox")->isEnabled());
+
+        QTcpSocket a, b, c;
+        for (QTcpSocket *s : {&a, &b, &c})
+            s->connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(waitFor([&] { return clients()->count() == 3; }));
+        QCOMPARE(clients()->itemText(0), kPeer);
+        QCOMPARE(status(), QString("new client: %1 joined").arg(kPeer));
+
+        // Interleaved, each shown as it comes, from whichever client.
+        writeAndWait(a, "a1 ");
+        writeAndWait(b, "b1 ");
+        writeAndWait(c, "c1 ");
+        writeAndWait(b, "b2\r\n");
+        writeAndWait(a, "a2");
+        QCOMPARE(text(), QString("a1 b1 c1 b2\na2"));
+        QCOMPARE(received(), 14);
+        QVERIFY(status().startsWith(QString("TCP receive from:%1:%2").arg(kPeer).arg(a.localPort())));
+
+        // The chosen address is that of all three: each gets the bytes.
+        setSendBox("hi\n");
+        press("TCPsendmsgBtn");
+        for (QTcpSocket *s : {&a, &b, &c})
+            QCOMPARE(readFrom(*s, 4), QByteArray("hi\r\n"));
+        QCOMPARE(sent(), 12);
+
+        b.disconnectFromHost();
+        QVERIFY(waitFor([&] { return clients()->count() == 2; }));
+        QCOMPARE(status(), QString("client: %1 left").arg(kPeer));
+        press("TCPsendmsgBtn");
+        QCOMPARE(readFrom(a, 4), QByteArray("hi\r\n"));
+        QCOMPARE(readFrom(c, 4), QByteArray("hi\r\n"));
+        QCOMPARE(sent(), 20);
+
+        close();
+        QCOMPARE(status(), QString("Server has stopped"));
+        QCOMPARE(clients()->count(), 0);
+        QVERIFY(waitFor([&] {
+            return a.state() == QAbstractSocket::UnconnectedState && c.state() == QAbstractSocket::UnconnectedState;
+        }));
+        QVERIFY(get<QComboBox>("TCP_comboBox")->isEnabled());
+    }
+
+    // Clients leaving while keep-sending writes to them must not bring the program down.
+    void clientsLeaveDuringKeepSending()
+    {
+        const quint16 port = freeTcpPort();
+        startServer(port);
+        std::vector<std::unique_ptr<QTcpSocket>> peers;
+        for (int i = 0; i < 3; ++i) {
+            peers.push_back(std::make_unique<QTcpSocket>());
+            peers.back()->connectToHost(QHostAddress::LocalHost, port);
+        }
+        QVERIFY(waitFor([&] { return clients()->count() == 3; }));
+        get<QCheckBox>("TCPobocheckBox")->setChecked(true);
+        get<QSpinBox>("TCPdelayspinBox")->setValue(10);
+        setSendBox("x");
+        press("TCPsendmsgBtn");
+        spin(50);
+        peers[0]->abort();
+        spin(30);
+        peers[1].reset();
+        QVERIFY(waitFor([&] { return clients()->count() == 1; }));
+        const int before = sent();
+        spin(100);
+        QVERIFY(sent() > before);
+        QVERIFY(peers[2]->bytesAvailable() > 0 || readFrom(*peers[2], 1).size() > 0);
+        press("TCPsendmsgBtn");
+        QCOMPARE(get<QPushButton>("TCPsendmsgBtn")->text(), QString("send"));
+    }
+
+    // A GBK character split across two reads shows whole, also when two
+    // clients interleave their halves.
+    void splitCharacterShowsWhole()
+    {
+        const quint16 port = freeTcpPort();
+        startServer(port);
+        QTcpSocket a, b;
+        a.connectToHost(QHostAddress::LocalHost, port);
+        b.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(waitFor([&] { return clients()->count() == 2; }));
+        writeAndWait(a, QByteArray::fromHex("D6"));
+        writeAndWait(b, QByteArray::fromHex("C4"));
+        writeAndWait(a, QByteArray::fromHex("D0"));
+        writeAndWait(b, QByteArray::fromHex("E3"));
+        QCOMPARE(text(), QString::fromUtf8("中你"));
+        QCOMPARE(get<QPlainTextEdit>("TCP_HexTextBrowser")->toPlainText(), QString("0xD6, 0xC4, 0xD0, 0xE3, "));
+    }
+
+    void listenOnPortInUseIsReported()
+    {
+        QTcpServer holder;
+        QVERIFY(holder.listen(QHostAddress::LocalHost, 0));
+        startServer(holder.serverPort());
+        QVERIFY2(status().startsWith("Server failed to start on port"), qPrintable(status()));
+        QVERIFY(!opened());
+        QVERIFY(!get<QPushButton>("TCPsendmsgBtn")->isEnabled());
+        QVERIFY(get<QComboBox>("TCP_comboBox")->isEnabled());
+    }
+
+    void emptyPortWarns()
+    {
+        ModalCloser closer;
+        get<QComboBox>("TCP_comboBox")->setCurrentText("TCP Client");
+        get<QLineEdit>("TCPclientPortlineEdit")->setText("");
+        press("TCPopencompushButton");
+        QVERIFY(waitFor([&] { return closer.count() == 1; }));
+        QCOMPARE(closer.titles.value(0), QString("warning:"));
+        QCOMPARE(closer.texts.value(0), QString("IP or Port is empty!"));
+        QVERIFY(!opened());
+    }
+
+    void clientAgainstClosedPort()
+    {
+        startClient(freeTcpPort());
+        QVERIFY(waitFor([&] { return status() == "No server found"; }));
+        QVERIFY(!opened());
+        QCOMPARE(get<QPushButton>("TCPopencompushButton")->text(), QString("Start"));
+        QVERIFY(!get<QPushButton>("TCPsendmsgBtn")->isEnabled());
+        QVERIFY(get<QComboBox>("TCP_comboBox")->isEnabled());
+    }
+
+    void clientExchangesWithServer()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        startClient(server.serverPort());
+        QCOMPARE(status(), QString("Connected to TCP server"));
+        QVERIFY(server.waitForNewConnection(2000));
+        QTcpSocket *link = server.nextPendingConnection();
+        QVERIFY(waitFor([&] { return opened() && get<QPushButton>("TCPsendmsgBtn")->isEnabled(); }));
+        spin(50);
+
+        setSendBox("AB\n");
+        press("TCPsendmsgBtn");
+        QCOMPARE(readFrom(*link, 4).toHex(' '), QByteArray("41 42 0d 0a"));
+        QCOMPARE(sent(), 4);
+
+        link->write(QByteArray::fromHex("D6"));
+        link->flush();
+        QVERIFY(waitFor([&] { return received() == 1; }));
+        link->write(QByteArray::fromHex("D0") + "ok");
+        link->flush();
+        QVERIFY(waitFor([&] { return received() == 4; }));
+        QCOMPARE(text(), QString::fromUtf8("中ok"));
+
+        // The server goes away: the tab closes itself, keeping what arrived.
+        link->write("bye");
+        link->flush();
+        link->close();
+        QVERIFY(waitFor([&] { return status() == "No server found"; }));
+        QVERIFY(!opened());
+        QVERIFY(text().endsWith("bye"));
+    }
+
+    // The first socket's late refusal must not close the link made after it.
+    void replacedClientCannotCloseNewLink()
+    {
+        const quint16 nobody = freeTcpPort();
+        startClient(nobody);
+        close();
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        startClient(server.serverPort());
+        QVERIFY(server.waitForNewConnection(2000));
+        QTcpSocket *link = server.nextPendingConnection();
+        spin(200);
+        QVERIFY(opened());
+        QCOMPARE(status(), QString("Connected to TCP server"));
+        QCOMPARE(link->state(), QAbstractSocket::ConnectedState);
+    }
+
+    // Sockets torn down with the window must not call back into it.
+    void windowClosesWithLinksOpen()
+    {
+        auto second = std::make_unique<MainWindow>();
+        auto *tabs = second->findChild<QTabWidget *>("tabWidget");
+        QVERIFY(tabs);
+        const quint16 port = freeTcpPort();
+        second->findChild<QComboBox *>("TCP_comboBox")->setCurrentText("TCP Server");
+        second->findChild<QLineEdit *>("TCPServerPortlineEdit")->setText(QString::number(port));
+        emit second->findChild<QPushButton *>("TCPopencompushButton")->pressed();
+        QTcpSocket a, b;
+        a.connectToHost(QHostAddress::LocalHost, port);
+        b.connectToHost(QHostAddress::LocalHost, port);
+        auto *box = second->findChild<QComboBox *>("TCP_Client_IP_comboBox");
+        QVERIFY(waitFor([&] { return box->count() == 2; }));
+        a.write("pending");
+        a.flush();
+        spin(50);
+        second.reset();
+        QVERIFY(waitFor([&] { return a.state() == QAbstractSocket::UnconnectedState; }));
+    }
+
+    // However the tab was opened and closed before, a tick sends once.
+    void oneSendPerTickAcrossModes()
+    {
+        QTcpServer other;
+        QVERIFY(other.listen(QHostAddress::LocalHost, 0));
+        for (int i = 0; i < 2; ++i) {
+            startClient(other.serverPort());
+            QVERIFY(other.waitForNewConnection(2000));
+            close();
+            const quint16 port = freeTcpPort();
+            startServer(port);
+            close();
+        }
+        const quint16 port = freeTcpPort();
+        startServer(port);
+        QTcpSocket peer;
+        peer.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(waitFor([&] { return clients()->count() == 1; }));
+
+        auto *timer = w->findChild<QTimer *>("tcpSendTimer");
+        QVERIFY(timer);
+        get<QCheckBox>("TCPobocheckBox")->setChecked(true);
+        get<QSpinBox>("TCPdelayspinBox")->setValue(20);
+        QSignalSpy ticks(timer, &QTimer::timeout);
+        setSendBox("t");
+        press("TCPsendmsgBtn");
+        QCOMPARE(get<QPushButton>("TCPsendmsgBtn")->text(), QString("Pause"));
+        QVERIFY(waitFor([&] { return ticks.count() >= 5; }));
+        press("TCPsendmsgBtn");
+        const QByteArray got = readFrom(peer, ticks.count(), 1000);
+        spin(50);
+        QCOMPARE(int(got.size() + peer.bytesAvailable()), int(ticks.count()));
+        QCOMPARE(sent(), int(ticks.count()));
+    }
+};
+
+QTEST_MAIN(TcpTerminalTest)
+#include "tst_tcp_terminal.moc"
