@@ -55,6 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    serialShutdown();
     delete ui;
 }
 
@@ -120,6 +121,13 @@ void MainWindow::initialisePanels(int keptTabs)
 // State of the terminals before any port or socket is open.
 void MainWindow::startInit()
 {
+    ui->delayspinBox->setEnabled(false);
+    ui->sendmsgBtn->setEnabled(false);
+    ui->sendfileBtn->setEnabled(false);
+    ui->sendMsgtextEdit->setEnabled(false);
+    ui->com_checkBox_DTR->setEnabled(false);
+    ui->com_checkBox_RTS->setEnabled(false);
+
     sendInterval = 200;
     udpSendInterval = 200;
     tcpSendInterval = 200;

@@ -3,10 +3,21 @@
 
 #include <QMainWindow>
 #include <QList>
+#include <QMetaObject>
+#include <QPointer>
+#include <QSerialPortInfo>
 #include <QStringList>
 
+class QComboBox;
+class QDialog;
+class QPushButton;
+class QRadioButton;
 class QSettings;
 class QTimer;
+class LineSender;
+class TerminalView;
+class ThreadSerial;
+class Ui_COM_Expand;
 class QTcpServer;
 class QTcpSocket;
 class QWebEngineView;
@@ -44,8 +55,54 @@ private slots:
     // --- Shell: window actions, settings, dialogs ---
     void on_actionExit_triggered();
 
-    // --- Serial port scan (all serial pages) ---
+    // --- Serial port scan and shared serial state ---
     void SerialSacn_new();
+    bool testUart(const QString &name) const;
+
+    // --- "Serial Debug" ---
+    void actionOpen_triggered();
+    void sendmsgBtn_clicked();
+    void actionSendfile_triggered();
+    void obocheckBox_clicked();
+    void delayspinBox_valueChanged(int value);
+    void actionClearBytes_triggered();
+    void actionCleanData_triggered();
+    void actionSave_triggered();
+    void actionLoadfile_triggered();
+    void cleanSendData_clicked();
+    void COMHideHex_pushButton_clicked();
+    void readCom(const QByteArray &data);
+    void sendMsg();
+    void serialPortLost(const QString &error);
+    // Quick-command dialog
+    void slotCom_expand();
+    void slotCom_expandclose();
+    void slotCOM_expandsave();
+    void slotcom_set_pushButton();
+    void slotcom_set_pushButton_2();
+    void slotcom_set_pushButton_3();
+    void slotcom_set_pushButton_4();
+    void slotcom_set_pushButton_5();
+    void slotcom_set_pushButton_6();
+    void slotcom_set_pushButton_7();
+    void slotcom_set_pushButton_8();
+    void slotcom_set_pushButton_9();
+    void slotcom_set_pushButton_10();
+    void slotcom_set_pushButton_11();
+    void slotcom_set_pushButton_12();
+    void slotcom_pushButton();
+    void slotcom_pushButton_2();
+    void slotcom_pushButton_3();
+    void slotcom_pushButton_4();
+    void slotcom_pushButton_5();
+    void slotcom_pushButton_6();
+    void slotcom_pushButton_7();
+    void slotcom_pushButton_8();
+    void slotcom_pushButton_9();
+    void slotcom_pushButton_10();
+    void slotcom_pushButton_11();
+    void slotcom_pushButton_12();
+    void command_sendMsg(QByteArray data);
 
 private:
     // --- Shell ---
@@ -61,13 +118,48 @@ private:
 
     // --- Serial port scan and shared serial state ---
     void SerialSacn();
+    QList<QSerialPortInfo> getFilteredSerialPorts() const;
+    void stop_SerialSacn_new();
+    // The eleven port lists and the port widgets / Open buttons of every
+    // serial panel, for the scan and the lock family.
+    QList<QComboBox *> serialPortLists() const;
+    QList<QWidget *> serialPortWidgets() const;
+    QList<QPushButton *> serialOpenButtons() const;
+    void applySerialLock(bool enabled, const QList<QPushButton *> &leftAlone,
+                         const QList<QRadioButton *> &radios);
+    void setComboBoxEnabled(bool enabled);
+    void GPSsetComboBoxEnabled(bool enabled);
+    void GSMsetComboBoxEnabled(bool enabled);
+    void ENVsetComboBoxEnabled(bool enabled);
+    void OSCsetComboBoxEnabled(bool enabled);
+    void SpectrasetsetComboBoxEnabled(bool enabled);
+    void i2cdumpsetsetComboBoxEnabled(bool enabled);
+    void TOFsetsetComboBoxEnabled(bool enabled);
+    void ModbussetsetComboBoxEnabled(bool enabled);
+    void CIEsetsetComboBoxEnabled(bool enabled);
+    void imusetsetComboBoxEnabled(bool enabled);
     QTimer *portScanTimer = nullptr;
     bool serialOpened = false;
+    ThreadSerial *serialThread = nullptr;
     QTimer *sendTimer = nullptr;
     int sendInterval = 200;
 
     // --- "Serial Debug" ---
     void Serial_Init_Start();
+    bool COM_isValidHex(const QString &token);
+    // Closes the port and the quick-command dialog before the form goes.
+    void serialShutdown();
+    void closeSerialTerminalPort();
+    void serialFileSent(bool ok, const QString &error);
+    void renameQuickCommand(int n);
+    void sendQuickCommand(int n);
+    QMetaObject::Connection dtrConnection;
+    QMetaObject::Connection rtsConnection;
+    TerminalView *serialView = nullptr;
+    QPointer<LineSender> serialFileSender;
+    bool comExpandOpened = false;
+    QPointer<QDialog> comExpandDialog;
+    Ui_COM_Expand *comExpandUi = nullptr;
 
     // --- "UDP Debug" ---
     void UDP_Init_Start();
