@@ -58,6 +58,18 @@ private slots:
     // --- Serial port scan and shared serial state ---
     void SerialSacn_new();
     bool testUart(const QString &name) const;
+    // Port-widget locks, one per serial panel (true unlocks).
+    void setComboBoxEnabled(bool enabled);
+    void GPSsetComboBoxEnabled(bool enabled);
+    void GSMsetComboBoxEnabled(bool enabled);
+    void ENVsetComboBoxEnabled(bool enabled);
+    void OSCsetComboBoxEnabled(bool enabled);
+    void SpectrasetsetComboBoxEnabled(bool enabled);
+    void i2cdumpsetsetComboBoxEnabled(bool enabled);
+    void TOFsetsetComboBoxEnabled(bool enabled);
+    void ModbussetsetComboBoxEnabled(bool enabled);
+    void CIEsetsetComboBoxEnabled(bool enabled);
+    void imusetsetComboBoxEnabled(bool enabled);
 
     // --- "Serial Debug" ---
     void actionOpen_triggered();
@@ -127,17 +139,6 @@ private:
     QList<QPushButton *> serialOpenButtons() const;
     void applySerialLock(bool enabled, const QList<QPushButton *> &leftAlone,
                          const QList<QRadioButton *> &radios);
-    void setComboBoxEnabled(bool enabled);
-    void GPSsetComboBoxEnabled(bool enabled);
-    void GSMsetComboBoxEnabled(bool enabled);
-    void ENVsetComboBoxEnabled(bool enabled);
-    void OSCsetComboBoxEnabled(bool enabled);
-    void SpectrasetsetComboBoxEnabled(bool enabled);
-    void i2cdumpsetsetComboBoxEnabled(bool enabled);
-    void TOFsetsetComboBoxEnabled(bool enabled);
-    void ModbussetsetComboBoxEnabled(bool enabled);
-    void CIEsetsetComboBoxEnabled(bool enabled);
-    void imusetsetComboBoxEnabled(bool enabled);
     QTimer *portScanTimer = nullptr;
     bool serialOpened = false;
     ThreadSerial *serialThread = nullptr;
