@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCodec>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -69,20 +70,57 @@ void TerminalView::append(const QByteArray &bytes, bool stamped)
     }
 }
 
+// Blocks that inserting `text` adds: QTextCursor starts a new block at each
+// of these characters.
+static int newBlocksIn(const QString &text)
+{
+    int n = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator || u == 0xFDD0 || u == 0xFDD1)
+            ++n;
+    }
+    return n;
+}
+
+// The document's own limit lays out every block it drops (it walks them
+// with a cursor), which costs more than showing them did; dropping them
+// here by position, a batch at a time, keeps it from ever acting.
+void TerminalView::makeRoom(QPlainTextEdit *view, int adding)
+{
+    QTextDocument *doc = view->document();
+    const int excess = doc->blockCount() + adding - kMaxBlocks;
+    if (excess <= 0)
+        return;
+    const int drop = qMin(excess + kTrimBatch, doc->blockCount() - 1);
+    if (drop <= 0)
+        return;
+    QTextCursor cursor(doc);
+    cursor.setPosition(0);
+    cursor.setPosition(doc->findBlockByNumber(drop).position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
 void TerminalView::appendPlain(QPlainTextEdit *view, const QString &text)
 {
     if (text.isEmpty())
         return;
+    makeRoom(view, newBlocksIn(text));
+    // Positioned, not moved, and inside an edit block: a moving cursor lays
+    // out the block it passes to keep its x, for nothing here.
     QTextCursor cursor(view->document());
-    cursor.movePosition(QTextCursor::End);
+    cursor.setPosition(view->document()->characterCount() - 1);
+    cursor.beginEditBlock();
     cursor.insertText(text, m_dataFormat);
+    cursor.endEditBlock();
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 
 void TerminalView::appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body)
 {
+    makeRoom(view, 1 + newBlocksIn(body));
     QTextCursor cursor(view->document());
-    cursor.movePosition(QTextCursor::End);
+    cursor.setPosition(view->document()->characterCount() - 1);
     cursor.beginEditBlock();
     if (!view->document()->isEmpty())
         cursor.insertBlock();

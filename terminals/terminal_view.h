@@ -47,9 +47,13 @@ public:
     static void count(QLCDNumber *counter, qint64 n);
 
     static constexpr int kMaxBlocks = 10000;
+    // Blocks dropped at once beyond what is needed, so trimming is rare.
+    static constexpr int kTrimBatch = 500;
 
 private:
     void appendPlain(QPlainTextEdit *view, const QString &text);
+    // Drops the oldest blocks so that `adding` more still fit the limit.
+    void makeRoom(QPlainTextEdit *view, int adding);
     void appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body);
 
     QPlainTextEdit *m_text;
