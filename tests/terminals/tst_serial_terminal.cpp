@@ -191,6 +191,30 @@ private slots:
         QCOMPARE(lcd(t.w, "recvbyteslcdNumber"), 99999);
     }
 
+    // A long plain stream: the views keep at most 10000 lines, and what they
+    // keep is exactly the newest part of the stream, whole lines only.
+    void plainStreamKeepsNewestLines()
+    {
+        OpenTerminal t;
+        QVERIFY(t.open());
+        QByteArray all;
+        for (int chunk = 0; chunk < 250; ++chunk) {
+            QByteArray block;
+            for (int i = 0; i < 100; ++i)
+                block += "line " + QByteArray::number(chunk * 100 + i) + "\n";
+            all += block;
+            QMetaObject::invokeMethod(&t.w, "readCom", Q_ARG(QByteArray, block));
+        }
+        for (QPlainTextEdit *view : {t.text(), t.hex()}) {
+            QVERIFY(view->document()->blockCount() <= 10000);
+            QVERIFY(view->document()->blockCount() >= 9000);
+        }
+        const QString shown = t.text()->toPlainText();
+        QVERIFY(shown.startsWith("line "));
+        QVERIFY(QString::fromLatin1(all).endsWith(shown));
+        QVERIFY(t.hex()->toPlainText().endsWith("0x39,0x39,0x0a,\n"));
+    }
+
     void sendExamples_data()
     {
         QTest::addColumn<bool>("hex");
@@ -460,6 +484,16 @@ private slots:
         QVERIFY(t.pty.writeFar("ok"));
         QVERIFY(t.received(3));
         QCOMPARE(t.text()->toPlainText(), QStringLiteral("ok"));
+
+        // So does a new open: half a character from the last session is gone.
+        QVERIFY(t.pty.writeFar("\xe2\x82"));
+        QVERIFY(t.received(5));
+        press(t.w, "opencompushButton");
+        press(t.w, "opencompushButton");
+        QCOMPARE(status(t.w), QStringLiteral("Serial opened"));
+        QVERIFY(t.pty.writeFar("!"));
+        QVERIFY(t.received(6));
+        QCOMPARE(t.text()->toPlainText(), QStringLiteral("ok!"));
     }
 };
 
