@@ -211,6 +211,7 @@ int main(int argc, char **argv)
 
     kesptest::spin(300);
 
+    std::printf("RSS before streaming: %.0f MB (window, web view and fonts)\n", rssMB());
     std::printf("%-8s %-8s %-6s %-6s %10s %12s %10s %10s %8s  %s\n", "size_MB", "pacing", "kind", "stamps",
                 "seconds", "bytes/s", "cpu_s/MB", "worst_ms", "lost", "RSS_MB(after each 10 MB, end)");
     bool allShown = true;

@@ -110,8 +110,14 @@ void MainWindow::actionOpen_triggered()
 void MainWindow::closeSerialTerminalPort()
 {
     if (comExpandOpened) {
-        if (comExpandDialog)
+        // The closed dialog is deleted later; it must not free the form of
+        // a dialog opened after it.
+        if (comExpandDialog) {
+            disconnect(comExpandDialog, SIGNAL(destroyed()), this, SLOT(slotCom_expandclose()));
             comExpandDialog->close();
+        }
+        delete comExpandUi;
+        comExpandUi = nullptr;
         comExpandOpened = false;
     }
     ui->com_expandpushButton->setEnabled(false);

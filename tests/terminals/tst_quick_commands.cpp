@@ -75,6 +75,23 @@ private slots:
         press(advanced);
         QVERIFY(t.dialog());
         QCOMPARE(child<QLineEdit>(*t.dialog(), "com_qlineedit")->text(), QString());
+
+        // Close and reopen before the old dialog is deleted: its late end
+        // leaves the new dialog working.
+        press(t.w, "opencompushButton");
+        QVERIFY(t.open());
+        press(advanced);
+        kesptest::spin(50);
+        QDialog *fresh = nullptr;
+        for (QDialog *d2 : t.dialogs())
+            if (d2->isVisible())
+                fresh = d2;
+        QVERIFY(fresh);
+        child<QLineEdit>(*fresh, "com_qlineedit")->setText("ok");
+        press(*fresh, "com_pushButton");
+        QCOMPARE(t.pty.readFar(2, 2000), QByteArray("ok"));
+        press(advanced);
+        QCOMPARE(t.dialogs().size(), 1);
     }
 
     void escapes_data()
