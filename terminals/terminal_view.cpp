@@ -20,6 +20,9 @@ TerminalView::TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalTe
 {
     m_stampFormat.setForeground(QColor(0, 128, 0));
     m_dataFormat.setForeground(Qt::black);
+    m_paintTimer.setSingleShot(true);
+    m_paintTimer.setInterval(kPaintIntervalMs);
+    QObject::connect(&m_paintTimer, &QTimer::timeout, m_text, [this] { resumePainting(); });
     resetDecoders();
 }
 
@@ -53,6 +56,7 @@ void TerminalView::append(const QByteArray &bytes, bool stamped)
 {
     if (bytes.isEmpty())
         return;
+    paintLater();
     QTextDecoder *decoder = stamped ? m_stampedDecoder.get() : m_plainDecoder.get();
     QString text = decoder->toUnicode(bytes.constData(), int(bytes.size()));
     text.remove(QLatin1Char('\r'));
@@ -130,8 +134,36 @@ void TerminalView::appendEntry(QPlainTextEdit *view, const QString &stamp, const
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 
+// Painting a view costs far more than adding a block to it, so while data
+// keeps coming the views are repainted at a steady rate instead of once per
+// block: the first block after a pause shows at once, later ones with the
+// next repaint, at most kPaintIntervalMs later.
+void TerminalView::paintLater()
+{
+    if (!m_paintTimer.isActive()) {
+        m_paintTimer.start();
+        return;
+    }
+    if (!m_paintHeld) {
+        m_paintHeld = true;
+        m_text->viewport()->setUpdatesEnabled(false);
+        m_hex->viewport()->setUpdatesEnabled(false);
+    }
+}
+
+void TerminalView::resumePainting()
+{
+    if (!m_paintHeld)
+        return;
+    m_paintHeld = false;
+    m_text->viewport()->setUpdatesEnabled(true);
+    m_hex->viewport()->setUpdatesEnabled(true);
+    m_paintTimer.start();
+}
+
 void TerminalView::clear()
 {
+    resumePainting();
     m_text->clear();
     m_hex->clear();
     m_textColumn = 0;
