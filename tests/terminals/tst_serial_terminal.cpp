@@ -82,6 +82,19 @@ private slots:
         QCOMPARE(child<QComboBox>(w, "dataBitsComboBox")->currentText(), QStringLiteral("8"));
         press(w, "HEXcheckBox");
         QVERIFY(child<QWidget>(w, "COM_HexTextBrowser")->isVisible());
+
+        // A language change empties the text view and selects 115200 again;
+        // the hex view and the other settings stay.
+        child<QPlainTextEdit>(w, "COM_StrTextBrowser")->setPlainText("old");
+        child<QPlainTextEdit>(w, "COM_HexTextBrowser")->setPlainText("0x41,");
+        child<QComboBox>(w, "baudRateComboBox")->setCurrentIndex(0);
+        child<QComboBox>(w, "parityComboBox")->setCurrentIndex(2);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&w, &change);
+        QCOMPARE(child<QPlainTextEdit>(w, "COM_StrTextBrowser")->toPlainText(), QString());
+        QCOMPARE(child<QPlainTextEdit>(w, "COM_HexTextBrowser")->toPlainText(), QStringLiteral("0x41,"));
+        QCOMPARE(child<QComboBox>(w, "baudRateComboBox")->currentText(), QStringLiteral("115200"));
+        QCOMPARE(child<QComboBox>(w, "parityComboBox")->currentIndex(), 2);
     }
 
     // Writes arrive in separate driver reads; the views show them as one
@@ -137,6 +150,10 @@ private slots:
         QVERIFY(t.received(int(data.size())));
         QCOMPARE(t.text()->toPlainText().toLatin1(), QByteArray(data).replace("\r", ""));
         QCOMPARE(bytesOfHexView(t.hex()->toPlainText()), data);
+        // Repaints held back during the stream resume once it stops.
+        QVERIFY(kesptest::waitFor([&] {
+            return t.text()->viewport()->updatesEnabled() && t.hex()->viewport()->updatesEnabled();
+        }, 500));
     }
 
     // Stamped entries: each its own block, starting with a green stamp, the
