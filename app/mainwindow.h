@@ -58,18 +58,6 @@ private slots:
     // --- Serial port scan and shared serial state ---
     void SerialSacn_new();
     bool testUart(const QString &name) const;
-    // Port-widget locks, one per serial panel (true unlocks).
-    void setComboBoxEnabled(bool enabled);
-    void GPSsetComboBoxEnabled(bool enabled);
-    void GSMsetComboBoxEnabled(bool enabled);
-    void ENVsetComboBoxEnabled(bool enabled);
-    void OSCsetComboBoxEnabled(bool enabled);
-    void SpectrasetsetComboBoxEnabled(bool enabled);
-    void i2cdumpsetsetComboBoxEnabled(bool enabled);
-    void TOFsetsetComboBoxEnabled(bool enabled);
-    void ModbussetsetComboBoxEnabled(bool enabled);
-    void CIEsetsetComboBoxEnabled(bool enabled);
-    void imusetsetComboBoxEnabled(bool enabled);
 
     // --- "Serial Debug" ---
     void actionOpen_triggered();
@@ -147,6 +135,8 @@ private:
 
     // --- "Serial Debug" ---
     void Serial_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void setComboBoxEnabled(bool enabled);
     bool COM_isValidHex(const QString &token);
     // Closes the port and the quick-command dialog before the form goes.
     void serialShutdown();
@@ -177,23 +167,31 @@ private:
 
     // --- "GPS Debug" ---
     void GPS_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void GPSsetComboBoxEnabled(bool enabled);
     QTcpServer *gpsServer = nullptr;
     QList<QTcpSocket *> gpsServerClients;
 
     // --- "GSM Debug" ---
     void GSM_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void GSMsetComboBoxEnabled(bool enabled);
 
     // --- "Unicode" ---
     void Unicode_Init_Start();
 
     // --- "Environment" ---
     void ENVironment_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void ENVsetComboBoxEnabled(bool enabled);
 
     // --- "Crypty" ---
     void Crypty_Init_Start();
 
     // --- "Oscilloscope" ---
     void Oscilloscope_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void OSCsetComboBoxEnabled(bool enabled);
     MWaveView *oscilloscopeChart = nullptr;
 
     // --- "MQTT" ---
@@ -202,21 +200,33 @@ private:
 
     // --- "Spectra" ---
     void Spectra_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void SpectrasetsetComboBoxEnabled(bool enabled);
 
     // --- "i2cdump" ---
     void I2Cdump_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void i2cdumpsetsetComboBoxEnabled(bool enabled);
 
     // --- "TOF" ---
     void TOF_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void TOFsetsetComboBoxEnabled(bool enabled);
 
     // --- "Modbus" ---
     void Modbus_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void ModbussetsetComboBoxEnabled(bool enabled);
 
     // --- "CIE" ---
     void CIE_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void CIEsetsetComboBoxEnabled(bool enabled);
 
     // --- "IMU" ---
     void IMU_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void imusetsetComboBoxEnabled(bool enabled);
 };
 
 #endif // MAINWINDOW_H
