@@ -59,6 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     closeShellDialogs();
+    serialShutdown();
     delete ui;
 }
 
@@ -124,6 +125,13 @@ void MainWindow::initialisePanels(int keptTabs)
 // State of the terminals before any port or socket is open.
 void MainWindow::startInit()
 {
+    ui->delayspinBox->setEnabled(false);
+    ui->sendmsgBtn->setEnabled(false);
+    ui->sendfileBtn->setEnabled(false);
+    ui->sendMsgtextEdit->setEnabled(false);
+    ui->com_checkBox_DTR->setEnabled(false);
+    ui->com_checkBox_RTS->setEnabled(false);
+
     sendInterval = 200;
     udpSendInterval = 200;
     tcpSendInterval = 200;

@@ -7,7 +7,9 @@
 #include <QHostAddress>
 #include <QMainWindow>
 #include <QList>
+#include <QMetaObject>
 #include <QPointer>
+#include <QSerialPortInfo>
 #include <QSet>
 #include <QStringList>
 #include <map>
@@ -15,8 +17,16 @@
 
 #include "app/about_dialog.h"
 
+class QComboBox;
+class QDialog;
+class QPushButton;
+class QRadioButton;
 class QSettings;
 class QTimer;
+class LineSender;
+class TerminalView;
+class ThreadSerial;
+class Ui_COM_Expand;
 class QTcpServer;
 class QTcpSocket;
 class QUdpSocket;
@@ -92,8 +102,54 @@ private slots:
     void Config_CIE_ON_OFF_triggered();
     void Config_IMU_ON_OFF_triggered();
 
-    // --- Serial port scan (all serial pages) ---
+    // --- Serial port scan and shared serial state ---
     void SerialSacn_new();
+    bool testUart(const QString &name) const;
+
+    // --- "Serial Debug" ---
+    void actionOpen_triggered();
+    void sendmsgBtn_clicked();
+    void actionSendfile_triggered();
+    void obocheckBox_clicked();
+    void delayspinBox_valueChanged(int value);
+    void actionClearBytes_triggered();
+    void actionCleanData_triggered();
+    void actionSave_triggered();
+    void actionLoadfile_triggered();
+    void cleanSendData_clicked();
+    void COMHideHex_pushButton_clicked();
+    void readCom(const QByteArray &data);
+    void sendMsg();
+    void serialPortLost(const QString &error);
+    // Quick-command dialog
+    void slotCom_expand();
+    void slotCom_expandclose();
+    void slotCOM_expandsave();
+    void slotcom_set_pushButton();
+    void slotcom_set_pushButton_2();
+    void slotcom_set_pushButton_3();
+    void slotcom_set_pushButton_4();
+    void slotcom_set_pushButton_5();
+    void slotcom_set_pushButton_6();
+    void slotcom_set_pushButton_7();
+    void slotcom_set_pushButton_8();
+    void slotcom_set_pushButton_9();
+    void slotcom_set_pushButton_10();
+    void slotcom_set_pushButton_11();
+    void slotcom_set_pushButton_12();
+    void slotcom_pushButton();
+    void slotcom_pushButton_2();
+    void slotcom_pushButton_3();
+    void slotcom_pushButton_4();
+    void slotcom_pushButton_5();
+    void slotcom_pushButton_6();
+    void slotcom_pushButton_7();
+    void slotcom_pushButton_8();
+    void slotcom_pushButton_9();
+    void slotcom_pushButton_10();
+    void slotcom_pushButton_11();
+    void slotcom_pushButton_12();
+    void command_sendMsg(QByteArray data);
 
 private:
     // --- Shell ---
@@ -123,13 +179,39 @@ private:
 
     // --- Serial port scan and shared serial state ---
     void SerialSacn();
+    QList<QSerialPortInfo> getFilteredSerialPorts() const;
+    void stop_SerialSacn_new();
+    // The eleven port lists and the port widgets / Open buttons of every
+    // serial panel, for the scan and the lock family.
+    QList<QComboBox *> serialPortLists() const;
+    QList<QWidget *> serialPortWidgets() const;
+    QList<QPushButton *> serialOpenButtons() const;
+    void applySerialLock(bool enabled, const QList<QPushButton *> &leftAlone,
+                         const QList<QRadioButton *> &radios);
     QTimer *portScanTimer = nullptr;
     bool serialOpened = false;
+    ThreadSerial *serialThread = nullptr;
     QTimer *sendTimer = nullptr;
     int sendInterval = 200;
 
     // --- "Serial Debug" ---
     void Serial_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void setComboBoxEnabled(bool enabled);
+    bool COM_isValidHex(const QString &token);
+    // Closes the port and the quick-command dialog before the form goes.
+    void serialShutdown();
+    void closeSerialTerminalPort();
+    void serialFileSent(bool ok, const QString &error);
+    void renameQuickCommand(int n);
+    void sendQuickCommand(int n);
+    QMetaObject::Connection dtrConnection;
+    QMetaObject::Connection rtsConnection;
+    TerminalView *serialView = nullptr;
+    QPointer<LineSender> serialFileSender;
+    bool comExpandOpened = false;
+    QPointer<QDialog> comExpandDialog;
+    Ui_COM_Expand *comExpandUi = nullptr;
 
     // --- "UDP Debug" ---
 public:
@@ -227,23 +309,31 @@ private:
 
     // --- "GPS Debug" ---
     void GPS_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void GPSsetComboBoxEnabled(bool enabled);
     QTcpServer *gpsServer = nullptr;
     QList<QTcpSocket *> gpsServerClients;
 
     // --- "GSM Debug" ---
     void GSM_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void GSMsetComboBoxEnabled(bool enabled);
 
     // --- "Unicode" ---
     void Unicode_Init_Start();
 
     // --- "Environment" ---
     void ENVironment_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void ENVsetComboBoxEnabled(bool enabled);
 
     // --- "Crypty" ---
     void Crypty_Init_Start();
 
     // --- "Oscilloscope" ---
     void Oscilloscope_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void OSCsetComboBoxEnabled(bool enabled);
     MWaveView *oscilloscopeChart = nullptr;
 
     // --- "MQTT" ---
@@ -252,21 +342,33 @@ private:
 
     // --- "Spectra" ---
     void Spectra_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void SpectrasetsetComboBoxEnabled(bool enabled);
 
     // --- "i2cdump" ---
     void I2Cdump_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void i2cdumpsetsetComboBoxEnabled(bool enabled);
 
     // --- "TOF" ---
     void TOF_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void TOFsetsetComboBoxEnabled(bool enabled);
 
     // --- "Modbus" ---
     void Modbus_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void ModbussetsetComboBoxEnabled(bool enabled);
 
     // --- "CIE" ---
     void CIE_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void CIEsetsetComboBoxEnabled(bool enabled);
 
     // --- "IMU" ---
     void IMU_Init_Start();
+    // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
+    Q_SLOT void imusetsetComboBoxEnabled(bool enabled);
 };
 
 #endif // MAINWINDOW_H

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCodec>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -19,6 +20,9 @@ TerminalView::TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalTe
 {
     m_stampFormat.setForeground(QColor(0, 128, 0));
     m_dataFormat.setForeground(Qt::black);
+    m_paintTimer.setSingleShot(true);
+    m_paintTimer.setInterval(kPaintIntervalMs);
+    QObject::connect(&m_paintTimer, &QTimer::timeout, m_text, [this] { resumePainting(); });
     resetDecoders();
 }
 
@@ -69,6 +73,7 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
 {
     if (bytes.isEmpty())
         return;
+    paintLater();
     QTextDecoder *decoder = stamped ? decoders->stamped.get() : decoders->plain.get();
     QString text = decoder->toUnicode(bytes.constData(), int(bytes.size()));
     text.remove(QLatin1Char('\r'));
@@ -86,20 +91,57 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
     }
 }
 
+// Blocks that inserting `text` adds: QTextCursor starts a new block at each
+// of these characters.
+static int newBlocksIn(const QString &text)
+{
+    int n = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator || u == 0xFDD0 || u == 0xFDD1)
+            ++n;
+    }
+    return n;
+}
+
+// The document's own limit lays out every block it drops (it walks them
+// with a cursor), which costs more than showing them did; dropping them
+// here by position, a batch at a time, keeps it from ever acting.
+void TerminalView::makeRoom(QPlainTextEdit *view, int adding)
+{
+    QTextDocument *doc = view->document();
+    const int excess = doc->blockCount() + adding - kMaxBlocks;
+    if (excess <= 0)
+        return;
+    const int drop = qMin(excess + kTrimBatch, doc->blockCount() - 1);
+    if (drop <= 0)
+        return;
+    QTextCursor cursor(doc);
+    cursor.setPosition(0);
+    cursor.setPosition(doc->findBlockByNumber(drop).position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
 void TerminalView::appendPlain(QPlainTextEdit *view, const QString &text)
 {
     if (text.isEmpty())
         return;
+    makeRoom(view, newBlocksIn(text));
+    // Positioned, not moved, and inside an edit block: a moving cursor lays
+    // out the block it passes to keep its x, for nothing here.
     QTextCursor cursor(view->document());
-    cursor.movePosition(QTextCursor::End);
+    cursor.setPosition(view->document()->characterCount() - 1);
+    cursor.beginEditBlock();
     cursor.insertText(text, m_dataFormat);
+    cursor.endEditBlock();
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 
 void TerminalView::appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body)
 {
+    makeRoom(view, 1 + newBlocksIn(body));
     QTextCursor cursor(view->document());
-    cursor.movePosition(QTextCursor::End);
+    cursor.setPosition(view->document()->characterCount() - 1);
     cursor.beginEditBlock();
     if (!view->document()->isEmpty())
         cursor.insertBlock();
@@ -109,8 +151,36 @@ void TerminalView::appendEntry(QPlainTextEdit *view, const QString &stamp, const
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 
+// Painting a view costs far more than adding a block to it, so while data
+// keeps coming the views are repainted at a steady rate instead of once per
+// block: the first block after a pause shows at once, later ones with the
+// next repaint, at most kPaintIntervalMs later.
+void TerminalView::paintLater()
+{
+    if (!m_paintTimer.isActive()) {
+        m_paintTimer.start();
+        return;
+    }
+    if (!m_paintHeld) {
+        m_paintHeld = true;
+        m_text->viewport()->setUpdatesEnabled(false);
+        m_hex->viewport()->setUpdatesEnabled(false);
+    }
+}
+
+void TerminalView::resumePainting()
+{
+    if (!m_paintHeld)
+        return;
+    m_paintHeld = false;
+    m_text->viewport()->setUpdatesEnabled(true);
+    m_hex->viewport()->setUpdatesEnabled(true);
+    m_paintTimer.start();
+}
+
 void TerminalView::clear()
 {
+    resumePainting();
     m_text->clear();
     m_hex->clear();
     m_textColumn = 0;

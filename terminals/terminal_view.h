@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QTextCharFormat>
+#include <QTimer>
 #include <memory>
 
 class QLCDNumber;
@@ -63,9 +64,18 @@ public:
     static void count(QLCDNumber *counter, qint64 n);
 
     static constexpr int kMaxBlocks = 10000;
+    // Blocks dropped at once beyond what is needed, so trimming is rare.
+    static constexpr int kTrimBatch = 500;
+    static constexpr int kPaintIntervalMs = 40;
 
 private:
     void appendPlain(QPlainTextEdit *view, const QString &text);
+    // A steady stream repaints the views at most every kPaintIntervalMs;
+    // the documents themselves are always up to date.
+    void paintLater();
+    void resumePainting();
+    // Drops the oldest blocks so that `adding` more still fit the limit.
+    void makeRoom(QPlainTextEdit *view, int adding);
     void appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body);
 
     QPlainTextEdit *m_text;
@@ -78,6 +88,8 @@ private:
     int m_hexBytesOnLine = 0;
     QTextCharFormat m_stampFormat;
     QTextCharFormat m_dataFormat;
+    QTimer m_paintTimer;
+    bool m_paintHeld = false;
 };
 
 #endif // TERMINAL_VIEW_H

@@ -1,4 +1,4 @@
-// Draws the program's bitmaps (splash, logo, on/off toggles) into a folder.
+// Draws the program's bitmaps (splash, logo, on/off toggles, send/pause) into a folder.
 // The output is committed; rerun this after changing a drawing.
 #include <QGuiApplication>
 #include <QImage>
@@ -81,6 +81,38 @@ static QImage toggle(bool on)
     return img;
 }
 
+// Send (a paper plane arrow) and pause (two bars) for the terminals' Send buttons.
+static QImage sendIcon()
+{
+    QImage img(32, 32, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGreen);
+    QPainterPath path;
+    path.moveTo(3, 5);
+    path.lineTo(29, 16);
+    path.lineTo(3, 27);
+    path.lineTo(8, 16);
+    path.closeSubpath();
+    p.drawPath(path);
+    return img;
+}
+
+static QImage pauseIcon()
+{
+    QImage img(32, 32, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xFF, 0x4A, 0x19));
+    p.drawRoundedRect(QRectF(7, 5, 6, 22), 2, 2);
+    p.drawRoundedRect(QRectF(19, 5, 6, 22), 2, 2);
+    return img;
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -93,7 +125,9 @@ int main(int argc, char **argv)
            && logo(128).save(dir + "/logo.png")
            && logo(64).save(dir + "/logo.ico", "ICO")
            && toggle(true).save(dir + "/on.png")
-           && toggle(false).save(dir + "/off.png");
+           && toggle(false).save(dir + "/off.png")
+           && sendIcon().save(dir + "/send.png")
+           && pauseIcon().save(dir + "/pause.png");
     if (!ok)
         std::fprintf(stderr, "draw_images: could not write into %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -105,6 +105,19 @@ PtyPair::~PtyPair()
     }
 }
 
+void PtyPair::hangUp()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    m_socat.terminate();
+    if (!m_socat.waitForFinished(2000)) {
+        m_socat.kill();
+        m_socat.waitForFinished(2000);
+    }
+}
+
 int PtyPair::farFd()
 {
     if (m_fd < 0)

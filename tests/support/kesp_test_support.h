@@ -65,6 +65,8 @@ public:
     QByteArray readFar(int count, int timeoutMs = 3000);
     // Everything that arrives within the given quiet time.
     QByteArray drainFar(int quietMs = 200, int timeoutMs = 3000);
+    // Ends socat, as if the device were unplugged: both ptys go away.
+    void hangUp();
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,242 @@
+// Streams data through a pty into the "Serial Debug" terminal and reports
+// how fast and how smoothly it is shown.
+//
+//   bench_serial_stream [--sizes=1,10,100] [--no-paced] [--no-unpaced] [--hidden]
+//
+// Sizes are in MB (default 1).  For each size: paced at the byte rate of
+// 1152000 baud and unpaced, text (a line feed every 64 bytes) and binary,
+// time stamps off and on.  Reported: time until the last byte is shown,
+// bytes/s, GUI-thread CPU seconds per MB, worst lateness of a 10 ms GUI
+// timer, and RSS after every 10 MB shown.  --hidden keeps the window off
+// screen, which leaves out the cost of painting.
+#include "app/mainwindow.h"
+#include "tests/support/kesp_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLCDNumber>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QEventLoop>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
+
+static double threadCpuSeconds()
+{
+    rusage u {};
+    getrusage(RUSAGE_THREAD, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+static double rssMB()
+{
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+static QByteArray makeData(qint64 size, bool text)
+{
+    QByteArray data;
+    data.reserve(size);
+    quint32 x = 12345;
+    while (data.size() < size) {
+        x = x * 1103515245u + 12345u;
+        if (text)
+            data.append((data.size() % 64 == 63) ? '\n' : char(0x20 + (x >> 16) % 0x5f));
+        else
+            data.append(char(x >> 16));
+    }
+    return data;
+}
+
+struct Result
+{
+    double seconds = 0;
+    qint64 shown = 0;
+    double cpuPerMB = 0;
+    qint64 worstLateMs = 0;
+    QList<double> rss;
+};
+
+static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &data, bool paced, bool stamps)
+{
+    w.findChild<QCheckBox *>("showtime_checkBox")->setChecked(stamps);
+    QTest::mousePress(w.findChild<QAbstractButton *>("cleandatapushButton"), Qt::LeftButton);
+    QTest::mouseRelease(w.findChild<QAbstractButton *>("cleandatapushButton"), Qt::LeftButton);
+
+    Result r;
+    qint64 shown = 0;
+    qint64 nextRss = 10 * 1024 * 1024;
+    // The receive counter is read and emptied every few milliseconds, well
+    // before it could reach its 99999 stop.
+    auto *counter = w.findChild<QLCDNumber *>("recvbyteslcdNumber");
+    counter->display(0);
+    auto collect = [&] {
+        const int v = counter->intValue();
+        if (v <= 0)
+            return;
+        counter->display(0);
+        shown += v;
+        while (shown >= nextRss) {
+            r.rss << rssMB();
+            nextRss += 10 * 1024 * 1024;
+        }
+    };
+
+    const int fd = pty.farFd();
+    std::atomic<bool> writeFailed {false};
+    std::atomic<bool> writeDone {false};
+    kesptest::StallProbe probe;
+    probe.start();
+    const double cpu0 = threadCpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    std::thread writer([&] {
+        // 1152000 baud, 10 bits a byte: 115200 bytes/s, fed every 10 ms.
+        const qint64 perTick = paced ? 1152 : 65536;
+        QElapsedTimer t;
+        t.start();
+        qint64 done = 0;
+        while (done < data.size()) {
+            if (paced) {
+                const qint64 due = (t.elapsed() / 10 + 1) * perTick;
+                if (done >= due) {
+                    usleep(1000);
+                    continue;
+                }
+            }
+            const qint64 n = qMin(perTick, qint64(data.size() - done));
+            const ssize_t k = ::write(fd, data.constData() + done, size_t(n));
+            if (k > 0)
+                done += k;
+            else if (k < 0 && errno != EAGAIN && errno != EINTR) {
+                writeFailed = true;
+                return;
+            } else
+                usleep(500);
+        }
+        writeDone = true;
+    });
+    // A real event loop, so the figures hold the terminal's work and not a
+    // polling loop's.  Bytes that never show up end the wait 5 s after the
+    // last progress.
+    QEventLoop loop;
+    QTimer check;
+    QElapsedTimer idle;
+    idle.start();
+    qint64 lastShown = -1;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        collect();
+        if (shown != lastShown) {
+            lastShown = shown;
+            idle.restart();
+        }
+        if (shown >= data.size() || writeFailed || (writeDone && idle.elapsed() > 5000))
+            loop.quit();
+    });
+    check.start(5);
+    loop.exec();
+    check.stop();
+    r.seconds = clock.elapsed() / 1000.0;
+    const double cpu = threadCpuSeconds() - cpu0;
+    writer.join();
+    probe.stop();
+    r.shown = shown;
+    r.cpuPerMB = cpu / (double(data.size()) / (1024.0 * 1024.0));
+    r.worstLateMs = probe.worstLatenessMs();
+    r.rss << rssMB();
+    return r;
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication app(argc, argv);
+    QList<double> sizes {1};
+    bool paced = true;
+    bool unpaced = true;
+    bool hidden = false;
+    for (const QString &arg : app.arguments().mid(1)) {
+        if (arg.startsWith("--sizes=")) {
+            sizes.clear();
+            for (const QString &s : arg.mid(8).split(','))
+                sizes << s.toDouble();
+        } else if (arg == "--no-paced") {
+            paced = false;
+        } else if (arg == "--no-unpaced") {
+            unpaced = false;
+        } else if (arg == "--hidden") {
+            hidden = true;
+        } else {
+            std::fprintf(stderr, "usage: bench_serial_stream [--sizes=1,10,100] [--no-paced] [--no-unpaced] [--hidden]\n");
+            return 2;
+        }
+    }
+
+    kesptest::TempHome home(kesptest::quietIni());
+    kesptest::PtyPair pty;
+    if (!pty.isReady()) {
+        std::fprintf(stderr, "socat pty pair not available\n");
+        return 1;
+    }
+    MainWindow w;
+    w.show();
+    auto *ports = w.findChild<QComboBox *>("portNameComboBox");
+    ports->addItem(pty.deviceA());
+    ports->setCurrentIndex(ports->count() - 1);
+    auto *open = w.findChild<QAbstractButton *>("opencompushButton");
+    QTest::mousePress(open, Qt::LeftButton);
+    QTest::mouseRelease(open, Qt::LeftButton);
+    if (w.statusBar()->currentMessage() != "Serial opened") {
+        std::fprintf(stderr, "could not open %s\n", qPrintable(pty.deviceA()));
+        return 1;
+    }
+    w.findChild<QCheckBox *>("HEXcheckBox")->setChecked(true);
+    if (hidden)
+        w.hide();
+
+    kesptest::spin(300);
+
+    std::printf("RSS before streaming: %.0f MB (window, web view and fonts)\n", rssMB());
+    std::printf("%-8s %-8s %-6s %-6s %10s %12s %10s %10s %8s  %s\n", "size_MB", "pacing", "kind", "stamps",
+                "seconds", "bytes/s", "cpu_s/MB", "worst_ms", "lost", "RSS_MB(after each 10 MB, end)");
+    bool allShown = true;
+    for (double mb : sizes) {
+        for (bool isPaced : {true, false}) {
+            if ((isPaced && !paced) || (!isPaced && !unpaced))
+                continue;
+            for (bool text : {true, false}) {
+                const QByteArray data = makeData(qint64(mb * 1024 * 1024), text);
+                for (bool stamps : {false, true}) {
+                    const Result r = runOne(w, pty, data, isPaced, stamps);
+                    QStringList rss;
+                    for (double v : r.rss)
+                        rss << QString::number(v, 'f', 0);
+                    const qint64 lost = data.size() - r.shown;
+                    allShown = allShown && lost == 0;
+                    std::printf("%-8g %-8s %-6s %-6s %10.2f %12.0f %10.3f %10lld %8lld  %s\n", mb,
+                                isPaced ? "paced" : "unpaced", text ? "text" : "binary", stamps ? "on" : "off",
+                                r.seconds, double(r.shown) / r.seconds, r.cpuPerMB, qint64(r.worstLateMs), lost,
+                                qPrintable(rss.join(' ')));
+                    std::fflush(stdout);
+                }
+            }
+        }
+    }
+    return allShown ? 0 : 1;
+}

@@ -1,0 +1,178 @@
+#include "app/mainwindow.h"
+#include "ui_com_expand.h"
+#include "ui_mainwindow.h"
+
+#include "terminals/terminal_view.h"
+#include "terminals/thread_serial.h"
+
+#include <QDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+
+// Quick-command dialog of "Serial Debug": twelve named commands kept in the
+// settings file, each sent with one press.
+
+namespace {
+
+QPushButton *sendButton(Ui_COM_Expand *f, int n)
+{
+    QPushButton *const all[] = {f->com_pushButton,   f->com_pushButton_2,  f->com_pushButton_3,
+                                f->com_pushButton_4, f->com_pushButton_5,  f->com_pushButton_6,
+                                f->com_pushButton_7, f->com_pushButton_8,  f->com_pushButton_9,
+                                f->com_pushButton_10, f->com_pushButton_11, f->com_pushButton_12};
+    return all[n - 1];
+}
+
+QPushButton *renameButton(Ui_COM_Expand *f, int n)
+{
+    QPushButton *const all[] = {f->com_set_pushButton,    f->com_set_pushButton_2,  f->com_set_pushButton_3,
+                                f->com_set_pushButton_4,  f->com_set_pushButton_5,  f->com_set_pushButton_6,
+                                f->com_set_pushButton_7,  f->com_set_pushButton_8,  f->com_set_pushButton_9,
+                                f->com_set_pushButton_10, f->com_set_pushButton_11, f->com_set_pushButton_12};
+    return all[n - 1];
+}
+
+QLineEdit *commandLine(Ui_COM_Expand *f, int n)
+{
+    QLineEdit *const all[] = {f->com_qlineedit,    f->com_qlineedit_2,  f->com_qlineedit_3,
+                              f->com_qlineedit_4,  f->com_qlineedit_5,  f->com_qlineedit_6,
+                              f->com_qlineedit_7,  f->com_qlineedit_8,  f->com_qlineedit_9,
+                              f->com_qlineedit_10, f->com_qlineedit_11, f->com_qlineedit_12};
+    return all[n - 1];
+}
+
+QString nameKey(int n)
+{
+    return QStringLiteral("COMMAND%1_NAME").arg(n);
+}
+
+QString commandKey(int n)
+{
+    return QStringLiteral("COMMAND%1").arg(n);
+}
+
+const char *const kRenameSlots[] = {
+    SLOT(slotcom_set_pushButton()),    SLOT(slotcom_set_pushButton_2()),  SLOT(slotcom_set_pushButton_3()),
+    SLOT(slotcom_set_pushButton_4()),  SLOT(slotcom_set_pushButton_5()),  SLOT(slotcom_set_pushButton_6()),
+    SLOT(slotcom_set_pushButton_7()),  SLOT(slotcom_set_pushButton_8()),  SLOT(slotcom_set_pushButton_9()),
+    SLOT(slotcom_set_pushButton_10()), SLOT(slotcom_set_pushButton_11()), SLOT(slotcom_set_pushButton_12())};
+
+const char *const kSendSlots[] = {
+    SLOT(slotcom_pushButton()),    SLOT(slotcom_pushButton_2()),  SLOT(slotcom_pushButton_3()),
+    SLOT(slotcom_pushButton_4()),  SLOT(slotcom_pushButton_5()),  SLOT(slotcom_pushButton_6()),
+    SLOT(slotcom_pushButton_7()),  SLOT(slotcom_pushButton_8()),  SLOT(slotcom_pushButton_9()),
+    SLOT(slotcom_pushButton_10()), SLOT(slotcom_pushButton_11()), SLOT(slotcom_pushButton_12())};
+
+} // namespace
+
+void MainWindow::slotCom_expand()
+{
+    if (comExpandOpened)
+        return;
+    comExpandDialog = new QDialog(this);
+    comExpandDialog->setAttribute(Qt::WA_DeleteOnClose);
+    comExpandUi = new Ui_COM_Expand;
+    comExpandUi->setupUi(comExpandDialog);
+
+    connect(comExpandDialog, SIGNAL(destroyed()), this, SLOT(slotCom_expandclose()));
+    connect(comExpandUi->save_pushButton, SIGNAL(pressed()), this, SLOT(slotCOM_expandsave()));
+    for (int n = 1; n <= 12; ++n)
+        connect(renameButton(comExpandUi, n), SIGNAL(pressed()), this, kRenameSlots[n - 1]);
+    for (int n = 1; n <= 12; ++n)
+        connect(sendButton(comExpandUi, n), SIGNAL(pressed()), this, kSendSlots[n - 1]);
+
+    comExpandOpened = true;
+    comExpandDialog->show();
+    comExpandDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
+
+    for (int n = 1; n <= 12; ++n) {
+        const QString name = settings->value(nameKey(n)).toString();
+        if (!name.isEmpty())
+            sendButton(comExpandUi, n)->setText(name);
+        const QString command = settings->value(commandKey(n)).toString();
+        if (!command.isEmpty())
+            commandLine(comExpandUi, n)->setText(command);
+    }
+}
+
+void MainWindow::slotCom_expandclose()
+{
+    comExpandOpened = false;
+    delete comExpandUi;
+    comExpandUi = nullptr;
+}
+
+void MainWindow::slotCOM_expandsave()
+{
+    if (!comExpandUi)
+        return;
+    for (int n = 1; n <= 12; ++n) {
+        settings->setValue(nameKey(n), sendButton(comExpandUi, n)->text());
+        settings->setValue(commandKey(n), commandLine(comExpandUi, n)->text());
+    }
+}
+
+void MainWindow::renameQuickCommand(int n)
+{
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(nullptr, tr("command"), QString(), QLineEdit::Normal, QString(), &ok);
+    // The dialog may have gone while the question was open.
+    if (ok && comExpandUi)
+        sendButton(comExpandUi, n)->setText(name);
+}
+
+void MainWindow::sendQuickCommand(int n)
+{
+    if (comExpandUi)
+        command_sendMsg(commandLine(comExpandUi, n)->text().toUtf8());
+}
+
+void MainWindow::command_sendMsg(QByteArray data)
+{
+    static const char *const escapes[][2] = {{"\\r", "\r"}, {"\\n", "\n"}, {"\\t", "\t"},  {"\\a", "\a"},
+                                             {"\\b", "\b"}, {"\\f", "\f"}, {"\\v", "\v"},  {"\\\\", "\\"},
+                                             {"\\?", "?"},  {"\\'", "'"},  {"\\\"", "\""}};
+    for (const auto &e : escapes)
+        data.replace(e[0], e[1]);
+
+    if (!serialThread || !serialThread->port || !serialThread->port->isOpen()) {
+        ui->statusBar->showMessage(tr("Send failed: no serial port is open"), 0);
+        return;
+    }
+    QSerialPort *port = serialThread->port;
+    if (port->write(data) != data.size()) {
+        ui->statusBar->showMessage(tr("Send failed: %1").arg(port->errorString()), 0);
+        return;
+    }
+    ui->statusBar->showMessage(tr("Send Success"), 0);
+    TerminalView::count(ui->sendbyteslcdNumber, data.size());
+}
+
+void MainWindow::slotcom_set_pushButton() { renameQuickCommand(1); }
+void MainWindow::slotcom_set_pushButton_2() { renameQuickCommand(2); }
+void MainWindow::slotcom_set_pushButton_3() { renameQuickCommand(3); }
+void MainWindow::slotcom_set_pushButton_4() { renameQuickCommand(4); }
+void MainWindow::slotcom_set_pushButton_5() { renameQuickCommand(5); }
+void MainWindow::slotcom_set_pushButton_6() { renameQuickCommand(6); }
+void MainWindow::slotcom_set_pushButton_7() { renameQuickCommand(7); }
+void MainWindow::slotcom_set_pushButton_8() { renameQuickCommand(8); }
+void MainWindow::slotcom_set_pushButton_9() { renameQuickCommand(9); }
+void MainWindow::slotcom_set_pushButton_10() { renameQuickCommand(10); }
+void MainWindow::slotcom_set_pushButton_11() { renameQuickCommand(11); }
+void MainWindow::slotcom_set_pushButton_12() { renameQuickCommand(12); }
+
+void MainWindow::slotcom_pushButton() { sendQuickCommand(1); }
+void MainWindow::slotcom_pushButton_2() { sendQuickCommand(2); }
+void MainWindow::slotcom_pushButton_3() { sendQuickCommand(3); }
+void MainWindow::slotcom_pushButton_4() { sendQuickCommand(4); }
+void MainWindow::slotcom_pushButton_5() { sendQuickCommand(5); }
+void MainWindow::slotcom_pushButton_6() { sendQuickCommand(6); }
+void MainWindow::slotcom_pushButton_7() { sendQuickCommand(7); }
+void MainWindow::slotcom_pushButton_8() { sendQuickCommand(8); }
+void MainWindow::slotcom_pushButton_9() { sendQuickCommand(9); }
+void MainWindow::slotcom_pushButton_10() { sendQuickCommand(10); }
+void MainWindow::slotcom_pushButton_11() { sendQuickCommand(11); }
+void MainWindow::slotcom_pushButton_12() { sendQuickCommand(12); }

@@ -1,0 +1,90 @@
+#ifndef SERIAL_FIXTURE_H
+#define SERIAL_FIXTURE_H
+
+// Helpers of the serial-window tests: widgets by object name, presses as a
+// user makes them, and a port combo pointed at a pty.
+
+#include "app/mainwindow.h"
+#include "tests/support/kesp_test_support.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLCDNumber>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace serialtest {
+
+template <typename T>
+T *child(QObject &w, const char *name)
+{
+    T *c = w.findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no widget %s", name);
+    return c;
+}
+
+// Buttons act on pressed(): press and release like a mouse click.
+inline void press(QAbstractButton *b)
+{
+    QTest::mousePress(b, Qt::LeftButton);
+    QTest::mouseRelease(b, Qt::LeftButton);
+}
+
+inline void press(QObject &w, const char *name)
+{
+    press(child<QAbstractButton>(w, name));
+}
+
+// Puts a device path into a port list and selects it.
+inline void choosePort(QObject &w, const char *combo, const QString &path)
+{
+    auto *box = child<QComboBox>(w, combo);
+    box->addItem(path);
+    box->setCurrentIndex(box->count() - 1);
+}
+
+inline QString status(MainWindow &w)
+{
+    return w.statusBar()->currentMessage();
+}
+
+inline int lcd(QObject &w, const char *name)
+{
+    return child<QLCDNumber>(w, name)->intValue();
+}
+
+inline const QString kGreen = QStringLiteral(
+    "QPushButton {   background-color: #4CAF50;   color: white;   font-weight: bold;}"
+    "QPushButton:pressed {   background-color: #45A049;}");
+inline const QString kRed = QStringLiteral(
+    "QPushButton {   background-color: #FF4A19;   color: white;   font-weight: bold;}"
+    "QPushButton:pressed {   background-color: #FF5722;}");
+
+// Port settings of every serial panel and the Open buttons, by object name.
+inline const QStringList kPortWidgets = {
+    "portNameComboBox",        "baudRateComboBox",        "dataBitsComboBox",
+    "parityComboBox",          "stopBitsComboBox",        "GPSportNameComboBox",
+    "GPSbaudRateComboBox",     "GSMportNameComboBox",     "GSMbaudRateComboBox",
+    "ENVportNameComboBox",     "ENVbaudRateComboBox",     "OSCportNameComboBox",
+    "OSCbaudRateComboBox",     "SpectraportNameComboBox", "SpectrabaudRateComboBox",
+    "i2cdumpportNameComboBox", "i2cdumpbaudRateComboBox", "TOFportNameComboBox",
+    "TOFbaudRateComboBox",     "ModbusportNameComboBox",  "ModbusbaudRateComboBox",
+    "ModbusdataBitsComboBox",  "ModbusparityComboBox",    "ModbusstopBitsComboBox",
+    "CIEportNameComboBox",     "CIEbaudRateComboBox",     "imuportNameComboBox",
+    "imubaudRateComboBox"};
+inline const QStringList kOpenButtons = {
+    "opencompushButton",        "GPSopencompushButton", "GSMopencompushButton",
+    "ENVopencompushButton",     "OSCopencompushButton", "SpectraopencompushButton",
+    "i2cdumpopencompushButton", "TOFopencompushButton", "ModbusopencompushButton",
+    "CIEopencompushButton",     "imuopencompushButton"};
+inline const QStringList kPortLists = {
+    "portNameComboBox",       "GPSportNameComboBox",     "GSMportNameComboBox",
+    "ENVportNameComboBox",    "OSCportNameComboBox",     "SpectraportNameComboBox",
+    "i2cdumpportNameComboBox", "TOFportNameComboBox",    "ModbusportNameComboBox",
+    "CIEportNameComboBox",    "imuportNameComboBox"};
+
+} // namespace serialtest
+
+#endif // SERIAL_FIXTURE_H
