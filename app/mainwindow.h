@@ -106,6 +106,10 @@ private slots:
     void SerialSacn_new();
     bool testUart(const QString &name) const;
 
+    // --- Export and Import of the serial, UDP and TCP terminals ---
+    void terminalSaveText(QPlainTextEdit *view);
+    void terminalLoadFile(QPlainTextEdit *sendBox, bool cutLinesAtNul);
+
     // --- "Serial Debug" ---
     void actionOpen_triggered();
     void sendmsgBtn_clicked();
@@ -214,13 +218,6 @@ private:
     Ui_COM_Expand *comExpandUi = nullptr;
 
     // --- "UDP Debug" ---
-public:
-    // Where Import and Export get their file names; tests put their own
-    // function here so no modal file dialog opens.
-    using NetFileNameHook = QString (*)(QWidget *parent, bool save, const QString &caption,
-                                        const QString &dir, const QString &filter);
-    static NetFileNameHook netFileNameHook;
-
 private slots:
     bool UDPopencompushButton_triggered();
     void readUDP();
@@ -240,9 +237,6 @@ private:
     void getLocalIP();
     bool UDP_WorkOpen();
     void UDP_WorkClose();
-    QString netFileName(bool save, const QString &caption, const QString &dir, const QString &filter);
-    void netSaveText(QPlainTextEdit *view);
-    void netLoadFile(QPlainTextEdit *sendBox);
     QList<QHostAddress> localAddressList;
     QUdpSocket *udpSendSocket = nullptr;
     QUdpSocket *udpSocket = nullptr;

@@ -5,7 +5,6 @@
 #include "terminals/file_dialogs.h"
 #include "terminals/line_sender.h"
 #include "terminals/serial_styles.h"
-#include "terminals/terminal_files.h"
 #include "terminals/terminal_text.h"
 #include "terminals/terminal_view.h"
 #include "terminals/thread_serial.h"
@@ -303,46 +302,12 @@ void MainWindow::serialFileSent(bool ok, const QString &error)
 
 void MainWindow::actionLoadfile_triggered()
 {
-    const QString path = FileDialogs::getOpenFileName(this, tr("Read file"), QString(), tr("(*)"));
-    if (path.isEmpty())
-        return;
-    QByteArray data;
-    qint64 size = 0;
-    switch (TerminalFiles::readLimited(path, 10000, &data, &size)) {
-    case TerminalFiles::LoadResult::OpenFailed:
-        ui->statusBar->showMessage(
-            tr("Open failed: Failed to open this file, this may be due to insufficient permissions."), 0);
-        return;
-    case TerminalFiles::LoadResult::TooLarge:
-        ui->statusBar->showMessage(
-            tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes").arg(size), 0);
-        return;
-    case TerminalFiles::LoadResult::Ok:
-        break;
-    }
-    // Line ends as a text-mode read gives them.
-    data.replace("\r\n", "\n");
-    ui->sendMsgtextEdit->setPlainText(ui->sendMsgtextEdit->toPlainText() + QString::fromUtf8(data));
-    ui->statusBar->showMessage(tr("Success for read the data in the file"), 0);
+    terminalLoadFile(ui->sendMsgtextEdit, false);
 }
 
 void MainWindow::actionSave_triggered()
 {
-    const QString text = ui->COM_StrTextBrowser->toPlainText();
-    if (text.isEmpty()) {
-        ui->statusBar->showMessage(tr("No data need to save"), 0);
-        return;
-    }
-    const QString path = FileDialogs::getSaveFileName(this, tr("Save as"), tr("newtxt.txt"), QString());
-    if (path.isEmpty())
-        return;
-    QString error;
-    QString canonical;
-    if (!TerminalFiles::saveText(path, text, &error, &canonical)) {
-        ui->statusBar->showMessage(tr("Save failed:Open file %1 failed, can't save\n%2").arg(path, error), 0);
-        return;
-    }
-    ui->statusBar->showMessage(QStringLiteral("Saved success.\tsaved: ") + canonical, 0);
+    terminalSaveText(ui->COM_StrTextBrowser);
 }
 
 void MainWindow::actionClearBytes_triggered()

@@ -409,10 +409,10 @@ void MainWindow::cleanSendData_TCP_clicked()
 
 void MainWindow::actionSave_TCP_triggered()
 {
-    netSaveText(ui->TCP_StrTextBrowser);
+    terminalSaveText(ui->TCP_StrTextBrowser);
 }
 
 void MainWindow::actionLoadfile_TCP_triggered()
 {
-    netLoadFile(ui->TCPsendMsgtextEdit);
+    terminalLoadFile(ui->TCPsendMsgtextEdit, true);
 }

@@ -2,10 +2,8 @@
 #include "ui_mainwindow.h"
 
 #include "terminals/send_encoding.h"
-#include "terminals/terminal_files.h"
 
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QIcon>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
@@ -21,18 +19,8 @@ namespace {
 // not keep the GUI in one loop.
 constexpr int kUdpBatch = 64;
 constexpr qint64 kUdpBudgetMs = 10;
-constexpr qint64 kImportLimit = 10000;
-
-QString dialogFileName(QWidget *parent, bool save, const QString &caption, const QString &dir,
-                       const QString &filter)
-{
-    return save ? QFileDialog::getSaveFileName(parent, caption, dir, filter)
-                : QFileDialog::getOpenFileName(parent, caption, dir, filter);
-}
 
 } // namespace
-
-MainWindow::NetFileNameHook MainWindow::netFileNameHook = dialogFileName;
 
 // Network objects every network page relies on, kept or not.
 void MainWindow::getLocalIP()
@@ -258,72 +246,11 @@ void MainWindow::cleanSendData_UDP_clicked()
 
 void MainWindow::actionSave_UDP_triggered()
 {
-    netSaveText(ui->UDP_StrTextBrowser);
+    terminalSaveText(ui->UDP_StrTextBrowser);
 }
 
 void MainWindow::actionLoadfile_UDP_triggered()
 {
-    netLoadFile(ui->UDPsendMsgtextEdit);
+    terminalLoadFile(ui->UDPsendMsgtextEdit, true);
 }
 
-QString MainWindow::netFileName(bool save, const QString &caption, const QString &dir, const QString &filter)
-{
-    return netFileNameHook ? netFileNameHook(this, save, caption, dir, filter) : QString();
-}
-
-// Export of the UDP and TCP tabs: the text view only, stamps included.
-void MainWindow::netSaveText(QPlainTextEdit *view)
-{
-    const QString text = view->toPlainText();
-    if (text.isEmpty()) {
-        statusBar()->showMessage(tr("No data need to save"), 0);
-        return;
-    }
-    const QString name = netFileName(true, tr("Save as"), tr("newtxt.txt"), QString());
-    if (name.isEmpty())
-        return;
-    QString error;
-    QString canonical;
-    if (!TerminalFiles::saveText(name, text, &error, &canonical)) {
-        statusBar()->showMessage(tr("Save failed:Open file %1 failed, can't save\n%2").arg(name, error), 0);
-        return;
-    }
-    statusBar()->showMessage(QStringLiteral("Saved success.\tsaved: ") + canonical, 0);
-}
-
-// Import of the UDP and TCP tabs: appends a small file to the send box.
-void MainWindow::netLoadFile(QPlainTextEdit *sendBox)
-{
-    const QString name = netFileName(false, tr("Read file"), QString(), tr("(*)"));
-    if (name.isEmpty())
-        return;
-    QByteArray data;
-    qint64 size = 0;
-    switch (TerminalFiles::readLimited(name, kImportLimit, &data, &size)) {
-    case TerminalFiles::LoadResult::OpenFailed:
-        statusBar()->showMessage(
-            tr("Open failed: Failed to open this file, this may be due to insufficient permissions."), 0);
-        return;
-    case TerminalFiles::LoadResult::TooLarge:
-        statusBar()->showMessage(
-            tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes").arg(size), 0);
-        return;
-    case TerminalFiles::LoadResult::Ok:
-        break;
-    }
-    // Line by line, each line up to its first NUL byte.
-    QString text = sendBox->toPlainText();
-    qsizetype start = 0;
-    while (start < data.size()) {
-        qsizetype end = data.indexOf('\n', start);
-        end = end < 0 ? data.size() : end + 1;
-        QByteArray line = data.mid(start, end - start);
-        const qsizetype nul = line.indexOf('\0');
-        if (nul >= 0)
-            line.truncate(nul);
-        text += QString::fromUtf8(line);
-        start = end;
-    }
-    sendBox->setPlainText(text);
-    statusBar()->showMessage(tr("Success for read the data in the file"), 0);
-}

@@ -1,5 +1,6 @@
 // The "UDP Debug" tab against real sockets on 127.0.0.1.
 #include "app/mainwindow.h"
+#include "terminals/file_dialogs.h"
 #include "tests/support/kesp_test_support.h"
 
 #include <QCheckBox>
@@ -21,7 +22,7 @@
 using namespace kesptest;
 
 static QString g_fileName;
-static QString seamFileName(QWidget *, bool, const QString &, const QString &, const QString &)
+static QString seamFileName(const QString &, const QString &, const QString &)
 {
     return g_fileName;
 }
@@ -89,7 +90,8 @@ private slots:
         auto *tabs = get<QTabWidget>("tabWidget");
         tabs->setCurrentWidget(get<QWidget>("udp"));
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        MainWindow::netFileNameHook = seamFileName;
+        FileDialogs::setOpenHook(seamFileName);
+        FileDialogs::setSaveHook(seamFileName);
         QVERIFY(peer.bind(QHostAddress::LocalHost, 0));
     }
     void init()

@@ -1,0 +1,69 @@
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "terminals/file_dialogs.h"
+#include "terminals/terminal_files.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+constexpr qint64 kImportLimit = 10000;
+}
+
+// Export: the text view only, stamps included.
+void MainWindow::terminalSaveText(QPlainTextEdit *view)
+{
+    const QString text = view->toPlainText();
+    if (text.isEmpty()) {
+        ui->statusBar->showMessage(tr("No data need to save"), 0);
+        return;
+    }
+    const QString path = FileDialogs::getSaveFileName(this, tr("Save as"), tr("newtxt.txt"), QString());
+    if (path.isEmpty())
+        return;
+    QString error;
+    QString canonical;
+    if (!TerminalFiles::saveText(path, text, &error, &canonical)) {
+        ui->statusBar->showMessage(tr("Save failed:Open file %1 failed, can't save\n%2").arg(path, error), 0);
+        return;
+    }
+    ui->statusBar->showMessage(QStringLiteral("Saved success.\tsaved: ") + canonical, 0);
+}
+
+// Import: appends a small file to the send box, line ends as a text-mode
+// read gives them; the network tabs keep each line up to its first NUL.
+void MainWindow::terminalLoadFile(QPlainTextEdit *sendBox, bool cutLinesAtNul)
+{
+    const QString path = FileDialogs::getOpenFileName(this, tr("Read file"), QString(), tr("(*)"));
+    if (path.isEmpty())
+        return;
+    QByteArray data;
+    qint64 size = 0;
+    switch (TerminalFiles::readLimited(path, kImportLimit, &data, &size)) {
+    case TerminalFiles::LoadResult::OpenFailed:
+        ui->statusBar->showMessage(
+            tr("Open failed: Failed to open this file, this may be due to insufficient permissions."), 0);
+        return;
+    case TerminalFiles::LoadResult::TooLarge:
+        ui->statusBar->showMessage(
+            tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes").arg(size), 0);
+        return;
+    case TerminalFiles::LoadResult::Ok:
+        break;
+    }
+    data.replace("\r\n", "\n");
+    QString text = sendBox->toPlainText();
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        end = end < 0 ? data.size() : end + 1;
+        QByteArray line = data.mid(start, end - start);
+        const qsizetype nul = cutLinesAtNul ? line.indexOf('\0') : -1;
+        if (nul >= 0)
+            line.truncate(nul);
+        text += QString::fromUtf8(line);
+        start = end;
+    }
+    sendBox->setPlainText(text);
+    ui->statusBar->showMessage(tr("Success for read the data in the file"), 0);
+}
