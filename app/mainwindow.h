@@ -12,6 +12,7 @@
 #include <QSerialPortInfo>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -22,6 +23,8 @@ class QDialog;
 class QPushButton;
 class QRadioButton;
 class QSettings;
+class QSpinBox;
+class QCheckBox;
 class QTimer;
 class LineSender;
 class TerminalView;
@@ -109,6 +112,9 @@ private slots:
     // --- Export and Import of the serial, UDP and TCP terminals ---
     void terminalSaveText(QPlainTextEdit *view);
     void terminalLoadFile(QPlainTextEdit *sendBox, bool cutLinesAtNul);
+    void terminalSendPressed(QPushButton *button, QPlainTextEdit *box, QCheckBox *keepSend, QTimer *timer,
+                             int interval, const QString &idleText, const std::function<void()> &sendOnce);
+    void terminalKeepSendToggled(QCheckBox *keepSend, QSpinBox *interval);
 
     // --- "Serial Debug" ---
     void actionOpen_triggered();

@@ -227,36 +227,13 @@ void MainWindow::sendMsg()
 
 void MainWindow::sendmsgBtn_clicked()
 {
-    const QString text = ui->sendmsgBtn->text();
-    if (text == tr("Pause") || text == tr("暂停")) {
-        sendTimer->stop();
-        ui->sendmsgBtn->setText(tr("Send"));
-        ui->sendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
-        return;
-    }
-    if (ui->sendMsgtextEdit->toPlainText().isEmpty()) {
-        ui->statusBar->showMessage(tr("No Data"), 0);
-        return;
-    }
-    if (!ui->obocheckBox->isChecked()) {
-        ui->sendMsgtextEdit->setFocus();
-        sendMsg();
-        return;
-    }
-    sendTimer->start(sendInterval);
-    ui->sendmsgBtn->setText(tr("Pause"));
-    ui->sendmsgBtn->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+    terminalSendPressed(ui->sendmsgBtn, ui->sendMsgtextEdit, ui->obocheckBox, sendTimer, sendInterval,
+                        tr("Send"), [this] { sendMsg(); });
 }
 
 void MainWindow::obocheckBox_clicked()
 {
-    if (ui->obocheckBox->isChecked()) {
-        ui->delayspinBox->setEnabled(true);
-        ui->statusBar->showMessage(tr("Enable Keep sending"), 0);
-    } else {
-        ui->delayspinBox->setEnabled(false);
-        ui->statusBar->showMessage(tr("Disable Keep sending"), 0);
-    }
+    terminalKeepSendToggled(ui->obocheckBox, ui->delayspinBox);
 }
 
 void MainWindow::delayspinBox_valueChanged(int value)

@@ -343,36 +343,19 @@ void MainWindow::TCP_Server_WorkSendMessage()
 
 void MainWindow::TCPsendmsgBtn_clicked()
 {
-    const QString label = ui->TCPsendmsgBtn->text();
-    if (label == tr("Pause") || label == tr("暂停")) {
-        tcpSendTimer->stop();
-        ui->TCPsendmsgBtn->setText(tr("send"));
-        ui->TCPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
-        return;
-    }
-    if (ui->TCPsendMsgtextEdit->toPlainText().isEmpty()) {
-        statusBar()->showMessage(tr("No Data"), 0);
-        return;
-    }
-    if (!ui->TCPobocheckBox->isChecked()) {
-        ui->TCPsendMsgtextEdit->setFocus(Qt::OtherFocusReason);
-        const QString mode = ui->TCP_comboBox->currentText();
-        if (mode == kClientMode)
-            TCP_Client_WorkSendMessage();
-        else if (mode == kServerMode)
-            TCP_Server_WorkSendMessage();
-        return;
-    }
-    tcpSendTimer->start(tcpSendInterval);
-    ui->TCPsendmsgBtn->setText(tr("Pause"));
-    ui->TCPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+    terminalSendPressed(ui->TCPsendmsgBtn, ui->TCPsendMsgtextEdit, ui->TCPobocheckBox, tcpSendTimer,
+                        tcpSendInterval, tr("send"), [this] {
+                            const QString mode = ui->TCP_comboBox->currentText();
+                            if (mode == kClientMode)
+                                TCP_Client_WorkSendMessage();
+                            else if (mode == kServerMode)
+                                TCP_Server_WorkSendMessage();
+                        });
 }
 
 void MainWindow::TCP_obocheckBox_clicked()
 {
-    const bool on = ui->TCPobocheckBox->isChecked();
-    ui->TCPdelayspinBox->setEnabled(on);
-    statusBar()->showMessage(on ? tr("Enable Keep sending") : tr("Disable Keep sending"), 0);
+    terminalKeepSendToggled(ui->TCPobocheckBox, ui->TCPdelayspinBox);
 }
 
 void MainWindow::TCPdelayspinBox_valueChanged(int value)

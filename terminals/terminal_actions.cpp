@@ -4,7 +4,12 @@
 #include "terminals/file_dialogs.h"
 #include "terminals/terminal_files.h"
 
+#include <QCheckBox>
+#include <QIcon>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
 
 namespace {
 constexpr qint64 kImportLimit = 10000;
@@ -66,4 +71,39 @@ void MainWindow::terminalLoadFile(QPlainTextEdit *sendBox, bool cutLinesAtNul)
     }
     sendBox->setPlainText(text);
     ui->statusBar->showMessage(tr("Success for read the data in the file"), 0);
+}
+
+// Send / Pause button: stops a running keep-sending, refuses an empty box,
+// sends once, or starts the keep-sending timer (first send one interval on).
+void MainWindow::terminalSendPressed(QPushButton *button, QPlainTextEdit *box, QCheckBox *keepSend,
+                                     QTimer *timer, int interval, const QString &idleText,
+                                     const std::function<void()> &sendOnce)
+{
+    const QString label = button->text();
+    if (label == tr("Pause") || label == tr("暂停")) {
+        timer->stop();
+        button->setText(idleText);
+        button->setIcon(QIcon(QStringLiteral(":images/send.png")));
+        return;
+    }
+    if (box->toPlainText().isEmpty()) {
+        ui->statusBar->showMessage(tr("No Data"), 0);
+        return;
+    }
+    if (!keepSend->isChecked()) {
+        box->setFocus(Qt::OtherFocusReason);
+        sendOnce();
+        return;
+    }
+    timer->start(interval);
+    button->setText(tr("Pause"));
+    button->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+}
+
+// "Keep Send" box: only enables the interval; a running timer goes on.
+void MainWindow::terminalKeepSendToggled(QCheckBox *keepSend, QSpinBox *interval)
+{
+    const bool on = keepSend->isChecked();
+    interval->setEnabled(on);
+    ui->statusBar->showMessage(on ? tr("Enable Keep sending") : tr("Disable Keep sending"), 0);
 }

@@ -185,32 +185,13 @@ void MainWindow::UDP_sendMsg()
 
 void MainWindow::UDPsendmsgBtn_clicked()
 {
-    const QString label = ui->UDPsendmsgBtn->text();
-    if (label == tr("Pause") || label == tr("暂停")) {
-        udpSendTimer->stop();
-        ui->UDPsendmsgBtn->setText(tr("Send"));
-        ui->UDPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
-        return;
-    }
-    if (ui->UDPsendMsgtextEdit->toPlainText().isEmpty()) {
-        statusBar()->showMessage(tr("No Data"), 0);
-        return;
-    }
-    if (!ui->UDPobocheckBox->isChecked()) {
-        ui->UDPsendMsgtextEdit->setFocus(Qt::OtherFocusReason);
-        UDP_sendMsg();
-        return;
-    }
-    udpSendTimer->start(udpSendInterval);
-    ui->UDPsendmsgBtn->setText(tr("Pause"));
-    ui->UDPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+    terminalSendPressed(ui->UDPsendmsgBtn, ui->UDPsendMsgtextEdit, ui->UDPobocheckBox, udpSendTimer,
+                        udpSendInterval, tr("Send"), [this] { UDP_sendMsg(); });
 }
 
 void MainWindow::UDP_obocheckBox_clicked()
 {
-    const bool on = ui->UDPobocheckBox->isChecked();
-    ui->UDPdelayspinBox->setEnabled(on);
-    statusBar()->showMessage(on ? tr("Enable Keep sending") : tr("Disable Keep sending"), 0);
+    terminalKeepSendToggled(ui->UDPobocheckBox, ui->UDPdelayspinBox);
 }
 
 void MainWindow::UDPdelayspinBox_valueChanged(int value)

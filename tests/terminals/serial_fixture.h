@@ -6,6 +6,7 @@
 
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/widget_helpers.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -16,44 +17,11 @@
 
 namespace serialtest {
 
-template <typename T>
-T *child(QObject &w, const char *name)
-{
-    T *c = w.findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no widget %s", name);
-    return c;
-}
-
-// Buttons act on pressed(): press and release like a mouse click.
-inline void press(QAbstractButton *b)
-{
-    QTest::mousePress(b, Qt::LeftButton);
-    QTest::mouseRelease(b, Qt::LeftButton);
-}
-
-inline void press(QObject &w, const char *name)
-{
-    press(child<QAbstractButton>(w, name));
-}
-
-// Puts a device path into a port list and selects it.
-inline void choosePort(QObject &w, const char *combo, const QString &path)
-{
-    auto *box = child<QComboBox>(w, combo);
-    box->addItem(path);
-    box->setCurrentIndex(box->count() - 1);
-}
-
-inline QString status(MainWindow &w)
-{
-    return w.statusBar()->currentMessage();
-}
-
-inline int lcd(QObject &w, const char *name)
-{
-    return child<QLCDNumber>(w, name)->intValue();
-}
+using kesptest::child;
+using kesptest::choosePort;
+using kesptest::lcd;
+using kesptest::press;
+using kesptest::status;
 
 inline const QString kGreen = QStringLiteral(
     "QPushButton {   background-color: #4CAF50;   color: white;   font-weight: bold;}"

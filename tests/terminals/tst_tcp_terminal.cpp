@@ -1,6 +1,7 @@
 // The "TCP Debug" tab as server and client against real sockets on 127.0.0.1.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/widget_helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,20 +28,9 @@ class TcpTerminalTest : public QObject
     std::unique_ptr<TempHome> home;
     std::unique_ptr<MainWindow> w;
 
-    template<typename T> T *get(const char *name)
-    {
-        T *child = w->findChild<T *>(name);
-        if (!child)
-            qFatal("no widget %s", name);
-        return child;
-    }
-    void press(const char *name)
-    {
-        auto *button = get<QPushButton>(name);
-        QTest::mousePress(button, Qt::LeftButton);
-        QTest::mouseRelease(button, Qt::LeftButton);
-    }
-    QString status() { return w->statusBar()->currentMessage(); }
+    template<typename T> T *get(const char *name) { return kesptest::child<T>(*w, name); }
+    void press(const char *name) { kesptest::press(*w, name); }
+    QString status() { return kesptest::status(*w); }
     QString text() { return get<QPlainTextEdit>("TCP_StrTextBrowser")->toPlainText(); }
     int received() { return get<QLCDNumber>("TCPrecvbyteslcdNumber")->intValue(); }
     int sent() { return get<QLCDNumber>("TCPsendbyteslcdNumber")->intValue(); }

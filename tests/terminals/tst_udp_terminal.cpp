@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "terminals/file_dialogs.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/widget_helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,20 +37,9 @@ class UdpTerminalTest : public QObject
     QUdpSocket peer;
     quint16 localPort = 0;
 
-    template<typename T> T *get(const char *name)
-    {
-        T *child = w->findChild<T *>(name);
-        if (!child)
-            qFatal("no widget %s", name);
-        return child;
-    }
-    void press(const char *name)
-    {
-        auto *button = get<QPushButton>(name);
-        QTest::mousePress(button, Qt::LeftButton);
-        QTest::mouseRelease(button, Qt::LeftButton);
-    }
-    QString status() { return w->statusBar()->currentMessage(); }
+    template<typename T> T *get(const char *name) { return kesptest::child<T>(*w, name); }
+    void press(const char *name) { kesptest::press(*w, name); }
+    QString status() { return kesptest::status(*w); }
     QString text() { return get<QPlainTextEdit>("UDP_StrTextBrowser")->toPlainText(); }
     QString hex() { return get<QPlainTextEdit>("UDP_HexTextBrowser")->toPlainText(); }
     int received() { return get<QLCDNumber>("UDPrecvbyteslcdNumber")->intValue(); }
