@@ -134,6 +134,15 @@ private slots:
             QVERIFY(!t->isActive());
         }
         QVERIFY(w.statusBar());
+
+        // Send controls stay disabled until a port or socket opens.
+        for (const char *name : {"delayspinBox", "sendmsgBtn", "sendfileBtn", "sendMsgtextEdit",
+                                 "UDPdelayspinBox", "UDPsendmsgBtn", "UDPsendMsgtextEdit", "TCPdelayspinBox",
+                                 "TCPsendmsgBtn", "TCPsendMsgtextEdit", "com_checkBox_DTR", "com_checkBox_RTS"}) {
+            auto *widget = w.findChild<QWidget *>(name);
+            QVERIFY2(widget, name);
+            QVERIFY2(!widget->isEnabled(), name);
+        }
     }
 
     // Switching to Chinese at run time retranslates the frame but neither
