@@ -53,6 +53,32 @@ inline const QStringList kPortLists = {
     "i2cdumpportNameComboBox", "TOFportNameComboBox",    "ModbusportNameComboBox",
     "CIEportNameComboBox",    "imuportNameComboBox"};
 
+// Opens the terminal's port on a pty as a user would: path into the port
+// list, then Open.  True when the terminal reports the port open.
+inline bool openTerminal(MainWindow &w, const kesptest::PtyPair &pty)
+{
+    if (!pty.isReady())
+        return false;
+    w.show();
+    choosePort(w, "portNameComboBox", pty.deviceA());
+    press(w, "opencompushButton");
+    return status(w) == QStringLiteral("Serial opened");
+}
+
+// A window in a quiet temporary HOME with a fresh pty beside it.
+struct TerminalWindow
+{
+    explicit TerminalWindow(const QMap<QString, QVariant> &ini = {})
+        : home(kesptest::quietIni(ini))
+    {
+    }
+    kesptest::TempHome home;
+    kesptest::PtyPair pty;
+    MainWindow w;
+
+    bool open() { return openTerminal(w, pty); }
+};
+
 } // namespace serialtest
 
 #endif // SERIAL_FIXTURE_H

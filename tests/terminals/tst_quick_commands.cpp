@@ -13,25 +13,9 @@ using namespace serialtest;
 using kesptest::PtyPair;
 using kesptest::TempHome;
 
-struct OpenTerminal
+struct OpenTerminal : TerminalWindow
 {
-    explicit OpenTerminal(const QMap<QString, QVariant> &ini = {})
-        : home(kesptest::quietIni(ini))
-    {
-    }
-    TempHome home;
-    PtyPair pty;
-    MainWindow w;
-
-    bool open()
-    {
-        if (!pty.isReady())
-            return false;
-        w.show();
-        choosePort(w, "portNameComboBox", pty.deviceA());
-        press(w, "opencompushButton");
-        return status(w) == QStringLiteral("Serial opened");
-    }
+    using TerminalWindow::TerminalWindow;
     QList<QDialog *> dialogs() { return w.findChildren<QDialog *>("COM_Expand"); }
     QDialog *dialog()
     {
@@ -229,9 +213,7 @@ private slots:
         QVERIFY(pty.isReady());
         {
             MainWindow w;
-            w.show();
-            choosePort(w, "portNameComboBox", pty.deviceA());
-            press(w, "opencompushButton");
+            QVERIFY(openTerminal(w, pty));
             press(w, "com_expandpushButton");
             QCOMPARE(w.findChildren<QDialog *>("COM_Expand").size(), 1);
         }

@@ -251,10 +251,7 @@ private slots:
         PtyPair pty;
         QVERIFY(pty.isReady());
         MainWindow w;
-        w.show();
-        choosePort(w, "portNameComboBox", pty.deviceA());
-        press(w, "opencompushButton");
-        QCOMPARE(status(w), QStringLiteral("Serial opened"));
+        QVERIFY(openTerminal(w, pty));
         kesptest::spin(1200);
         QCOMPARE(child<QComboBox>(w, "portNameComboBox")->count(), 1);
         press(w, "opencompushButton");
@@ -281,10 +278,7 @@ private slots:
         QVERIFY(lockFiles().isEmpty());
         {
             MainWindow w;
-            w.show();
-            choosePort(w, "portNameComboBox", pty.deviceA());
-            press(w, "opencompushButton");
-            QCOMPARE(status(w), QStringLiteral("Serial opened"));
+            QVERIFY(openTerminal(w, pty));
             QSerialPort rival;
             rival.setPortName(pty.deviceA());
             QVERIFY(!rival.open(QIODevice::ReadWrite));
@@ -304,10 +298,7 @@ private slots:
         PtyPair pty;
         QVERIFY(pty.isReady());
         MainWindow w;
-        w.show();
-        choosePort(w, "portNameComboBox", pty.deviceA());
-        press(w, "opencompushButton");
-        QCOMPARE(status(w), QStringLiteral("Serial opened"));
+        QVERIFY(openTerminal(w, pty));
         pty.hangUp();
         QVERIFY(kesptest::waitFor([&] { return child<QPushButton>(w, "opencompushButton")->text() == "Open"; }));
         QVERIFY(status(w).startsWith("Serial closed: the device is gone"));

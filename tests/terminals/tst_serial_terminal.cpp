@@ -20,21 +20,8 @@ using kesptest::PtyPair;
 using kesptest::TempHome;
 
 // A window with the terminal's port open on a fresh pty.
-struct OpenTerminal
+struct OpenTerminal : TerminalWindow
 {
-    TempHome home{kesptest::quietIni()};
-    PtyPair pty;
-    MainWindow w;
-
-    bool open()
-    {
-        if (!pty.isReady())
-            return false;
-        w.show();
-        choosePort(w, "portNameComboBox", pty.deviceA());
-        press(w, "opencompushButton");
-        return status(w) == QStringLiteral("Serial opened");
-    }
     QPlainTextEdit *text() { return child<QPlainTextEdit>(w, "COM_StrTextBrowser"); }
     QPlainTextEdit *hex() { return child<QPlainTextEdit>(w, "COM_HexTextBrowser"); }
     QPlainTextEdit *box() { return child<QPlainTextEdit>(w, "sendMsgtextEdit"); }
