@@ -9,6 +9,7 @@
 // bytes/s, GUI-thread CPU seconds per MB, worst lateness of a 10 ms GUI
 // timer, and RSS after every 10 MB shown.  --hidden keeps the window off
 // screen, which leaves out the cost of painting.
+#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
 
@@ -165,6 +166,8 @@ static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &da
 
 int main(int argc, char **argv)
 {
+    // Qt's own warnings (fonts and the like) would bury the figures.
+    qInstallMessageHandler(vexmora_disable_log);
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QList<double> sizes {1};
