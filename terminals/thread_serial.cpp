@@ -61,7 +61,10 @@ void ThreadSerial::readData()
 
 void ThreadSerial::portError(QSerialPort::SerialPortError error)
 {
-    if (error == QSerialPort::ResourceError && running)
+    // A device that goes away shows up as a resource error or, depending on
+    // timing, as read errors that repeat on every notification: either way
+    // the port is useless and would only spin, so report it lost.
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && running)
         emit Serial_port_Lost(port->errorString());
 }
 
