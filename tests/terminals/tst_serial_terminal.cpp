@@ -289,8 +289,8 @@ private slots:
         press(send);
         QCOMPARE(send->text(), QStringLiteral("Pause"));
         QCOMPARE(t.pty.readFar(1, 30).size(), 0); // first send one interval later
-        const QByteArray got = t.pty.readFar(10, 3000);
-        QCOMPARE(got, QByteArray(10, 'x'));
+        const QByteArray got = t.pty.readFar(10, 5000);
+        QVERIFY(got.size() >= 10 && got.count('x') == got.size());
         press(send);
         QCOMPARE(send->text(), QStringLiteral("Send"));
         const QByteArray tail = t.pty.drainFar(200);
@@ -318,7 +318,9 @@ private slots:
         child<QSpinBox>(t.w, "delayspinBox")->setValue(40);
         t.box()->setPlainText("k");
         press(t.w, "sendmsgBtn");
-        QVERIFY(t.pty.readFar(2, 2000).size() == 2);
+        // Ticks can bunch up under load: at least two sends, nothing else.
+        const QByteArray before = t.pty.readFar(2, 5000);
+        QVERIFY(before.size() >= 2 && before.count('k') == before.size());
         press(t.w, "opencompushButton");
         QCOMPARE(status(t.w), QStringLiteral("Serial closed"));
         t.pty.drainFar(100);
@@ -326,7 +328,8 @@ private slots:
         QCOMPARE(t.pty.drainFar(50), QByteArray());
         press(t.w, "opencompushButton");
         QCOMPARE(status(t.w), QStringLiteral("Serial opened"));
-        QCOMPARE(t.pty.readFar(3, 2000), QByteArray("kkk"));
+        const QByteArray after = t.pty.readFar(3, 5000);
+        QVERIFY(after.size() >= 3 && after.count('k') == after.size());
     }
 
     // A file with CR and binary bytes goes out unchanged, line by line,
