@@ -37,4 +37,40 @@ bool destinationPort(const QString &text, quint16 *port)
     return true;
 }
 
+bool isSerialHexToken(const QString &token)
+{
+    static const QRegularExpression prefixed(QStringLiteral("^0x[0-9a-fA-F]+$"));
+    static const QRegularExpression bare(QStringLiteral("^[0-9a-fA-F]+$"));
+    if (token.startsWith(QLatin1String("0x")))
+        return prefixed.match(token).hasMatch();
+    return bare.match(token).hasMatch();
+}
+
+bool serialHexBytes(const QString &text, QByteArray *bytes)
+{
+    static const QRegularExpression separators(QStringLiteral("[, ]+"));
+    QString tokens = text.trimmed();
+    tokens.replace(separators, QStringLiteral(" "));
+    QByteArray out;
+    for (const QString &part : tokens.split(QLatin1Char(' '), Qt::KeepEmptyParts)) {
+        if (part.isEmpty())
+            continue;
+        bool ok = false;
+        const qulonglong value = QString(part).remove(QStringLiteral("0x")).toULongLong(&ok, 16);
+        if (!isSerialHexToken(part) || !ok || value > 0xFFFFFFFFULL)
+            return false;
+        out.append(char(value & 0xFF));
+    }
+    *bytes = out;
+    return true;
+}
+
+QByteArray serialTextBytes(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    bytes.replace("\n", "\r\n");
+    bytes.replace("\r\r\n", "\r\n");
+    return bytes;
+}
+
 } // namespace SendEncoding

@@ -4,8 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
-// How the network terminals turn their send box and port fields into bytes
-// and numbers.  No widgets here, so the rules can be checked as tables.
+// How the terminals turn their send box and port fields into bytes and
+// numbers.  No widgets here, so the rules can be checked as tables.
 namespace SendEncoding {
 
 // Bytes for one send.  A final line feed becomes CR LF (inner ones stay).
@@ -21,6 +21,19 @@ quint16 portFromText(const QString &text);
 
 // Strict form for a destination: a decimal number 1..65535, or false.
 bool destinationPort(const QString &text, quint16 *port);
+
+// The serial terminal's hex tokens: "0x" followed by hex digits, or bare hex
+// digits (the "0x" prefix is case-sensitive).
+bool isSerialHexToken(const QString &token);
+
+// The serial terminal's send box in hex mode: tokens separated by runs of
+// commas and blanks, each sending its lowest byte (1234 sends 34, 0x1FF
+// sends FF).  False on a malformed token or one above 0xFFFFFFFF; then
+// nothing is to be sent.
+bool serialHexBytes(const QString &text, QByteArray *bytes);
+
+// The serial terminal's send box as text: UTF-8, line feeds sent as CR LF.
+QByteArray serialTextBytes(const QString &text);
 
 } // namespace SendEncoding
 

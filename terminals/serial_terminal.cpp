@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "terminals/file_dialogs.h"
+#include "terminals/send_encoding.h"
 #include "terminals/line_sender.h"
 #include "terminals/serial_styles.h"
 #include "terminals/terminal_text.h"
@@ -177,11 +178,7 @@ void MainWindow::readCom(const QByteArray &data)
 
 bool MainWindow::COM_isValidHex(const QString &token)
 {
-    static const QRegularExpression prefixed(QStringLiteral("^0x[0-9a-fA-F]+$"));
-    static const QRegularExpression bare(QStringLiteral("^[0-9a-fA-F]+$"));
-    if (token.startsWith(QLatin1String("0x")))
-        return prefixed.match(token).hasMatch();
-    return bare.match(token).hasMatch();
+    return SendEncoding::isSerialHexToken(token);
 }
 
 void MainWindow::sendMsg()
@@ -190,29 +187,15 @@ void MainWindow::sendMsg()
         return;
     QByteArray bytes;
     if (ui->sendAsHexcheckBox->isChecked()) {
-        static const QRegularExpression separators(QStringLiteral("[, ]+"));
-        QString text = ui->sendMsgtextEdit->toPlainText().trimmed();
-        text.replace(separators, QStringLiteral(" "));
-        const QStringList parts = text.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-        for (const QString &part : parts) {
-            if (part.isEmpty())
-                continue;
-            bool ok = false;
-            const qulonglong value = QString(part).remove(QStringLiteral("0x")).toULongLong(&ok, 16);
-            if (!COM_isValidHex(part) || !ok || value > 0xFFFFFFFFULL) {
-                ui->statusBar->showMessage(tr("The input data format is wrong!"), 0);
-                sendTimer->stop();
-                ui->sendmsgBtn->setText(tr("Send"));
-                ui->sendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
-                return;
-            }
-            // Only the lowest byte of a token is sent.
-            bytes.append(char(value & 0xFF));
+        if (!SendEncoding::serialHexBytes(ui->sendMsgtextEdit->toPlainText(), &bytes)) {
+            ui->statusBar->showMessage(tr("The input data format is wrong!"), 0);
+            sendTimer->stop();
+            ui->sendmsgBtn->setText(tr("Send"));
+            ui->sendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
+            return;
         }
     } else {
-        bytes = ui->sendMsgtextEdit->toPlainText().toUtf8();
-        bytes.replace("\n", "\r\n");
-        bytes.replace("\r\r\n", "\r\n");
+        bytes = SendEncoding::serialTextBytes(ui->sendMsgtextEdit->toPlainText());
     }
 
     QSerialPort *port = serialThread->port;
