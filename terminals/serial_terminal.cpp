@@ -279,12 +279,7 @@ void MainWindow::actionClearBytes_triggered()
 
 void MainWindow::actionCleanData_triggered()
 {
-    if (serialView)
-        serialView->clear();
-    else {
-        ui->COM_StrTextBrowser->clear();
-        ui->COM_HexTextBrowser->clear();
-    }
+    serialView->clear();
     ui->statusBar->showMessage(tr("Receive has been cleared"), 0);
 }
 
@@ -296,9 +291,7 @@ void MainWindow::cleanSendData_clicked()
 
 void MainWindow::COMHideHex_pushButton_clicked()
 {
-    ui->COM_HexTextBrowser->setVisible(ui->HEXcheckBox->isChecked());
-    if (ui->showtime_checkBox->isChecked() && serialView)
-        serialView->scrollToBottom();
+    serialView->showHex(ui->HEXcheckBox->isChecked(), ui->showtime_checkBox->isChecked());
 }
 
 // Destruction: whichever panel opened the port, it is closed and its holder

@@ -365,9 +365,7 @@ void MainWindow::TCPdelayspinBox_valueChanged(int value)
 
 void MainWindow::TCPHideHex_pushButton_clicked()
 {
-    ui->TCP_HexTextBrowser->setVisible(ui->TCP_HEXcheckBox->isChecked());
-    if (ui->TCP_showtime_checkBox->isChecked())
-        tcpView->scrollToBottom();
+    tcpView->showHex(ui->TCP_HEXcheckBox->isChecked(), ui->TCP_showtime_checkBox->isChecked());
 }
 
 void MainWindow::actionClearBytes_TCP_triggered()

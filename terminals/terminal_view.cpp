@@ -194,6 +194,13 @@ void TerminalView::scrollToBottom()
         view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
 }
 
+void TerminalView::showHex(bool shown, bool stamped)
+{
+    m_hex->setVisible(shown);
+    if (stamped)
+        scrollToBottom();
+}
+
 void TerminalView::count(QLCDNumber *counter, qint64 n)
 {
     bool saturated = false;

@@ -57,6 +57,10 @@ public:
 
     void scrollToBottom();
 
+    // "Hex" box: shows or hides the hex view; in time-stamped mode both
+    // views then jump to the newest entry.
+    void showHex(bool shown, bool stamped);
+
     QPlainTextEdit *textView() const { return m_text; }
     QPlainTextEdit *hexView() const { return m_hex; }
 

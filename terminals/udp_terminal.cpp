@@ -201,9 +201,7 @@ void MainWindow::UDPdelayspinBox_valueChanged(int value)
 
 void MainWindow::UDPHideHex_pushButton_clicked()
 {
-    ui->UDP_HexTextBrowser->setVisible(ui->UDP_HEXcheckBox->isChecked());
-    if (ui->UDP_showtime_checkBox->isChecked())
-        udpView->scrollToBottom();
+    udpView->showHex(ui->UDP_HEXcheckBox->isChecked(), ui->UDP_showtime_checkBox->isChecked());
 }
 
 void MainWindow::actionClearBytes_UDP_triggered()
