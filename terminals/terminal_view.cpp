@@ -107,13 +107,13 @@ static int newBlocksIn(const QString &text)
 // The document's own limit lays out every block it drops (it walks them
 // with a cursor), which costs more than showing them did; dropping them
 // here by position, a batch at a time, keeps it from ever acting.
-void TerminalView::makeRoom(QPlainTextEdit *view, int adding)
+void TerminalView::makeRoom(QPlainTextEdit *view, int adding, int maxBlocks)
 {
     QTextDocument *doc = view->document();
-    const int excess = doc->blockCount() + adding - kMaxBlocks;
+    const int excess = doc->blockCount() + adding - maxBlocks;
     if (excess <= 0)
         return;
-    const int drop = qMin(excess + kTrimBatch, doc->blockCount() - 1);
+    const int drop = qMin(excess + qMin(kTrimBatch, maxBlocks / 20), doc->blockCount() - 1);
     if (drop <= 0)
         return;
     QTextCursor cursor(doc);

@@ -67,6 +67,10 @@ public:
     // Counter rule: adds n bytes to a counter that stops at "99999".
     static void count(QLCDNumber *counter, qint64 n);
 
+    // Drops the oldest blocks of `view` so that `adding` more still fit in
+    // maxBlocks; for any bounded log, not only these two views.
+    static void makeRoom(QPlainTextEdit *view, int adding, int maxBlocks = kMaxBlocks);
+
     static constexpr int kMaxBlocks = 10000;
     // Blocks dropped at once beyond what is needed, so trimming is rare.
     static constexpr int kTrimBatch = 500;
@@ -78,8 +82,6 @@ private:
     // the documents themselves are always up to date.
     void paintLater();
     void resumePainting();
-    // Drops the oldest blocks so that `adding` more still fit the limit.
-    void makeRoom(QPlainTextEdit *view, int adding);
     void appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body);
 
     QPlainTextEdit *m_text;
