@@ -11,12 +11,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include <unistd.h>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -42,11 +45,10 @@ MainWindow::MainWindow(QWidget *parent)
     getLocalIP();
     initialisePanels(keptTabs);
 
-    moreWebView = new QWebEngineView(this);
-    moreWebView->load(QUrl(MakerSite::homePage, QUrl::TolerantMode));
-    ui->web_gridLayout->addWidget(moreWebView);
-    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
-    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // The web view is made when "More" is first shown: until then the
+    // window is drawn without GL and no web engine process runs.
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::showMorePage);
+    showMorePage();
 
     connect(ui->actionCheck_Update, &QAction::triggered, this, &MainWindow::slotActionCheck_Update);
 
@@ -175,6 +177,30 @@ int MainWindow::Config()
             ui->tabWidget->removeTab(position);
     }
     return position;
+}
+
+void MainWindow::showMorePage()
+{
+    if (ui->tabWidget->currentWidget() != ui->tab_2 || moreWebView || moreWebNotice)
+        return;
+    // The web engine refuses to start as root without its sandbox switched
+    // off, and takes the whole program down with it.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        moreWebNotice = new QLabel(tr("This page cannot be shown while the program runs as root. "
+                                      "Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set."),
+                                   this);
+        moreWebNotice->setObjectName(QStringLiteral("moreWebNotice"));
+        moreWebNotice->setWordWrap(true);
+        moreWebNotice->setAlignment(Qt::AlignCenter);
+        ui->web_gridLayout->addWidget(moreWebNotice);
+        return;
+    }
+    moreWebView = new QWebEngineView(this);
+    moreWebView->setObjectName(QStringLiteral("moreWebView"));
+    moreWebView->load(QUrl(MakerSite::homePage, QUrl::TolerantMode));
+    ui->web_gridLayout->addWidget(moreWebView);
+    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
+    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -19,6 +19,7 @@
 #include "app/about_dialog.h"
 
 class QComboBox;
+class QLabel;
 class QDialog;
 class QPushButton;
 class QRadioButton;
@@ -110,7 +111,7 @@ private slots:
     bool testUart(const QString &name) const;
 
     // --- Export and Import of the serial, UDP and TCP terminals ---
-    void terminalSaveText(QPlainTextEdit *view);
+    void terminalSaveText(TerminalView *view);
     void terminalLoadFile(QPlainTextEdit *sendBox, bool cutLinesAtNul);
     void terminalSendPressed(QPushButton *button, QPlainTextEdit *box, QCheckBox *keepSend, QTimer *timer,
                              int interval, const QString &idleText, const std::function<void()> &sendOnce);
@@ -185,7 +186,10 @@ private:
     QDialog *helpDialog = nullptr;
     // Frees the open dialogs while the window is still whole.
     void closeShellDialogs();
+    // "More": its web view, or the notice shown instead when it cannot run.
+    void showMorePage();
     QWebEngineView *moreWebView = nullptr;
+    QLabel *moreWebNotice = nullptr;
 
     // --- Serial port scan and shared serial state ---
     void SerialSacn();
@@ -250,7 +254,9 @@ private:
     QTimer *udpSendTimer = nullptr;
     int udpSendInterval = 200;
     std::unique_ptr<TerminalView> udpView;
-    bool udpDrainScheduled = false;
+    // Sender of the newest datagram, for the status message of each batch.
+    QHostAddress udpLastSender;
+    quint16 udpLastSenderPort = 0;
 
     // --- "TCP Debug" ---
 private slots:
@@ -293,6 +299,9 @@ private:
     QList<QTcpSocket *> tcpClientList;
     QTcpServer *tcpServer = nullptr;
     std::unique_ptr<TerminalView> tcpView;
+    // Peer of the newest bytes, for the status message of each batch.
+    QString tcpLastPeer;
+    quint16 tcpLastPeerPort = 0;
     QMetaObject::Connection tcpSendTimerConnection;
     // One decoder pair per connection, so a character split between two
     // reads of one peer is never glued to another peer's bytes.

@@ -39,6 +39,10 @@ void MainWindow::Serial_Init_Start()
         serialView = new TerminalView(ui->COM_StrTextBrowser, ui->COM_HexTextBrowser,
                                       TerminalText::HexStyle::Serial, "UTF8", "UTF8");
     serialView->setUp();
+    serialView->setShownHandler([this](qint64 bytes, qint64) {
+        TerminalView::count(ui->recvbyteslcdNumber, bytes);
+        ui->statusBar->showMessage(tr("Successfully read %1 byte data").arg(bytes), 0);
+    });
 
     ui->com_expandpushButton->setEnabled(false);
     ui->COM_HexTextBrowser->hide();
@@ -144,6 +148,8 @@ void MainWindow::closeSerialTerminalPort()
     disconnect(sendTimer, SIGNAL(timeout()), this, SLOT(sendMsg()));
     serialThread = nullptr;
     ThreadSerial::release(holder);
+    if (serialView)
+        serialView->flush();
 
     ui->sendmsgBtn->setEnabled(false);
     ui->sendfileBtn->setEnabled(false);
@@ -171,9 +177,8 @@ void MainWindow::readCom(const QByteArray &data)
 {
     if (data.isEmpty() || !serialView)
         return;
+    // Counter and status follow when the batch is shown.
     serialView->append(data, ui->showtime_checkBox->isChecked());
-    TerminalView::count(ui->recvbyteslcdNumber, data.size());
-    ui->statusBar->showMessage(tr("Successfully read %1 byte data").arg(data.size()), 0);
 }
 
 bool MainWindow::COM_isValidHex(const QString &token)
@@ -267,7 +272,7 @@ void MainWindow::actionLoadfile_triggered()
 
 void MainWindow::actionSave_triggered()
 {
-    terminalSaveText(ui->COM_StrTextBrowser);
+    terminalSaveText(serialView);
 }
 
 void MainWindow::actionClearBytes_triggered()

@@ -49,6 +49,10 @@ void MainWindow::TCP_Init_Start()
     tcpView = std::make_unique<TerminalView>(ui->TCP_StrTextBrowser, ui->TCP_HexTextBrowser,
                                              TerminalText::HexStyle::Network, "GBK", "UTF8");
     tcpView->setUp();
+    tcpView->setShownHandler([this](qint64 bytes, qint64 carriageReturns) {
+        TerminalView::count(ui->TCPrecvbyteslcdNumber, bytes - carriageReturns);
+        statusBar()->showMessage(tr("TCP receive ") + tr("from:%1:%2").arg(tcpLastPeer).arg(tcpLastPeerPort), 0);
+    });
 
     const int width = int((ui->TCP_HEXcheckBox->sizeHint().width()
                            + ui->TCP_showtime_checkBox->sizeHint().width()) * 1.3);
@@ -161,6 +165,7 @@ bool MainWindow::TCP_Server_WorkOpen()
 
 void MainWindow::TCP_ClientDisconnect()
 {
+    tcpView->flush();
     if (tcpClient) {
         // A closing link's late error must not report "No server found".
         disconnect(tcpClient, &QTcpSocket::errorOccurred, this, &MainWindow::displayError);
@@ -173,6 +178,7 @@ void MainWindow::TCP_ClientDisconnect()
 
 void MainWindow::TCP_Server_WorkClose()
 {
+    tcpView->flush();
     for (QTcpSocket *socket : std::as_const(tcpClientList)) {
         socket->disconnect(this);
         socket->close();
@@ -197,6 +203,7 @@ void MainWindow::displayError(QAbstractSocket::SocketError)
         // What the server sent before closing is still shown.
         while (tcpClient->bytesAvailable() > 0)
             tcpReadFrom(tcpClient, true);
+        tcpView->flush();
         tcpClient->close();
     }
     tcpOpened = false;
@@ -275,12 +282,10 @@ void MainWindow::tcpReadFrom(QTcpSocket *socket, bool resumed)
         const QByteArray block = socket->read(kTcpChunk);
         if (block.isEmpty())
             break;
-        statusBar()->showMessage(tr("TCP receive ") + tr("from:%1:%2")
-                                                          .arg(socket->peerAddress().toString())
-                                                          .arg(socket->peerPort()),
-                                 0);
+        tcpLastPeer = socket->peerAddress().toString();
+        tcpLastPeerPort = socket->peerPort();
+        // Counter and status follow when the batch is shown.
         tcpView->append(block, ui->TCP_showtime_checkBox->isChecked(), decoders->second.get());
-        TerminalView::count(ui->TCPrecvbyteslcdNumber, block.size() - block.count('\r'));
     } while (socket->bytesAvailable() > 0 && spent.elapsed() < kTcpBudgetMs);
 
     if (socket->bytesAvailable() > 0 && !tcpReadScheduled.contains(socket)) {
@@ -390,7 +395,7 @@ void MainWindow::cleanSendData_TCP_clicked()
 
 void MainWindow::actionSave_TCP_triggered()
 {
-    terminalSaveText(ui->TCP_StrTextBrowser);
+    terminalSaveText(tcpView.get());
 }
 
 void MainWindow::actionLoadfile_TCP_triggered()

@@ -15,10 +15,12 @@ namespace {
 constexpr qint64 kImportLimit = 10000;
 }
 
-// Export: the text view only, stamps included.
-void MainWindow::terminalSaveText(QPlainTextEdit *view)
+// Export: the text view only, stamps included, without the breaks the
+// view added to bound its lines.
+void MainWindow::terminalSaveText(TerminalView *view)
 {
-    const QString text = view->toPlainText();
+    view->flush();
+    const QString text = TerminalView::exportText(view->textView());
     if (text.isEmpty()) {
         ui->statusBar->showMessage(tr("No data need to save"), 0);
         return;

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace TerminalFiles {
 
@@ -25,15 +24,29 @@ LoadResult readLimited(const QString &path, qint64 limit, QByteArray *data, qint
 
 bool saveText(const QString &path, const QString &text, QString *error, QString *canonicalPath)
 {
+    // Unbuffered: a buffered QFile reports a write cut short by a full disk
+    // or a size limit as a whole one.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    QTextStream out(&file);
-    out << text;
-    out.flush();
+    const QByteArray bytes = text.toUtf8();
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != bytes.size()) {
+        if (error)
+            *error = file.error() != QFileDevice::NoError
+                         ? file.errorString()
+                         : QStringLiteral("only %1 of %2 bytes written").arg(written).arg(bytes.size());
+        return false;
+    }
     file.close();
     if (file.error() != QFileDevice::NoError) {
         if (error)

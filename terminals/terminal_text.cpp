@@ -1,5 +1,7 @@
 #include "terminals/terminal_text.h"
 
+#include <cstring>
+
 namespace TerminalText {
 
 QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine)
@@ -8,51 +10,99 @@ QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine)
     static const char upper[] = "0123456789ABCDEF";
     const bool serial = style == HexStyle::Serial;
     const char *digits = serial ? lower : upper;
+    const qsizetype perByte = serial ? 5 : 6;
 
-    QString out;
-    out.reserve(bytes.size() * (serial ? 5 : 6) + bytes.size() / kMaxHexBytesPerLine + 2);
+    // Written through a pointer into a buffer of the largest size needed:
+    // appending character by character costs more than the rest together.
+    QString out(bytes.size() * (perByte + 1), Qt::Uninitialized);
+    QChar *p = out.data();
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        out += QLatin1Char('0');
-        out += QLatin1Char('x');
-        out += QLatin1Char(digits[b >> 4]);
-        out += QLatin1Char(digits[b & 0x0F]);
-        out += QLatin1Char(',');
+        *p++ = QLatin1Char('0');
+        *p++ = QLatin1Char('x');
+        *p++ = QLatin1Char(digits[b >> 4]);
+        *p++ = QLatin1Char(digits[b & 0x0F]);
+        *p++ = QLatin1Char(',');
         if (!serial)
-            out += QLatin1Char(' ');
+            *p++ = QLatin1Char(' ');
         ++bytesOnLine;
         if ((serial && b == 0x0A) || bytesOnLine >= kMaxHexBytesPerLine) {
-            out += QLatin1Char('\n');
+            *p++ = QLatin1Char('\n');
             bytesOnLine = 0;
         }
     }
+    out.truncate(p - out.constData());
     return out;
 }
 
-QString wrapLines(const QString &text, int &column, int maxChars)
+QString wrapLines(const QString &text, int &column, int maxChars, QList<int> *softLines, int *breaks)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / maxChars + 1);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n')) {
-            out += c;
+    QString out(text.size() + text.size() / maxChars + 1, Qt::Uninitialized);
+    QChar *p = out.data();
+    const QChar *in = text.constData();
+    const QChar *end = in + text.size();
+    int lines = 0;
+    // Copies runs up to the next line feed or the line's limit at once.
+    while (in < end) {
+        const QChar *feed = in;
+        const QChar *limit = in + qMax(0, maxChars - column);
+        while (feed < end && feed < limit && *feed != QLatin1Char('\n'))
+            ++feed;
+        const qsizetype run = feed - in;
+        std::memcpy(p, in, size_t(run) * sizeof(QChar));
+        p += run;
+        column += int(run);
+        in = feed;
+        if (in == end)
+            break;
+        if (*in == QLatin1Char('\n')) {
+            *p++ = *in++;
             column = 0;
+            ++lines;
             continue;
         }
-        if (column >= maxChars && !c.isLowSurrogate()) {
-            out += QLatin1Char('\n');
-            column = 0;
+        // At the limit: a low surrogate stays with its high half.
+        if (in->isLowSurrogate()) {
+            *p++ = *in++;
+            ++column;
+            continue;
         }
-        out += c;
-        ++column;
+        if (softLines)
+            softLines->append(lines);
+        *p++ = QLatin1Char('\n');
+        column = 0;
+        ++lines;
     }
+    out.truncate(p - out.constData());
+    if (breaks)
+        *breaks = lines;
     return out;
 }
 
 QString stamp(const QDateTime &when)
 {
-    return when.toString(QStringLiteral("[hh:mm:ss.zzz]"));
+    return stamp(when.time());
+}
+
+QString stamp(const QTime &when)
+{
+    const int parts[4] = {when.hour(), when.minute(), when.second(), when.msec()};
+    QString out(14, Qt::Uninitialized);
+    QChar *p = out.data();
+    *p++ = QLatin1Char('[');
+    for (int i = 0; i < 4; ++i) {
+        if (i == 3)
+            *p++ = QLatin1Char('.');
+        else if (i > 0)
+            *p++ = QLatin1Char(':');
+        const int v = parts[i];
+        if (i == 3)
+            *p++ = QLatin1Char(char('0' + v / 100));
+        *p++ = QLatin1Char(char('0' + v / 10 % 10));
+        *p++ = QLatin1Char(char('0' + v % 10));
+    }
+    *p++ = QLatin1Char(']');
+    return out;
 }
 
 double addToCounter(double current, qint64 n, bool *saturated)

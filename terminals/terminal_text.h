@@ -3,7 +3,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QTime>
 
 // Text forms of received bytes shared by the serial, UDP and TCP terminals.
 namespace TerminalText {
@@ -25,11 +27,15 @@ QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine);
 
 // Breaks `text`, which continues a line already `column` characters long,
 // so that no line exceeds maxChars; updates column.  Surrogate pairs stay
-// together.
-QString wrapLines(const QString &text, int &column, int maxChars = kMaxLineChars);
+// together.  softLines, when given, receives the index of each line that
+// ends in an added break (lines counted by line feed in the result), and
+// breaks the number of line feeds in the result.
+QString wrapLines(const QString &text, int &column, int maxChars = kMaxLineChars,
+                  QList<int> *softLines = nullptr, int *breaks = nullptr);
 
 // "[hh:mm:ss.zzz]"
 QString stamp(const QDateTime &when);
+QString stamp(const QTime &when);
 
 // Counter rule of the terminals: the shown value grows by n and stops at
 // 99999.  Returns the new value.

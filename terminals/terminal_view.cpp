@@ -1,14 +1,29 @@
 #include "terminals/terminal_view.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QLCDNumber>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextCodec>
 #include <QTextBlock>
+#include <QTextCodec>
 #include <QTextCursor>
 #include <QTextDocument>
+
+namespace {
+
+// Block state of a line that the view broke itself: the break is not data.
+constexpr int kSoftBreak = 1;
+
+// Text waiting for a view beyond this is older than anything the view can
+// still hold once it is shown (10000 blocks of at most 1024 characters).
+constexpr qint64 kMaxQueuedChars = 16 * 1024 * 1024;
+// The hex view holds 10000 lines of at most 32 bytes.
+constexpr qint64 kMaxQueuedHexBytes = 1024 * 1024;
+// Consecutive plain reads share one entry, so at least every other entry
+// is a stamped one of its own block.
+constexpr size_t kMaxQueuedEntries = 2 * (TerminalView::kMaxBlocks + 1);
+
+} // namespace
 
 TerminalView::TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalText::HexStyle style,
                            const char *plainCodec, const char *stampedCodec)
@@ -20,9 +35,8 @@ TerminalView::TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalTe
 {
     m_stampFormat.setForeground(QColor(0, 128, 0));
     m_dataFormat.setForeground(Qt::black);
-    m_paintTimer.setSingleShot(true);
-    m_paintTimer.setInterval(kPaintIntervalMs);
-    QObject::connect(&m_paintTimer, &QTimer::timeout, m_text, [this] { resumePainting(); });
+    m_tick.setSingleShot(true);
+    QObject::connect(&m_tick, &QTimer::timeout, m_text, [this] { onTick(); });
     resetDecoders();
 }
 
@@ -64,44 +78,242 @@ void TerminalView::resetDecoders()
     m_decoders = std::move(*makeDecoders());
 }
 
+void TerminalView::setShownHandler(std::function<void(qint64, qint64)> handler)
+{
+    m_shownHandler = std::move(handler);
+}
+
 void TerminalView::append(const QByteArray &bytes, bool stamped)
 {
     append(bytes, stamped, &m_decoders);
 }
 
+// Decoding and line breaking happen here, in arrival order, so the queue
+// holds finished text and never a pointer to a stream's decoder.
 void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decoders)
 {
-    if (bytes.isEmpty())
+    // An empty read still reports (a datagram without data), but shows nothing.
+    ++m_reads;
+    if (bytes.isEmpty()) {
+        if (!m_tick.isActive())
+            reportShown();
         return;
-    paintLater();
+    }
     QTextDecoder *decoder = stamped ? decoders->stamped.get() : decoders->plain.get();
     QString text = decoder->toUnicode(bytes.constData(), int(bytes.size()));
-    text.remove(QLatin1Char('\r'));
+    const qint64 carriageReturns = bytes.count('\r');
+    if (carriageReturns)
+        text.remove(QLatin1Char('\r'));
 
-    if (stamped) {
-        const QString stampText = TerminalText::stamp(QDateTime::currentDateTime());
-        // Each entry starts its own block right after the stamp.
-        m_textColumn = int(stampText.size());
-        m_hexBytesOnLine = 0;
-        appendEntry(m_text, stampText, TerminalText::wrapLines(text, m_textColumn));
-        appendEntry(m_hex, stampText, TerminalText::hex(bytes, m_style, m_hexBytesOnLine));
-    } else {
-        appendPlain(m_text, TerminalText::wrapLines(text, m_textColumn));
-        appendPlain(m_hex, TerminalText::hex(bytes, m_style, m_hexBytesOnLine));
+    const bool startNew = stamped || m_textQueue.empty() || m_textQueue.back().stamped
+                          || m_textQueue.back().bytes >= kBatchBytes;
+    if (startNew) {
+        m_textQueue.emplace_back();
+        TextChunk &chunk = m_textQueue.back();
+        chunk.stamped = stamped;
+        if (stamped) {
+            chunk.time = QTime::currentTime();
+            // Each entry starts its own block right after the stamp.
+            m_textColumn = 14;
+        }
+    }
+    TextChunk &chunk = m_textQueue.back();
+    QList<int> softLines;
+    int breaks = 0;
+    const QString body = TerminalText::wrapLines(text, m_textColumn, TerminalText::kMaxLineChars, &softLines, &breaks);
+    for (int line : std::as_const(softLines))
+        chunk.softLines.append(chunk.breaks + line);
+    chunk.breaks += breaks;
+    chunk.body += body;
+    chunk.bytes += bytes.size();
+    chunk.carriageReturns += carriageReturns;
+    m_textQueued += body.size();
+
+    if (stamped || m_hexQueue.empty() || m_hexQueue.back().stamped || m_hexQueue.back().bytes.size() >= kBatchBytes)
+        m_hexQueue.push_back(HexChunk{stamped, chunk.time, bytes});
+    else
+        m_hexQueue.back().bytes += bytes;
+    m_hexQueued += bytes.size();
+
+    // Far behind (a flood the window cannot show as fast): what is older
+    // than a full view would be dropped on arrival anyway.
+    while ((m_textQueued > kMaxQueuedChars || m_textQueue.size() > kMaxQueuedEntries) && m_textQueue.size() > 1) {
+        TextChunk &old = m_textQueue.front();
+        m_shownBytes += old.bytes;
+        m_shownCarriageReturns += old.carriageReturns;
+        m_textQueued -= old.body.size();
+        m_textQueue.pop_front();
+    }
+    while ((m_hexQueued > kMaxQueuedHexBytes || m_hexQueue.size() > kMaxQueuedEntries) && m_hexQueue.size() > 1) {
+        m_hexQueued -= m_hexQueue.front().bytes.size();
+        m_hexQueue.pop_front();
+    }
+
+    // After a pause the first block shows at once; while data keeps coming
+    // it waits for the tick.
+    if (!m_tick.isActive()) {
+        flushText(false);
+        flushHex(false);
+        reportShown();
+        m_tick.start(kPaintIntervalMs);
     }
 }
 
-// Blocks that inserting `text` adds: QTextCursor starts a new block at each
-// of these characters.
-static int newBlocksIn(const QString &text)
+void TerminalView::onTick()
 {
-    int n = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator || u == 0xFDD0 || u == 0xFDD1)
-            ++n;
+    if (m_textQueue.empty() && m_hexQueue.empty()) {
+        reportShown();
+        return; // idle: the next block shows at once
     }
-    return n;
+    flushText(false);
+    flushHex(false);
+    reportShown();
+    const bool more = !m_textQueue.empty() || !m_hexQueue.empty();
+    m_tick.start(more ? 0 : kPaintIntervalMs);
+}
+
+void TerminalView::flush()
+{
+    flushText(true);
+    flushHex(true);
+    reportShown();
+}
+
+void TerminalView::reportShown()
+{
+    if (!m_reads && !m_shownBytes && !m_shownCarriageReturns)
+        return;
+    m_reads = 0;
+    const qint64 bytes = m_shownBytes;
+    const qint64 carriageReturns = m_shownCarriageReturns;
+    m_shownBytes = 0;
+    m_shownCarriageReturns = 0;
+    if (m_shownHandler)
+        m_shownHandler(bytes, carriageReturns);
+}
+
+// Blocks that `chunk` adds to its view.
+static int blocksOf(bool stamped, int breaks)
+{
+    return breaks + (stamped ? 1 : 0);
+}
+
+void TerminalView::flushText(bool all)
+{
+    if (m_textQueue.empty())
+        return;
+    // One batch: whole chunks up to the byte and entry budgets.
+    size_t take = 0;
+    qint64 bytes = 0;
+    int blocks = 0;
+    while (take < m_textQueue.size()
+           && (all || take == 0 || (bytes < kBatchBytes && int(take) < kBatchEntries))) {
+        const TextChunk &c = m_textQueue[take];
+        bytes += c.bytes;
+        blocks += blocksOf(c.stamped, c.breaks);
+        ++take;
+    }
+
+    QTextDocument *doc = m_text->document();
+    // A batch that alone fills the view replaces everything before it.
+    size_t first = 0;
+    if (blocks >= kMaxBlocks) {
+        while (first + 1 < take
+               && blocks - blocksOf(m_textQueue[first].stamped, m_textQueue[first].breaks) >= kMaxBlocks) {
+            blocks -= blocksOf(m_textQueue[first].stamped, m_textQueue[first].breaks);
+            ++first;
+        }
+        doc->clear();
+    } else {
+        makeRoom(m_text, blocks);
+    }
+
+    QTextCursor cursor(doc);
+    cursor.setPosition(doc->characterCount() - 1);
+    cursor.beginEditBlock();
+    for (size_t i = 0; i < take; ++i) {
+        TextChunk &c = m_textQueue[i];
+        m_shownBytes += c.bytes;
+        m_shownCarriageReturns += c.carriageReturns;
+        m_textQueued -= c.body.size();
+        if (i < first)
+            continue;
+        QString body;
+        QList<int> softLines;
+        // The oldest lines of a chunk that alone is larger than the view.
+        if (c.breaks >= kMaxBlocks) {
+            const int skip = c.breaks - (kMaxBlocks - 2);
+            qsizetype from = 0;
+            for (int n = 0; n < skip; ++n)
+                from = c.body.indexOf(QLatin1Char('\n'), from) + 1;
+            body = c.body.mid(from);
+            for (int line : std::as_const(c.softLines))
+                if (line >= skip)
+                    softLines.append(line - skip);
+            c.stamped = false;
+        } else {
+            body = std::move(c.body);
+            softLines = std::move(c.softLines);
+        }
+        if (c.stamped) {
+            if (!doc->isEmpty())
+                cursor.insertBlock();
+            cursor.insertText(TerminalText::stamp(c.time), m_stampFormat);
+        }
+        const int firstBlock = cursor.blockNumber();
+        cursor.insertText(body, m_dataFormat);
+        for (int line : std::as_const(softLines)) {
+            QTextBlock block = doc->findBlockByNumber(firstBlock + line);
+            block.setUserState(kSoftBreak);
+        }
+    }
+    cursor.endEditBlock();
+    m_textQueue.erase(m_textQueue.begin(), m_textQueue.begin() + take);
+    m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
+}
+
+void TerminalView::flushHex(bool all)
+{
+    if (m_hexQueue.empty())
+        return;
+    QTextDocument *doc = m_hex->document();
+    size_t take = 0;
+    qint64 bytes = 0;
+    while (take < m_hexQueue.size() && (all || take == 0 || (bytes < kBatchBytes && int(take) < kBatchEntries))) {
+        bytes += m_hexQueue[take].bytes.size();
+        ++take;
+    }
+    QStringList bodies;
+    bodies.reserve(int(take));
+    int blocks = 0;
+    for (size_t i = 0; i < take; ++i) {
+        const HexChunk &c = m_hexQueue[i];
+        if (c.stamped)
+            m_hexBytesOnLine = 0;
+        bodies << TerminalText::hex(c.bytes, m_style, m_hexBytesOnLine);
+        blocks += int(bodies.last().count(QLatin1Char('\n'))) + (c.stamped ? 1 : 0);
+    }
+    if (blocks >= kMaxBlocks)
+        doc->clear();
+    else
+        makeRoom(m_hex, blocks);
+
+    QTextCursor cursor(doc);
+    cursor.setPosition(doc->characterCount() - 1);
+    cursor.beginEditBlock();
+    for (size_t i = 0; i < take; ++i) {
+        const HexChunk &c = m_hexQueue[i];
+        if (c.stamped) {
+            if (!doc->isEmpty())
+                cursor.insertBlock();
+            cursor.insertText(TerminalText::stamp(c.time), m_stampFormat);
+        }
+        cursor.insertText(bodies.at(int(i)), m_dataFormat);
+        m_hexQueued -= c.bytes.size();
+    }
+    cursor.endEditBlock();
+    m_hexQueue.erase(m_hexQueue.begin(), m_hexQueue.begin() + take);
+    m_hex->verticalScrollBar()->setValue(m_hex->verticalScrollBar()->maximum());
 }
 
 // The document's own limit lays out every block it drops (it walks them
@@ -122,67 +334,33 @@ void TerminalView::makeRoom(QPlainTextEdit *view, int adding, int maxBlocks)
     cursor.removeSelectedText();
 }
 
-void TerminalView::appendPlain(QPlainTextEdit *view, const QString &text)
+QString TerminalView::exportText(const QPlainTextEdit *view)
 {
-    if (text.isEmpty())
-        return;
-    makeRoom(view, newBlocksIn(text));
-    // Positioned, not moved, and inside an edit block: a moving cursor lays
-    // out the block it passes to keep its x, for nothing here.
-    QTextCursor cursor(view->document());
-    cursor.setPosition(view->document()->characterCount() - 1);
-    cursor.beginEditBlock();
-    cursor.insertText(text, m_dataFormat);
-    cursor.endEditBlock();
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
-}
-
-void TerminalView::appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body)
-{
-    makeRoom(view, 1 + newBlocksIn(body));
-    QTextCursor cursor(view->document());
-    cursor.setPosition(view->document()->characterCount() - 1);
-    cursor.beginEditBlock();
-    if (!view->document()->isEmpty())
-        cursor.insertBlock();
-    cursor.insertText(stamp, m_stampFormat);
-    cursor.insertText(body, m_dataFormat);
-    cursor.endEditBlock();
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
-}
-
-// Painting a view costs far more than adding a block to it, so while data
-// keeps coming the views are repainted at a steady rate instead of once per
-// block: the first block after a pause shows at once, later ones with the
-// next repaint, at most kPaintIntervalMs later.
-void TerminalView::paintLater()
-{
-    if (!m_paintTimer.isActive()) {
-        m_paintTimer.start();
-        return;
+    const QTextDocument *doc = view->document();
+    QString out;
+    out.reserve(doc->characterCount());
+    for (QTextBlock block = doc->firstBlock(); block.isValid(); block = block.next()) {
+        out += block.text();
+        if (block.next().isValid() && block.userState() != kSoftBreak)
+            out += QLatin1Char('\n');
     }
-    if (!m_paintHeld) {
-        m_paintHeld = true;
-        m_text->viewport()->setUpdatesEnabled(false);
-        m_hex->viewport()->setUpdatesEnabled(false);
-    }
-}
-
-void TerminalView::resumePainting()
-{
-    if (!m_paintHeld)
-        return;
-    m_paintHeld = false;
-    m_text->viewport()->setUpdatesEnabled(true);
-    m_hex->viewport()->setUpdatesEnabled(true);
-    m_paintTimer.start();
+    return out;
 }
 
 void TerminalView::clear()
 {
-    resumePainting();
+    // What waits would be shown and wiped at once: it only counts.
+    for (const TextChunk &c : m_textQueue) {
+        m_shownBytes += c.bytes;
+        m_shownCarriageReturns += c.carriageReturns;
+    }
+    m_textQueue.clear();
+    m_textQueued = 0;
+    reportShown();
     m_text->clear();
     m_hex->clear();
+    m_hexQueue.clear();
+    m_hexQueued = 0;
     m_textColumn = 0;
     m_hexBytesOnLine = 0;
     resetDecoders();

@@ -4,8 +4,12 @@
 #include "terminals/terminal_text.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QTextCharFormat>
+#include <QTime>
 #include <QTimer>
+#include <deque>
+#include <functional>
 #include <memory>
 
 class QLCDNumber;
@@ -16,6 +20,10 @@ class QTextDecoder;
 // rules: optional green time stamps, at most 10000 blocks, every block of
 // bounded length, received text shown as text (never as markup) and
 // multi-byte characters decoded across block boundaries.
+//
+// Received blocks are collected and shown once per paint tick: one insert
+// per view and tick, whatever the number of reads, so the cost of showing
+// data does not grow with the number of reads it came in.
 class TerminalView
 {
 public:
@@ -44,12 +52,21 @@ public:
     // several streams (clients of one server) in the same views.
     std::unique_ptr<Decoders> makeDecoders() const;
 
-    // Shows one received block.  Empty blocks show nothing.
+    // Takes one received block; it shows at once after a pause, otherwise
+    // with the next paint tick.  Empty blocks show nothing but are reported.
     void append(const QByteArray &bytes, bool stamped);
     // The same, decoding with the caller's stream state instead of the view's.
     void append(const QByteArray &bytes, bool stamped, Decoders *decoders);
 
-    // Empties both views and starts decoding afresh.
+    // Shows everything received so far (before a close, an export, ...).
+    void flush();
+
+    // Called after each shown batch with the number of received bytes it
+    // held and how many of them were carriage returns: the place for the
+    // counters and the status message, once per batch instead of per read.
+    void setShownHandler(std::function<void(qint64 bytes, qint64 carriageReturns)> handler);
+
+    // Shows what is waiting, then empties both views and starts decoding afresh.
     void clear();
 
     // Forgets a partly received character (a new port or connection).
@@ -64,6 +81,10 @@ public:
     QPlainTextEdit *textView() const { return m_text; }
     QPlainTextEdit *hexView() const { return m_hex; }
 
+    // The received text of a view: the breaks the view added to bound its
+    // lines are left out, every other block ends with a line feed.
+    static QString exportText(const QPlainTextEdit *view);
+
     // Counter rule: adds n bytes to a counter that stops at "99999".
     static void count(QLCDNumber *counter, qint64 n);
 
@@ -75,14 +96,33 @@ public:
     // Blocks dropped at once beyond what is needed, so trimming is rare.
     static constexpr int kTrimBatch = 500;
     static constexpr int kPaintIntervalMs = 40;
+    // Received bytes shown per view and turn of the event loop; more waits
+    // for the next turn, so input and timers keep going during a flood.
+    static constexpr qint64 kBatchBytes = 48 * 1024;
+    static constexpr int kBatchEntries = 2000;
 
 private:
-    void appendPlain(QPlainTextEdit *view, const QString &text);
-    // A steady stream repaints the views at most every kPaintIntervalMs;
-    // the documents themselves are always up to date.
-    void paintLater();
-    void resumePainting();
-    void appendEntry(QPlainTextEdit *view, const QString &stamp, const QString &body);
+    struct TextChunk
+    {
+        bool stamped = false;
+        QTime time;
+        QString body;          // wrapped, carriage returns removed
+        int breaks = 0;        // line feeds in body
+        QList<int> softLines;  // lines of body that end in a break of our own
+        qint64 bytes = 0;
+        qint64 carriageReturns = 0;
+    };
+    struct HexChunk
+    {
+        bool stamped = false;
+        QTime time;
+        QByteArray bytes;
+    };
+
+    void onTick();
+    void flushText(bool all);
+    void flushHex(bool all);
+    void reportShown();
 
     QPlainTextEdit *m_text;
     QPlainTextEdit *m_hex;
@@ -94,8 +134,15 @@ private:
     int m_hexBytesOnLine = 0;
     QTextCharFormat m_stampFormat;
     QTextCharFormat m_dataFormat;
-    QTimer m_paintTimer;
-    bool m_paintHeld = false;
+    QTimer m_tick;
+    std::deque<TextChunk> m_textQueue;
+    std::deque<HexChunk> m_hexQueue;
+    qint64 m_textQueued = 0;
+    qint64 m_hexQueued = 0;
+    int m_reads = 0; // reads since the last report
+    qint64 m_shownBytes = 0;
+    qint64 m_shownCarriageReturns = 0;
+    std::function<void(qint64, qint64)> m_shownHandler;
 };
 
 #endif // TERMINAL_VIEW_H

@@ -15,9 +15,8 @@
 
 namespace {
 
-// Datagrams shown per call, and how long one call may take: a flood must
-// not keep the GUI in one loop.
-constexpr int kUdpBatch = 64;
+// How long one call may read: a flood must not keep the GUI in one loop;
+// input and painting go on between calls.
 constexpr qint64 kUdpBudgetMs = 10;
 
 } // namespace
@@ -56,6 +55,10 @@ void MainWindow::UDP_Init_Start()
     udpView = std::make_unique<TerminalView>(ui->UDP_StrTextBrowser, ui->UDP_HexTextBrowser,
                                              TerminalText::HexStyle::Network, "GBK", "UTF8");
     udpView->setUp();
+    udpView->setShownHandler([this](qint64 bytes, qint64 carriageReturns) {
+        TerminalView::count(ui->UDPrecvbyteslcdNumber, bytes - carriageReturns);
+        statusBar()->showMessage(tr("UDP receive ") + tr("from:%1:%2").arg(udpLastSender.toString()).arg(udpLastSenderPort), 0);
+    });
 
     ui->groupBox_2->setMaximumWidth(int((ui->UDP_HEXcheckBox->sizeHint().width()
                                          + ui->UDP_showtime_checkBox->sizeHint().width()) * 1.3));
@@ -111,6 +114,7 @@ void MainWindow::UDP_WorkClose()
 {
     if (!udpSocket)
         return;
+    udpView->flush();
     disconnect(udpSocket, &QUdpSocket::readyRead, this, &MainWindow::readUDP);
     udpSocket->disconnectFromHost();
     udpSocket->close();
@@ -134,25 +138,17 @@ void MainWindow::readUDP()
     const bool stamped = ui->UDP_showtime_checkBox->isChecked();
     QElapsedTimer spent;
     spent.start();
-    for (int n = 0; n < kUdpBatch && udpSocket->hasPendingDatagrams() && spent.elapsed() < kUdpBudgetMs; ++n) {
+    while (udpSocket->hasPendingDatagrams() && spent.elapsed() < kUdpBudgetMs) {
         const QNetworkDatagram datagram = udpSocket->receiveDatagram();
-        const QByteArray data = datagram.data();
-        statusBar()->showMessage(tr("UDP receive ") + tr("from:%1:%2")
-                                                          .arg(datagram.senderAddress().toString())
-                                                          .arg(datagram.senderPort()),
-                                 0);
-        udpView->append(data, stamped);
-        TerminalView::count(ui->UDPrecvbyteslcdNumber, data.size() - data.count('\r'));
+        udpLastSender = datagram.senderAddress();
+        udpLastSenderPort = quint16(datagram.senderPort());
+        // Counter and status follow when the batch is shown.
+        udpView->append(datagram.data(), stamped);
     }
-    // The rest waits for the next turn of the event loop, so input and
-    // painting keep going during a flood and nothing is dropped.
-    if (udpSocket->hasPendingDatagrams() && !udpDrainScheduled) {
-        udpDrainScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            udpDrainScheduled = false;
-            readUDP();
-        });
-    }
+    // What is left is not read from elsewhere: the socket's notifier fires
+    // again next turn while datagrams wait.  A read outside readyRead() can
+    // take the datagram a queued notification was for; that notification's
+    // readyRead() then finds nothing, and the socket never signals again.
 }
 
 void MainWindow::UDP_sendMsg()
@@ -225,7 +221,7 @@ void MainWindow::cleanSendData_UDP_clicked()
 
 void MainWindow::actionSave_UDP_triggered()
 {
-    terminalSaveText(ui->UDP_StrTextBrowser);
+    terminalSaveText(udpView.get());
 }
 
 void MainWindow::actionLoadfile_UDP_triggered()

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -14,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace serialtest;
 using kesptest::PtyPair;
@@ -188,6 +192,8 @@ private slots:
             QMetaObject::invokeMethod(&t.w, "readCom", Q_ARG(QByteArray, QByteArray("entry ") + QByteArray::number(i)));
         }
         lastCost = clock.elapsed();
+        // Shown with the next paint tick.
+        QVERIFY(kesptest::waitFor([&] { return t.text()->document()->lastBlock().text().endsWith("entry 19999"); }));
         QVERIFY(t.text()->document()->blockCount() <= 10000);
         QVERIFY(t.hex()->document()->blockCount() <= 10000);
         QVERIFY(t.text()->document()->lastBlock().text().endsWith("entry 19999"));
@@ -209,6 +215,7 @@ private slots:
             all += block;
             QMetaObject::invokeMethod(&t.w, "readCom", Q_ARG(QByteArray, block));
         }
+        QVERIFY(kesptest::waitFor([&] { return t.text()->toPlainText().endsWith("line 24999\n"); }));
         for (QPlainTextEdit *view : {t.text(), t.hex()}) {
             QVERIFY(view->document()->blockCount() <= 10000);
             QVERIFY(view->document()->blockCount() >= 9000);
@@ -441,6 +448,42 @@ private slots:
         press(w, "readtxtpushButton"); // loading works with no port open
         QCOMPARE(status(w), message);
         QCOMPARE(box->toPlainText(), loaded ? "before:" + QString::fromLatin1(content) : QStringLiteral("before:"));
+    }
+
+    // Export writes exactly the received text: the breaks the views add to
+    // bound their lines are not data.  A write cut short is a failure.
+    void exportIsExact()
+    {
+        OpenTerminal t;
+        QVERIFY(t.open());
+        QByteArray data(200000, 'A');
+        data += "\r\nend";
+        for (qsizetype i = 0; i < data.size(); i += 4096)
+            QMetaObject::invokeMethod(&t.w, "readCom", Q_ARG(QByteArray, data.mid(i, 4096)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.txt");
+        const QString expected = dir.filePath("expected.txt");
+        QFile e(expected);
+        QVERIFY(e.open(QIODevice::WriteOnly));
+        e.write(QByteArray(data).replace("\r", ""));
+        e.close();
+        FileDialogs::setSaveHook([&](const QString &, const QString &, const QString &) { return path; });
+        press(t.w, "savetxtpushButton");
+        QVERIFY2(status(t.w).startsWith("Saved success."), qPrintable(status(t.w)));
+        QCOMPARE(QProcess::execute("cmp", {expected, path}), 0);
+        QVERIFY(t.text()->document()->blockCount() > 190); // the view itself breaks the line
+
+        // Under a 512-byte file-size limit the write comes out short.
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 512;
+        setrlimit(RLIMIT_FSIZE, &small);
+        press(t.w, "savetxtpushButton");
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY2(status(t.w).startsWith("Save failed:"), qPrintable(status(t.w)));
+        QCOMPARE(QFileInfo(path).size(), qint64(512));
     }
 
     void saveReceived()

@@ -17,6 +17,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <chrono>
+#include <thread>
+
 using namespace kesptest;
 
 static const QString kPeer = QStringLiteral("::ffff:127.0.0.1");
@@ -102,6 +105,38 @@ private slots:
     {
         w.reset();
         home.reset();
+    }
+
+    // A client writing 16 bytes a millisecond for 5 s: the deferred reads
+    // of the server tab go on to the last byte.
+    void steadyStreamIsShownWhole()
+    {
+        const quint16 port = freeTcpPort();
+        startServer(port);
+        const int n = 5000;
+        std::thread client([port] {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, port);
+            if (!s.waitForConnected(5000))
+                return;
+            auto next = std::chrono::steady_clock::now();
+            for (int i = 0; i < n; ++i) {
+                s.write(QByteArray::number(i).rightJustified(16, '.'));
+                s.waitForBytesWritten(1000);
+                next += std::chrono::milliseconds(1);
+                std::this_thread::sleep_until(next);
+            }
+            s.disconnectFromHost();
+            if (s.state() != QAbstractSocket::UnconnectedState)
+                s.waitForDisconnected(5000);
+        });
+        const bool all = waitFor([&] { return received() == n * 16; }, 20000);
+        client.join();
+        QVERIFY2(all, qPrintable(QString("%1 of %2 bytes shown").arg(received()).arg(n * 16)));
+        QString expected;
+        for (int i = 0; i < n; ++i)
+            expected += QString::number(i).rightJustified(16, '.');
+        QCOMPARE(text().remove('\n'), expected);
     }
 
     void serverWithSeveralClients()

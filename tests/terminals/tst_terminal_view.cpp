@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(text.maximumBlockCount(), 10000);
         view.append("Hi\r\n", false);
         view.append("<b>x</b>", false);
+        view.flush();
         QCOMPARE(text.toPlainText(), QString("Hi\n<b>x</b>"));
         QCOMPARE(hex.toPlainText(), QString("0x48,0x69,0x0d,0x0a,\n0x3c,0x62,0x3e,0x78,0x3c,0x2f,0x62,0x3e,"));
     }
@@ -101,6 +102,7 @@ private slots:
         view.setUp();
         view.append("<b>bold</b>", true);
         view.append("one\ntwo", true);
+        view.flush();
         const QStringList lines = text.toPlainText().split('\n');
         QCOMPARE(lines.size(), 3);
         const QRegularExpression stamp("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]");
@@ -134,12 +136,14 @@ private slots:
         view.append(encoded.left(1), false);
         view.append(encoded.mid(1, 2), false);
         view.append(encoded.mid(3), false);
+        view.flush();
         QCOMPARE(text.toPlainText(), expected);
 
         // After clear a dangling half character is forgotten.
         view.append(encoded.left(1), false);
         view.clear();
         view.append(encoded, false);
+        view.flush();
         QCOMPARE(text.toPlainText(), expected);
     }
 
@@ -161,6 +165,7 @@ private slots:
             if (i == 19999)
                 last = t.elapsed();
         }
+        view.flush();
         QVERIFY(text.document()->blockCount() <= 10000);
         QVERIFY(hex.document()->blockCount() <= 10000);
         QVERIFY(text.toPlainText().endsWith("entry 19999"));
@@ -175,6 +180,7 @@ private slots:
         view.setUp();
         for (int i = 0; i < 200; ++i)
             view.append(QByteArray(500, 'z'), false);
+        view.flush();
         for (QTextBlock b = text.document()->firstBlock(); b.isValid(); b = b.next())
             QVERIFY(b.length() <= TerminalText::kMaxLineChars + 1);
         for (QTextBlock b = hex.document()->firstBlock(); b.isValid(); b = b.next())

@@ -20,6 +20,9 @@
 #include <QUdpSocket>
 #include <QtTest>
 
+#include <chrono>
+#include <thread>
+
 using namespace kesptest;
 
 static QString g_fileName;
@@ -275,6 +278,29 @@ private slots:
     }
 
     // A burst larger than one display batch is shown whole.
+    // One datagram a millisecond for 20 s, with a window that keeps up:
+    // the reader must go on draining its socket to the last datagram.
+    void steadyStreamIsShownWhole()
+    {
+        const int n = 20000;
+        std::thread sender([port = localPort] {
+            QUdpSocket s;
+            auto next = std::chrono::steady_clock::now();
+            for (int i = 0; i < n; ++i) {
+                s.writeDatagram(QByteArray::number(i % 10000).rightJustified(4, '0'), QHostAddress::LocalHost, port);
+                next += std::chrono::milliseconds(1);
+                std::this_thread::sleep_until(next);
+            }
+        });
+        const bool all = waitFor([&] { return received() == n * 4; }, 40000);
+        sender.join();
+        QVERIFY2(all, qPrintable(QString("%1 of %2 bytes shown").arg(received()).arg(n * 4)));
+        QString expected;
+        for (int i = 0; i < n; ++i)
+            expected += QString::number(i % 10000).rightJustified(4, '0');
+        QCOMPARE(text().remove('\n'), expected);
+    }
+
     void burstIsNotLost()
     {
         const int n = 200;
