@@ -1,7 +1,7 @@
 # Included from the top level: the rcc and lrelease rules must live in the
 # directory of kesp_core to feed its sources.
-set(KESP_RES_SRC ${CMAKE_SOURCE_DIR}/resources)
-set(KESP_RES_BIN ${CMAKE_BINARY_DIR}/resources)
+set(KESP_RES_SRC ${PROJECT_SOURCE_DIR}/resources)
+set(KESP_RES_BIN ${PROJECT_BINARY_DIR}/resources)
 
 # Four resource modules, each registering itself when the library loads:
 # images, qss, i18n (second translator) and resources (first translator,

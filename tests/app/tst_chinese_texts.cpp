@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -126,6 +127,13 @@ private slots:
         m_home = new kesptest::TempHome(kesptest::quietIni());
     }
     void cleanupTestCase() { delete m_home; }
+
+    // Without a font that has Simplified Chinese glyphs every text here
+    // would be boxes on a freshly set-up machine.
+    void chineseFontInstalled()
+    {
+        QVERIFY(!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty());
+    }
 
     void catalogue_data()
     {

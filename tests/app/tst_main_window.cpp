@@ -4,6 +4,8 @@
 #include "tests/support/kesp_test_support.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QWebEngineView>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +14,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+
+#include <unistd.h>
 
 using kesptest::TempHome;
 
@@ -172,6 +176,35 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.findChild<QAction *>("actionExit")->trigger();
         QVERIFY(!w.isVisible());
+    }
+
+    // "More" makes its web view when first shown, so the window starts
+    // without a web engine; as root without the sandbox switch it shows a
+    // notice instead of letting the engine end the program.
+    void moreTabMadeWhenShown()
+    {
+        TempHome home(kesptest::quietIni());
+        auto more = [](MainWindow &w) {
+            w.findChild<QTabWidget *>("tabWidget")->setCurrentWidget(w.findChild<QWidget *>("tab_2"));
+        };
+        if (geteuid() == 0) {
+            const QByteArray saved = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+            qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+            MainWindow w;
+            w.show();
+            more(w);
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", saved);
+            QVERIFY(!w.findChild<QWebEngineView *>());
+            auto *notice = w.findChild<QLabel *>("moreWebNotice");
+            QVERIFY(notice);
+            QVERIFY(notice->text().contains("QTWEBENGINE_DISABLE_SANDBOX=1"));
+        }
+        MainWindow w;
+        w.show();
+        QVERIFY(!w.findChild<QWebEngineView *>());
+        more(w);
+        QVERIFY(w.findChild<QWebEngineView *>("moreWebView"));
+        QVERIFY(!w.findChild<QLabel *>("moreWebNotice"));
     }
 };
 
