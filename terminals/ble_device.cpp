@@ -419,14 +419,17 @@ void Device::writeCharacteristic(const QString &serviceUuid, const QString &char
     const QLowEnergyCharacteristic c = service->characteristic(uuidFromText(characteristicUuid));
     if (!c.isValid())
         return;
+    service->writeCharacteristic(c, value, writeModeFor(c.properties()));
+}
+
+QLowEnergyService::WriteMode Device::writeModeFor(QLowEnergyCharacteristic::PropertyTypes props)
+{
     // A peripheral rejects a write in a mode the characteristic does not offer.
-    const QLowEnergyCharacteristic::PropertyTypes props = c.properties();
-    QLowEnergyService::WriteMode mode = QLowEnergyService::WriteWithResponse;
-    if (!props.testFlag(QLowEnergyCharacteristic::Write)) {
-        if (props.testFlag(QLowEnergyCharacteristic::WriteNoResponse))
-            mode = QLowEnergyService::WriteWithoutResponse;
-        else if (props.testFlag(QLowEnergyCharacteristic::WriteSigned))
-            mode = QLowEnergyService::WriteSigned;
-    }
-    service->writeCharacteristic(c, value, mode);
+    if (props.testFlag(QLowEnergyCharacteristic::Write))
+        return QLowEnergyService::WriteWithResponse;
+    if (props.testFlag(QLowEnergyCharacteristic::WriteNoResponse))
+        return QLowEnergyService::WriteWithoutResponse;
+    if (props.testFlag(QLowEnergyCharacteristic::WriteSigned))
+        return QLowEnergyService::WriteSigned;
+    return QLowEnergyService::WriteWithResponse;
 }

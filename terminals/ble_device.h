@@ -39,6 +39,10 @@ public:
     bool isRandomAddress() const;
     void setRandomAddress(bool newValue);
 
+    // Write mode for a characteristic's properties: with response where it
+    // allows that, else the mode it does offer.
+    [[nodiscard]] static QLowEnergyService::WriteMode writeModeFor(QLowEnergyCharacteristic::PropertyTypes props);
+
     // Takes a service object into the service list as if the controller had
     // discovered it.  Lets tests hand in services without a radio.
     void adoptService(QLowEnergyService *service);
