@@ -29,7 +29,8 @@ Device::Device()
 
 Device::~Device()
 {
-    // The controller's last signals must not reach a half-destroyed model.
+    // The agent's and controller's last signals must not reach a half-destroyed model.
+    discoveryAgent->disconnect(this);
     if (controller)
         controller->disconnect(this);
     qDeleteAll(deviceList);

@@ -247,6 +247,17 @@ private slots:
         });
         QTest::mouseClick(button(cmdBlock, "W"), Qt::LeftButton);
         QCOMPARE(battery->characteristic(cmd).value(), QByteArray("\xc3\xa9" "1"));
+
+        // The next device lists fewer services: a late value for one that is
+        // gone must find nothing rather than a deleted block.
+        model.addDevice(leDevice("11:22:33:44:55:77", "Other"));
+        model.scanServices("11:22:33:44:55:77");
+        model.adoptService(gatt.service(QBluetoothUuid(quint16(0x1800)), {{name, P::Read, "KESP"}}));
+        model.serviceScanDone();
+        QCOMPARE(area->findChildren<CharacteristicWidget *>().size(), 1);
+        ble->onCharacteristicValueRead(level.toString(), "late");
+        QTRY_VERIFY(block(area, name));
+        QVERIFY(!block(area, level));
     }
 
     // The blocks a characteristic's properties give, and the two text forms.
