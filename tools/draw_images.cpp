@@ -113,6 +113,29 @@ static QImage pauseIcon()
     return img;
 }
 
+// The Bluetooth rune on a blue disc, for the BLE explorer's device buttons.
+static QImage bleIcon()
+{
+    QImage img(32, 32, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1E, 0x88, 0xE5));
+    p.drawEllipse(QRectF(1, 1, 30, 30));
+    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath rune;
+    rune.moveTo(10, 11);
+    rune.lineTo(21, 21);
+    rune.lineTo(16, 26);
+    rune.lineTo(16, 6);
+    rune.lineTo(21, 11);
+    rune.lineTo(10, 21);
+    p.drawPath(rune);
+    return img;
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -127,7 +150,8 @@ int main(int argc, char **argv)
            && toggle(true).save(dir + "/on.png")
            && toggle(false).save(dir + "/off.png")
            && sendIcon().save(dir + "/send.png")
-           && pauseIcon().save(dir + "/pause.png");
+           && pauseIcon().save(dir + "/pause.png")
+           && bleIcon().save(dir + "/ble.png");
     if (!ok)
         std::fprintf(stderr, "draw_images: could not write into %s\n", argv[1]);
     return ok ? 0 : 1;

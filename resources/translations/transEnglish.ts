@@ -13,6 +13,33 @@
     </message>
 </context>
 <context>
+    <name>CharacteristicWidget</name>
+    <message>
+        <source>Characteristic Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characteristic UUID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characteristic Permission:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -239,6 +266,40 @@
     </message>
     <message>
         <source>Already the latest version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WriteDialog</name>
+    <message>
+        <source>Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_ble</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

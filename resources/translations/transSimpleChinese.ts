@@ -13,6 +13,33 @@
     </message>
 </context>
 <context>
+    <name>CharacteristicWidget</name>
+    <message>
+        <source>Characteristic Name:</source>
+        <translation>特征名称:</translation>
+    </message>
+    <message>
+        <source>Characteristic UUID:</source>
+        <translation>特征UUID:</translation>
+    </message>
+    <message>
+        <source>Characteristic Permission:</source>
+        <translation>特征权限:</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -240,6 +267,40 @@
     <message>
         <source>Already the latest version.</source>
         <translation>已经是最新版本.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteDialog</name>
+    <message>
+        <source>Data:</source>
+        <translation>数据:</translation>
+    </message>
+    <message>
+        <source>Send Mode:</source>
+        <translation>发送模式:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Write Data</source>
+        <translation>写入数据</translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_ble</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>设备:</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
