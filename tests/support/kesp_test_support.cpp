@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace kesptest {
@@ -266,6 +267,60 @@ void StallProbe::tick()
     if (late > m_worst)
         m_worst = late;
     m_last = now;
+}
+
+static double seconds(const timeval &user, const timeval &system)
+{
+    return double(user.tv_sec + system.tv_sec) + double(user.tv_usec + system.tv_usec) / 1e6;
+}
+
+double threadCpuSeconds()
+{
+    rusage u {};
+    getrusage(RUSAGE_THREAD, &u);
+    return seconds(u.ru_utime, u.ru_stime);
+}
+
+double processCpuSeconds()
+{
+    rusage u {};
+    getrusage(RUSAGE_SELF, &u);
+    return seconds(u.ru_utime, u.ru_stime);
+}
+
+double rssMB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+double peakRssMB()
+{
+    rusage u {};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_maxrss) / 1024.0;
+}
+
+int childProcesses()
+{
+    int n = 0;
+    const QByteArray self = QByteArray::number(qint64(getpid()));
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the name may hold spaces.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> rest = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (rest.size() > 1 && rest.at(1) == self)
+            ++n;
+    }
+    return n;
 }
 
 } // namespace kesptest

@@ -114,6 +114,15 @@ private:
     qint64 m_worst = 0;
 };
 
+// Figures for the benchmarks: CPU seconds of this thread and of the whole
+// process (all threads), resident and peak memory in MB, and how many
+// processes this one has started (the web engine's helpers).
+double threadCpuSeconds();
+double processCpuSeconds();
+double rssMB();
+double peakRssMB();
+int childProcesses();
+
 } // namespace kesptest
 
 #endif // KESP_TEST_SUPPORT_H
