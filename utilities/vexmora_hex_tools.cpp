@@ -539,14 +539,15 @@ bool vexmora_hex_tools::checkAndSaveModifiedFiles()
             this, tr("Save Changes"),
             tr("File %1 has been modified.\nDo you want to save your changes?").arg(side == 1 ? fileName1 : fileName2),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        if (answer == QMessageBox::Cancel)
+        if (answer == QMessageBox::No)
+            continue;
+        // Cancel, or the box dismissed without an answer, keeps the edits.
+        if (answer != QMessageBox::Yes)
             return true;
-        if (answer == QMessageBox::Yes) {
-            saveFile(side);
-            // A save that failed keeps the window open, edits and all.
-            if (isModified(side))
-                return true;
-        }
+        saveFile(side);
+        // A save that failed keeps the window open, edits and all.
+        if (isModified(side))
+            return true;
     }
     return false;
 }
