@@ -132,11 +132,21 @@ QList<qint64> findInRows(const QByteArray &data, const QByteArray &sequence, qin
     const qint64 n = sequence.size();
     if (n == 0 || n > BytesPerRow || maxHits == 0)
         return hits;
+    const char *begin = data.constData();
+    const qint64 size = data.size();
+    const char first = sequence.at(0);
     qint64 from = qMax<qint64>(0, firstRow) * BytesPerRow;
-    while (from < data.size()) {
-        const qint64 pos = data.indexOf(sequence, from);
-        if (pos < 0)
+    // memchr on the first byte, then the rest: several times faster than a
+    // general substring search on the short sequences typed here.
+    while (from + n <= size) {
+        const auto *hit = static_cast<const char *>(std::memchr(begin + from, first, size_t(size - from - n + 1)));
+        if (!hit)
             break;
+        const qint64 pos = hit - begin;
+        if (std::memcmp(hit + 1, sequence.constData() + 1, size_t(n - 1)) != 0) {
+            from = pos + 1;
+            continue;
+        }
         if (pos % BytesPerRow + n <= BytesPerRow) {
             hits.append(pos);
             if (maxHits >= 0 && hits.size() >= maxHits)
