@@ -10,6 +10,7 @@
 #include "utilities/vexmora_hex_tools.h"
 
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -249,7 +250,8 @@ private slots:
         vexmora_hex_tools tool;
         tool.resize(948, 715);
         tool.show();
-        ModalCloser closer;
+        auto closing = std::make_unique<ModalCloser>();
+        ModalCloser &closer = *closing;
         const QString fifo = dir.filePath("fifo");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         const QString huge = dir.filePath("huge.bin");
@@ -291,7 +293,8 @@ private slots:
         QCOMPARE(closer.texts.last(), QStringLiteral("No file 1 loaded."));
 
         // Edits of a lone file count too: closing asks about them.
-        load(&single, 2, writeFile(dir.filePath("lone.bin"), QByteArray(40, 'z')));
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        load(&single, 2, writeFile(dir.filePath("sub/lone.bin"), QByteArray(40, 'z')));
         auto *view = child<QTableView>(single, "tableView2");
         editByte(view, 1, 2, "7e");
         QCOMPARE(single.model(2)->getByteArray().at(17), '~');
@@ -300,6 +303,27 @@ private slots:
         QVERIFY(waitFor([&] { return closer.count() == int(bad.size()) + 2; }));
         QCOMPARE(closer.texts.last(), QStringLiteral("File lone.bin has been modified.\nDo you want to save your changes?"));
         QVERIFY(single.isVisible());
+
+        // Yes, but the save fails (its folder is gone): the window stays, edits kept.
+        closing.reset();
+        QVERIFY(QDir(dir.filePath("sub")).removeRecursively());
+        QStringList answered;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(top); box && box->isVisible()) {
+                    answered << box->text();
+                    if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                        yes->click();
+                    else
+                        box->done(0);
+                }
+        });
+        answer.start(20);
+        single.close();
+        QVERIFY(waitFor([&] { return answered.size() == 2; }));
+        QCOMPARE(answered.last(), QStringLiteral("Failed to open file for writing."));
+        QVERIFY(single.isVisible() && single.isModified(2));
     }
 
     // Scale, marks and clicks of the bar.
