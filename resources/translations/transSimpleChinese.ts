@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Notify</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     <name>vexmora_ble</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Device:</source>
@@ -300,7 +300,64 @@
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>vexmora_hex_tools</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>File1</source>
+        <translation>文件1</translation>
+    </message>
+    <message>
+        <source>File2</source>
+        <translation>文件2</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Enter address (hex)</source>
+        <translation>输入地址(十六进制)</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>跳转</translation>
+    </message>
+    <message>
+        <source>Search (hex)</source>
+        <translation>搜索(十六进制)</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Save File1</source>
+        <translation>保存文件1</translation>
+    </message>
+    <message>
+        <source>Save File2</source>
+        <translation>保存文件2</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>保存更改</translation>
+    </message>
+    <message>
+        <source>File %1 has been modified.
+Do you want to save your changes?</source>
+        <translation>文件 %1 已被修改。
+是否保存更改?</translation>
     </message>
 </context>
 </TS>

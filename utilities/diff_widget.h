@@ -1,0 +1,43 @@
+#ifndef DIFF_WIDGET_H
+#define DIFF_WIDGET_H
+
+#include <QList>
+#include <QModelIndex>
+#include <QWidget>
+
+class HexTableModel;
+
+// A narrow bar beside the hex tables marking differing rows (red) and search
+// hits (orange), scaled to its height; a click asks to jump to that row.
+class DiffWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DiffWidget(QWidget *parent = nullptr);
+
+    void setModels(HexTableModel *model1, HexTableModel *model2);
+    void updateDiffs();
+    void setVisibleRows(int firstRow, int lastRow);
+    void setSearchResults(const QList<QModelIndex> &results);
+    const QList<int> &differingRows() const { return diffRows; }
+
+public slots:
+    void onDataChanged();
+
+signals:
+    void jumpToRow(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int largerRowCount() const;
+
+    HexTableModel *model1 = nullptr;
+    HexTableModel *model2 = nullptr;
+    QList<int> diffRows;
+    QList<QModelIndex> searchResults;
+};
+
+#endif // DIFF_WIDGET_H
