@@ -161,34 +161,39 @@ private slots:
     }
 
     // Every shorter piece of a good reply is refused with one error and
-    // never read past its end (the copies sit in buffers of exactly their
-    // size, so the sanitizer build sees any overrun).
+    // never read past its end: cut on the wire (the frame check catches it)
+    // and cut inside a well-framed reply (the field checks must).  Each piece
+    // sits in a buffer of exactly its size, so the sanitizer build sees any
+    // overrun.
     void everyPrefixOfValidReplies()
     {
-        const QList<std::pair<int, QByteArray>> rtu = {
-            {1, hex("01 01 01 05 91 8B")},          {2, hex("01 02 02 0F 01 7D 88")},
-            {3, hex("01 03 04 00 01 00 02 2A 32")}, {4, hex("01 04 02 20 00 A0 F0")},
-            {5, hex("01 05 00 03 FF 00 7C 3A")},    {6, hex("01 06 00 05 12 34 94 BC")},
-            {15, hex("01 0F 00 00 00 0A D5 CC")},   {16, hex("01 10 00 10 00 02 40 0D")},
-            {22, hex("01 16 04 00 01 00 02 28 F7")}};
+        const QList<std::pair<int, QByteArray>> units = {
+            {1, hex("01 01 01 05")},          {2, hex("01 02 02 0F 01")},    {3, hex("01 03 04 00 01 00 02")},
+            {4, hex("01 04 02 20 00")},       {5, hex("01 05 00 03 FF 00")}, {6, hex("01 06 00 05 12 34")},
+            {15, hex("01 0F 00 00 00 0A")},   {16, hex("01 10 00 10 00 02")}, {22, hex("01 16 04 00 01 00 02")}};
+        auto frame = [](const QByteArray &unit, Mode mode) {
+            if (mode == Mode::TCP)
+                return hex("12 34 00 00") + char(unit.size() >> 8) + char(unit.size() & 0xFF) + unit;
+            const quint16 crc = Vexmora_ModbusClient::calculateCRC(unit);
+            return unit + char(crc & 0xFF) + char(crc >> 8);
+        };
+        auto check = [](int code, const QByteArray &bytes, Mode mode, bool expectValid) {
+            std::unique_ptr<char[]> exact(new char[size_t(std::max<qsizetype>(bytes.size(), 1))]);
+            memcpy(exact.get(), bytes.constData(), size_t(bytes.size()));
+            Vexmora_ModbusClient c;
+            QSignalSpy errors(&c, &Vexmora_ModbusClient::errorOccurred);
+            const bool valid = c.parseResponse(Code(code), QByteArray::fromRawData(exact.get(), bytes.size()), mode).isValid();
+            return valid == expectValid && errors.size() == (expectValid ? 0 : 1);
+        };
         for (const Mode mode : {Mode::RTU, Mode::TCP}) {
-            for (const auto &[code, good] : rtu) {
-                QByteArray full = good;
-                if (mode == Mode::TCP) {
-                    full = good.chopped(2);
-                    full.prepend(hex("12 34 00 00 00") + char(full.size()));
-                }
-                for (int n = 0; n <= full.size(); ++n) {
-                    std::unique_ptr<char[]> exact(new char[size_t(std::max(n, 1))]);
-                    memcpy(exact.get(), full.constData(), size_t(n));
-                    const QByteArray piece = QByteArray::fromRawData(exact.get(), n);
-                    Vexmora_ModbusClient c;
-                    QSignalSpy errors(&c, &Vexmora_ModbusClient::errorOccurred);
-                    const bool valid = c.parseResponse(Code(code), piece, mode).isValid();
-                    const bool whole = n == full.size();
-                    QVERIFY2(valid == whole && errors.size() == (whole ? 0 : 1),
-                             qPrintable(QString("code %1 mode %2 length %3").arg(code).arg(int(mode)).arg(n)));
-                }
+            for (const auto &[code, unit] : units) {
+                const QByteArray full = frame(unit, mode);
+                for (int n = 0; n <= full.size(); ++n)
+                    QVERIFY2(check(code, full.left(n), mode, n == full.size()),
+                             qPrintable(QString("wire cut: code %1 mode %2 length %3").arg(code).arg(int(mode)).arg(n)));
+                for (int n = 0; n < unit.size(); ++n)
+                    QVERIFY2(check(code, frame(unit.left(n), mode), mode, false),
+                             qPrintable(QString("field cut: code %1 mode %2 length %3").arg(code).arg(int(mode)).arg(n)));
             }
         }
     }
