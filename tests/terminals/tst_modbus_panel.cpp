@@ -185,6 +185,18 @@ private slots:
         QVERIFY(startPeer({"tcp", QString::number(port)}));
         get<QTabWidget>("tabWidget")->setCurrentWidget(get<QWidget>("Modbus"));
 
+        // A fresh page: COM layout, hex spin boxes, read-only logs and value.
+        QCOMPARE(get<QComboBox>("Modbus_function_comboBox")->currentText(), QString("01(Read Coils)"));
+        QVERIFY(get<QRadioButton>("ModbusportMode_1")->isChecked());
+        QVERIFY(!get<QPushButton>("ModbusTCPopencompushButton")->isVisible());
+        QCOMPARE(get<QComboBox>("ModbusbaudRateComboBox")->currentText(), QString("115200"));
+        QCOMPARE(get<QLineEdit>("ModbusTCPclientIPlineEdit")->text(), QString("127.0.0.1"));
+        QCOMPARE(get<QPushButton>("ModbusTCPopencompushButton")->text(), QString("Connect"));
+        QVERIFY(get<QLineEdit>("Modbus_lineEdit")->isReadOnly());
+        QVERIFY(get<QPlainTextEdit>("Modbus_sendMsgtextEdit")->isReadOnly());
+        get<QSpinBox>("Modbus_address_spinBox")->setValue(0x2ab);
+        QCOMPARE(get<QSpinBox>("Modbus_address_spinBox")->text(), QString("2ab"));
+
         // Nothing open: the button does nothing.
         request(2, 0, 1);
         QCOMPARE(sent(), QStringList());
