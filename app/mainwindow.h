@@ -2,6 +2,7 @@
 #define MAINWINDOW_H
 
 #include "terminals/terminal_view.h"
+#include "terminals/vexmora_modbus_client.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>
@@ -365,9 +366,40 @@ private:
     Q_SLOT void TOFsetsetComboBoxEnabled(bool enabled);
 
     // --- "Modbus" ---
+private slots:
+    void Modbus_function_comboBoxIndexChanged(int index);
+    void ModbusPortModeChanged();
+    void ModbusOpen_triggered();
+    void ModbusTCPopencompushButton_triggered();
+    void Modbus_displayError(QAbstractSocket::SocketError error);
+    void actionModbus_revice_CleanData_triggered();
+    void actionModbus_send_CleanData_triggered();
+    void Modbus_Read_write_Button();
+    void Modbus_onReadButtonClicked(int unit, Vexmora_ModbusClient::FunctionCode code, int startAddress,
+                                    int quantity, Vexmora_ModBus_Mode mode);
+    void Modbus_onWriteButtonClicked(int unit, Vexmora_ModbusClient::FunctionCode code, int startAddress,
+                                     int quantity, QByteArray writeData, Vexmora_ModBus_Mode mode);
+    void modbusPortLost(const QString &error);
+
+private:
     void Modbus_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void ModbussetsetComboBoxEnabled(bool enabled);
+    bool Modbus_isValidHexInput(const QString &text);
+    QByteArray Modbus_convertHexStringToByteArray(const QByteArray &text);
+    void modbusShowLayout(bool com);
+    void modbusClosePort();
+    void modbusTcpIdle();
+    bool modbusLinkReady(Vexmora_ModBus_Mode mode);
+    void modbusExchange(int unit, Vexmora_ModbusClient::FunctionCode code, int startAddress, int quantity,
+                        const QByteArray &data, Vexmora_ModBus_Mode mode, int serialWaitMs, int socketWaitMs);
+    void modbusLog(QPlainTextEdit *log, const QByteArray &bytes);
+    bool modbusTcpConnected = false;
+    QTcpSocket *modbusTcpSocket = nullptr;
+    // Lives as long as the panel, so a TCP exchange never needs the serial port.
+    Vexmora_ModbusClient *modbusClient = nullptr;
+    // The shared port is open and this panel opened it.
+    bool modbusOwnsPort = false;
 
     // --- "CIE" ---
     void CIE_Init_Start();
