@@ -92,6 +92,13 @@ void TerminalView::append(const QByteArray &bytes, bool stamped)
 // holds finished text and never a pointer to a stream's decoder.
 void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decoders)
 {
+    // A long plain read goes in as several, so that no batch reports more
+    // than a counter can take in one step (it stops at 99999).
+    if (!stamped && bytes.size() > kBatchBytes) {
+        for (qsizetype at = 0; at < bytes.size(); at += kBatchBytes)
+            append(bytes.mid(at, kBatchBytes), false, decoders);
+        return;
+    }
     // An empty read still reports (a datagram without data), but shows nothing.
     ++m_reads;
     if (bytes.isEmpty()) {
@@ -106,7 +113,7 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
         text.remove(QLatin1Char('\r'));
 
     const bool startNew = stamped || m_textQueue.empty() || m_textQueue.back().stamped
-                          || m_textQueue.back().bytes >= kBatchBytes;
+                          || m_textQueue.back().bytes + bytes.size() > kBatchBytes;
     if (startNew) {
         m_textQueue.emplace_back();
         TextChunk &chunk = m_textQueue.back();
@@ -129,7 +136,8 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
     chunk.carriageReturns += carriageReturns;
     m_textQueued += body.size();
 
-    if (stamped || m_hexQueue.empty() || m_hexQueue.back().stamped || m_hexQueue.back().bytes.size() >= kBatchBytes)
+    if (stamped || m_hexQueue.empty() || m_hexQueue.back().stamped
+        || m_hexQueue.back().bytes.size() + bytes.size() > kBatchBytes)
         m_hexQueue.push_back(HexChunk{stamped, chunk.time, bytes});
     else
         m_hexQueue.back().bytes += bytes;
