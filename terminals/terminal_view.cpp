@@ -92,11 +92,12 @@ void TerminalView::append(const QByteArray &bytes, bool stamped)
 // holds finished text and never a pointer to a stream's decoder.
 void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decoders)
 {
-    // A long plain read goes in as several, so that no batch reports more
-    // than a counter can take in one step (it stops at 99999).
-    if (!stamped && bytes.size() > kBatchBytes) {
+    // A long read (only a window far behind its port gets one) goes in as
+    // several, so that no batch reports more than a counter takes in one
+    // step (it stops at 99999); stamped, each part has the read's stamp.
+    if (bytes.size() > kBatchBytes) {
         for (qsizetype at = 0; at < bytes.size(); at += kBatchBytes)
-            append(bytes.mid(at, kBatchBytes), false, decoders);
+            append(bytes.mid(at, kBatchBytes), stamped, decoders);
         return;
     }
     // An empty read still reports (a datagram without data), but shows nothing.
