@@ -224,6 +224,27 @@ private slots:
         QCOMPARE(base64Out(), QString());
     }
 
+    // A long unbroken Base64 line must not stall the window: 300 KB of
+    // binary decoded, then the source encoded into the same box.
+    void largeBase64KeepsTheWindowLive()
+    {
+        QByteArray raw(300 * 1024, '\0');
+        QRandomGenerator rng(3);
+        for (char &c : raw)
+            c = char(rng.bounded(256));
+        const QString encoded = QString::fromLatin1(raw.toBase64());
+        StallProbe probe;
+        probe.start();
+        base64("base64_decode_pushButton", encoded);
+        spin(50);
+        QVERIFY(base64Out().size() > 200000);
+        press(*w, "base64_encode_pushButton");
+        spin(50);
+        probe.stop();
+        QCOMPARE(base64Out().size(), QString::fromLatin1(encoded.toLatin1().toBase64()).size());
+        QVERIFY2(probe.worstLatenessMs() < 3000, qPrintable(QString::number(probe.worstLatenessMs())));
+    }
+
     // Chinese texts of the page, as the translation files give them.
     void chineseTexts()
     {

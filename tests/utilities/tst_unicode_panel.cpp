@@ -94,6 +94,22 @@ private slots:
                  iconv("UTF-16BE", "UTF-8", units));
     }
 
+    // 100 000 characters each way without stalling the window.
+    void longTextKeepsTheWindowLive()
+    {
+        QString text;
+        for (int i = 0; i < 100000; ++i)
+            text += QChar(char16_t(0x4E00 + i % 0x5000));
+        StallProbe probe;
+        probe.start();
+        const QString escaped = convert("StoUpushButton", text, true);
+        QCOMPARE(escaped.size(), 600000);
+        QCOMPARE(convert("UtoSpushButton", escaped, true), text);
+        spin(50);
+        probe.stop();
+        QVERIFY2(probe.worstLatenessMs() < 3000, qPrintable(QString::number(probe.worstLatenessMs())));
+    }
+
     void decodeCases_data()
     {
         QTest::addColumn<QString>("input");
