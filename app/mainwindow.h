@@ -330,6 +330,11 @@ private:
     Q_SLOT void GSMsetComboBoxEnabled(bool enabled);
 
     // --- "Unicode" ---
+private slots:
+    void actionStoUpushButton_triggered();
+    void actionUtoSpushButton_triggered();
+
+private:
     void Unicode_Init_Start();
 
     // --- "Environment" ---
@@ -338,7 +343,18 @@ private:
     Q_SLOT void ENVsetComboBoxEnabled(bool enabled);
 
     // --- "Crypty" ---
+private slots:
+    void DesEncryption_triggered();
+    void DesDecryption_triggered();
+    void DEScomboBox_triggered(int index);
+    void DeslineEdit_Data_triggered(const QString &text);
+    void DeslineEdit_KEY_triggered(const QString &text);
+    void base64_encode();
+    void base64_decode();
+
+private:
     void Crypty_Init_Start();
+    void desRun(bool decrypt);
 
     // --- "Oscilloscope" ---
     void Oscilloscope_Init_Start();

@@ -221,6 +221,62 @@
         <translation type="unfinished" />
     </message>
     <message>
+        <source>length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error for Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter '0' - '9', 'A' - 'F'</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese To Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode To Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prefix &quot;\U&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>UDP Setting</source>
         <translation type="unfinished" />
     </message>

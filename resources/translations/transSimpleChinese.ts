@@ -221,6 +221,62 @@
         <translation>清空</translation>
     </message>
     <message>
+        <source>length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>密钥</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>Decryption</source>
+        <translation>解密</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>warning:</source>
+        <translation>警告:</translation>
+    </message>
+    <message>
+        <source>Error for Data</source>
+        <translation>数据错误</translation>
+    </message>
+    <message>
+        <source>Please enter '0' - '9', 'A' - 'F'</source>
+        <translation>请输入 '0' - '9', 'A' - 'F'</translation>
+    </message>
+    <message>
+        <source>Chinese To Unicode</source>
+        <translation>中文转Unicode</translation>
+    </message>
+    <message>
+        <source>Unicode To Chinese</source>
+        <translation>Unicode转中文</translation>
+    </message>
+    <message>
+        <source>Prefix &quot;\U&quot;</source>
+        <translation>前缀 &quot;\U&quot;</translation>
+    </message>
+    <message>
         <source>UDP Setting</source>
         <translation>UDP设置</translation>
     </message>
