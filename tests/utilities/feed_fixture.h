@@ -86,7 +86,10 @@ public:
     // GETs of the feed logged so far.
     int requests()
     {
-        m_log += m_proc.readAll();
+        // the log line may come a moment after the reply
+        do
+            m_log += m_proc.readAll();
+        while (m_proc.waitForReadyRead(150));
         return int(m_log.count("\"GET /stats/eurofxref/eurofxref-daily.xml"));
     }
 
