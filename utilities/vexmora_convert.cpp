@@ -185,6 +185,8 @@ void vexmora_convert::Exchangerates_updateResult()
 // Read afresh at every conversion: the rate thread may have stored new ones.
 double vexmora_convert::storedRate(const QString &code)
 {
+    if (code.isEmpty()) // a combo still being filled
+        return 0.0;
     QSettings settings(SettingsFile::path(), QSettings::IniFormat);
     settings.beginGroup(RateFeed::kGroup);
     const double rate = settings.value(code).toDouble();

@@ -1,0 +1,308 @@
+// The "Convert" tab through its widgets: the currency group against rates in
+// the settings file, the form's 22 groups, the Chinese texts, and the main
+// window torn down while a download hangs.
+#include "app/mainwindow.h"
+#include "app/settings_file.h"
+#include "tests/support/widget_helpers.h"
+#include "tests/utilities/feed_fixture.h"
+#include "utilities/currency_converter.h"
+#include "utilities/vexmora_convert.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScroller>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTranslator>
+#include <QtTest>
+
+using kesptest::child;
+using Ini = QMap<QString, QVariant>;
+
+// A day's stamp already written, so building the widget fetches nothing.
+static Ini ratesIni()
+{
+    return {{"lastOpenedDateTime", QDateTime::currentDateTime()},
+            {"ExchangeRates/USD", 1.0883},
+            {"ExchangeRates/JPY", 159.58},
+            {"ExchangeRates/GBP", -3},
+            {"ExchangeRates/CHF", "abc"}};
+}
+
+static void pick(QComboBox *box, const QString &code)
+{
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemText(i).startsWith(code + "(")) {
+            box->setCurrentIndex(i);
+            return;
+        }
+    QFAIL(qPrintable("no currency " + code));
+}
+
+// Types like a user: clear, then key by key.
+static QString convert(vexmora_convert &w, const QString &amount, const QString &from, const QString &to)
+{
+    pick(child<QComboBox>(w, "exchangerates_fromUnitCombox"), from);
+    pick(child<QComboBox>(w, "exchangerates_toUnitCombox"), to);
+    auto *source = child<QLineEdit>(w, "exchangerates_inputEdit_source");
+    source->selectAll();
+    QTest::keyClick(source, Qt::Key_Delete);
+    QTest::keyClicks(source, amount);
+    return child<QLineEdit>(w, "exchangerates_inputEdit_to")->text();
+}
+
+struct GroupRow
+{
+    const char *prefix, *box, *title;
+    bool smallIcon;
+};
+static const GroupRow kGroups[] = {
+    {"exchangerates", "groupBox_10", "Exchangerates", false}, {"lengths", "groupBox", "Lengths", false},
+    {"mass", "groupBox_mass", "Mass", false},                 {"area", "groupBox_2", "Area", false},
+    {"volume", "groupBox_3", "Volume", false},                {"force", "groupBox_6", "Force", false},
+    {"torque", "groupBox_7", "Torque", false},                {"time", "groupBox_4", "Time", false},
+    {"speed", "groupBox_5", "Speed", false},                  {"temperature", "groupBox_8", "Temperature", false},
+    {"pressure", "groupBox_9", "Pressure", false},            {"energy", "groupBox_11", "Energy", false},
+    {"power", "groupBox_12", "Power", false},                 {"capacitance", "groupBox_13", "Capacitance", true},
+    {"resistance", "groupBox_14", "Resistance", true},        {"conductance", "groupBox_15", "Conductance", true},
+    {"inductance", "groupBox_16", "Inductance", true},        {"current", "groupBox_17", "Current", true},
+    {"charge", "groupBox_18", "Charge", true},                {"magnetic", "groupBox_19", "Magnetic", true},
+    {"angle", "groupBox_20", "Angle", true},                  {"datastorage", "groupBox_21", "DataStorage", true},
+};
+static const char *const kIcons[] = {"currencies", "length", "mass", "area", "volume", "force", "torque", "time",
+                                     "speed", "temperature", "pressure", "energy", "power", "capacitance",
+                                     "resistance", "conductance", "inductance", "current", "charge", "magnetic",
+                                     "angle", "datastorage"};
+
+class VexmoraConvertTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void currencies_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("EUR to USD") << "1" << "EUR" << "USD" << "1.0883";
+        QTest::newRow("USD to EUR, 10 decimals") << "100" << "USD" << "EUR" << "91.8864283745";
+        QTest::newRow("EUR to JPY") << "1" << "EUR" << "JPY" << "159.58";
+        QTest::newRow("through the euro") << "100" << "JPY" << "USD" << "0.6819776914";
+        QTest::newRow("EUR to EUR") << "2" << "EUR" << "EUR" << "2";
+        QTest::newRow("empty") << "" << "EUR" << "USD" << "0";
+        QTest::newRow("comma") << "1,5" << "EUR" << "USD" << "0";
+        QTest::newRow("letters") << "abc" << "EUR" << "USD" << "0";
+        QTest::newRow("blanks") << " 2 " << "EUR" << "EUR" << "2";
+        QTest::newRow("overflowing amount") << "1e400" << "EUR" << "USD" << "0";
+        QTest::newRow("below half the last decimal") << "0.00000000004" << "EUR" << "EUR" << "0";
+        QTest::newRow("tiny negative shows 0, not -0") << "-0.00000000001" << "EUR" << "USD" << "0";
+        QTest::newRow("no stored rate") << "1" << "EUR" << "AUD" << "0";
+        QTest::newRow("negative stored rate counts as none") << "1" << "EUR" << "GBP" << "0";
+        QTest::newRow("stored rate no number") << "1" << "CHF" << "EUR" << "0";
+    }
+
+    void currencies()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, result);
+        kesptest::TempHome home(ratesIni());
+        vexmora_convert w;
+        QCOMPARE(convert(w, amount, from, to), result);
+    }
+
+    void currencyList()
+    {
+        kesptest::TempHome home(ratesIni());
+        vexmora_convert w;
+        auto *from = child<QComboBox>(w, "exchangerates_fromUnitCombox");
+        auto *to = child<QComboBox>(w, "exchangerates_toUnitCombox");
+        QCOMPARE(from->count(), 31);
+        QCOMPARE(to->count(), 31);
+        QCOMPARE(from->currentText(), QString("AUD(Australian Dollar)"));
+        QCOMPARE(to->currentText(), QString("AUD(Australian Dollar)"));
+        QCOMPARE(child<QLineEdit>(w, "exchangerates_inputEdit_to")->text(), QString("0"));
+        QCOMPARE(from->itemText(8), QString("EUR(Euro)"));
+        QCOMPARE(from->itemText(30), QString("ZAR(South African Rand)"));
+        for (int i = 0; i < 31; ++i) {
+            QCOMPARE(to->itemText(i), from->itemText(i));
+            QVERIFY2(!from->itemIcon(i).pixmap(24, 18).isNull(), qPrintable(from->itemText(i)));
+            QVERIFY(!to->itemIcon(i).pixmap(24, 18).isNull());
+        }
+
+        // The built-in table covers every currency but the euro.
+        CurrencyConverter::no_netwrok_write();
+        for (int i = 0; i < 31; ++i) {
+            const QString code = from->itemText(i).left(3);
+            QVERIFY2(convert(w, "1", "EUR", code) != "0", qPrintable(code));
+        }
+    }
+
+    // Rates are read at every conversion; the swap recomputes twice and
+    // leaves the amount alone.
+    void lookupsAndSwap()
+    {
+        kesptest::TempHome home(ratesIni());
+        vexmora_convert w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(convert(w, "100", "USD", "EUR"), QString("91.8864283745"));
+
+        auto *result = child<QLineEdit>(w, "exchangerates_inputEdit_to");
+        QSignalSpy shown(result, &QLineEdit::textChanged);
+        kesptest::press(w, "exchangerates_interchangeable_pushButton");
+        QCOMPARE(child<QComboBox>(w, "exchangerates_fromUnitCombox")->currentText(), QString("EUR(Euro)"));
+        QCOMPARE(child<QComboBox>(w, "exchangerates_toUnitCombox")->currentText(),
+                 QString("USD(United States Dollar)"));
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(0).at(0).toString(), QString("100"));
+        QCOMPARE(result->text(), QString("108.83"));
+        QCOMPARE(child<QLineEdit>(w, "exchangerates_inputEdit_source")->text(), QString("100"));
+
+        {
+            QSettings s(SettingsFile::path(), QSettings::IniFormat);
+            s.setValue("ExchangeRates/USD", 2.0);
+        }
+        QCOMPARE(convert(w, "100", "EUR", "USD"), QString("200"));
+        {
+            QSettings s(SettingsFile::path(), QSettings::IniFormat);
+            s.remove("ExchangeRates/USD");
+        }
+        QCOMPARE(convert(w, "100", "EUR", "USD"), QString("0"));
+        QCOMPARE(convert(w, "100", "USD", "EUR"), QString("0"));
+
+        // Same currency on both sides: the swap changes nothing.
+        convert(w, "5", "JPY", "JPY");
+        shown.clear();
+        kesptest::press(w, "exchangerates_interchangeable_pushButton");
+        QCOMPARE(shown.size(), 0);
+    }
+
+    void form()
+    {
+        kesptest::TempHome home(ratesIni());
+        vexmora_convert w;
+        QCOMPARE(w.windowTitle(), QString("vexmora_convert"));
+        w.resize(738, 670);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        auto *contents = child<QWidget>(w, "scrollAreaWidgetContents");
+        int lastY = -1;
+        int i = 0;
+        for (const GroupRow &g : kGroups) {
+            const QString q = g.prefix;
+            auto *box = child<QGroupBox>(w, g.box);
+            QVERIFY(box->title().isEmpty());
+            const int y = box->mapTo(contents, QPoint(0, 0)).y();
+            QVERIFY2(y > lastY, g.box);
+            lastY = y;
+
+            auto *title = child<QLabel>(*box, qPrintable("label_text_" + q));
+            QCOMPARE(title->text(), QString(g.title));
+            QCOMPARE(title->font().family(), QString("Arvo"));
+            QCOMPARE(title->font().pointSize(), 20);
+            QCOMPARE(title->alignment(), Qt::AlignCenter);
+            auto *icon = child<QLabel>(*box, qPrintable("label_svg_" + q));
+            QCOMPARE(icon->font().pointSize(), 20);
+            const QSize svg = QSvgRenderer(QString(":/property_icons/%1.svg").arg(kIcons[i])).defaultSize();
+            QVERIFY(svg.isValid());
+            QCOMPARE(icon->pixmap().size(), g.smallIcon ? QSize(30, 30) : svg * 3);
+            auto *header = child<QHBoxLayout>(*box, qPrintable("horizontalLayout_" + q));
+            QCOMPARE(header->stretch(0), 0);
+            QCOMPARE(header->stretch(1), i == 0 ? 2 : 3);
+            QCOMPARE(header->contentsMargins().left(), 0);
+
+            QVERIFY(child<QLineEdit>(*box, qPrintable(q + "_inputEdit_to"))->isReadOnly());
+            QVERIFY(!child<QLineEdit>(*box, qPrintable(q + "_inputEdit_source"))->isReadOnly());
+            auto *swap = child<QPushButton>(*box, qPrintable(q + "_interchangeable_pushButton"));
+            QVERIFY(swap->text().isEmpty());
+            QVERIFY(!swap->icon().isNull());
+            ++i;
+        }
+        QCOMPARE(child<QLabel>(w, "label_22")->text(), QString("To"));
+        QCOMPARE(child<QLineEdit>(w, "lengths_inputEdit_to")->text(), QString());
+
+        // Typing into one group changes only its own result.
+        QTest::keyClicks(child<QLineEdit>(w, "lengths_inputEdit_source"), "1");
+        QCOMPARE(child<QLineEdit>(w, "lengths_inputEdit_to")->text(), QString("0"));
+        QCOMPARE(child<QLineEdit>(w, "mass_inputEdit_to")->text(), QString());
+        QCOMPARE(child<QLineEdit>(w, "exchangerates_inputEdit_to")->text(), QString("0"));
+
+        // Narrow: still no horizontal bar; the column scrolls by dragging.
+        auto *area = child<QScrollArea>(w, "scrollArea");
+        w.resize(200, 400);
+        QTest::qWait(50);
+        QCOMPARE(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(QScroller::hasScroller(area->viewport()));
+    }
+
+    void chinese()
+    {
+        QTranslator zh;
+        QVERIFY(zh.load(":/transSimpleChinese.qm"));
+        QCoreApplication::installTranslator(&zh);
+        kesptest::TempHome home(ratesIni());
+        vexmora_convert w;
+        QCoreApplication::removeTranslator(&zh);
+
+        QCOMPARE(child<QComboBox>(w, "exchangerates_fromUnitCombox")->itemText(8), QString("EUR(欧元)"));
+        QCOMPARE(child<QLabel>(w, "label_text_exchangerates")->text(), QString("汇率"));
+        QVERIFY(child<QLabel>(w, "label_11")->text() != QString("To"));
+        QCOMPARE(convert(w, "1", "EUR", "USD"), QString("1.0883"));
+        QCOMPARE(convert(w, "100", "USD", "JPY"), QString("14663.2362400074"));
+    }
+
+    // Closing the program while the feed server hangs: the window goes at
+    // once, nothing aborts, nothing is stored, the GUI never waited.
+    void windowClosedMidDownload()
+    {
+        feedtest::StalledServer silent;
+        QVERIFY(silent.isReady());
+        kesptest::TempHome home(kesptest::quietIni({{"Convert", "true"}, {"ExchangeRates/USD", 1.2}}));
+        RateFeed::address = silent.url();
+        kesptest::ModalCloser boxes;
+
+        auto *window = new MainWindow;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->findChild<vexmora_convert *>());
+        kesptest::StallProbe probe;
+        probe.start();
+        auto *source = child<QLineEdit>(*window, "exchangerates_inputEdit_source");
+        pick(child<QComboBox>(*window, "exchangerates_fromUnitCombox"), "EUR");
+        pick(child<QComboBox>(*window, "exchangerates_toUnitCombox"), "USD");
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClicks(source, "1");
+            QTest::qWait(80);
+        }
+        QCOMPARE(child<QLineEdit>(*window, "exchangerates_inputEdit_to")->text(), QString("13333.2"));
+        probe.stop();
+        QVERIFY2(probe.worstLatenessMs() < 100, qPrintable(QString::number(probe.worstLatenessMs())));
+
+        QElapsedTimer clock;
+        clock.start();
+        delete window;
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(boxes.count(), 0);
+
+        QSettings s(SettingsFile::path(), QSettings::IniFormat);
+        QCOMPARE(s.value("ExchangeRates/USD").toDouble(), 1.2);
+        QVERIFY(!s.contains("ExchangeRates/END"));
+        QCOMPARE(s.value("lastOpenedDateTime").toDateTime().date(), QDate::currentDate());
+    }
+};
+
+QTEST_MAIN(VexmoraConvertTest)
+#include "tst_vexmora_convert.moc"
