@@ -1,36 +1,45 @@
 #!/usr/bin/env python3
-"""Writes forms/vexmora_convert.ui: the converter's 22 groups are alike, so
-they are generated from one table instead of kept by hand in Designer.
+"""Writes what the converter's 22 alike groups are made of, from one table
+each instead of by hand:
+  forms/vexmora_convert.ui          the form, with every unit combo's items
+  utilities/unit_tables.cpp         the conversions of tools/convert_units.txt
+  resources/translations/*.ts       the context "vexmora_convert" (titles, items)
 
-Run from the source tree:  python3 tools/gen_convert_form.py [output.ui]
+Run from the source tree:  python3 tools/gen_convert_form.py
+With --check it only compares and fails when a committed file is stale.
 """
+import os
+import re
 import sys
 from xml.sax.saxutils import escape
 
-# member prefix, group box, group grid, unit grid, "To" label, title
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+# member prefix, group box, group grid, unit grid, "To" label; the title is the
+# member prefix, followed by its Chinese title
 GROUPS = [
-    ("Exchangerates", "groupBox_10", "gridLayout_22", "gridLayout_23", "label_11"),
-    ("Lengths", "groupBox", "gridLayout_3", "gridLayout", "label"),
-    ("Mass", "groupBox_mass", "gridLayout_11", "gridLayout_12", "label_6"),
-    ("Area", "groupBox_2", "gridLayout_4", "gridLayout_2", "label_2"),
-    ("Volume", "groupBox_3", "gridLayout_5", "gridLayout_6", "label_3"),
-    ("Force", "groupBox_6", "gridLayout_13", "gridLayout_14", "label_7"),
-    ("Torque", "groupBox_7", "gridLayout_15", "gridLayout_16", "label_8"),
-    ("Time", "groupBox_4", "gridLayout_7", "gridLayout_8", "label_4"),
-    ("Speed", "groupBox_5", "gridLayout_9", "gridLayout_10", "label_5"),
-    ("Temperature", "groupBox_8", "gridLayout_17", "gridLayout_18", "label_9"),
-    ("Pressure", "groupBox_9", "gridLayout_19", "gridLayout_20", "label_10"),
-    ("Energy", "groupBox_11", "gridLayout_21", "gridLayout_25", "label_12"),
-    ("Power", "groupBox_12", "gridLayout_26", "gridLayout_27", "label_13"),
-    ("Capacitance", "groupBox_13", "gridLayout_28", "gridLayout_29", "label_14"),
-    ("Resistance", "groupBox_14", "gridLayout_30", "gridLayout_31", "label_15"),
-    ("Conductance", "groupBox_15", "gridLayout_32", "gridLayout_33", "label_16"),
-    ("Inductance", "groupBox_16", "gridLayout_34", "gridLayout_35", "label_17"),
-    ("Current", "groupBox_17", "gridLayout_36", "gridLayout_37", "label_18"),
-    ("Charge", "groupBox_18", "gridLayout_38", "gridLayout_39", "label_19"),
-    ("Magnetic", "groupBox_19", "gridLayout_40", "gridLayout_41", "label_20"),
-    ("Angle", "groupBox_20", "gridLayout_42", "gridLayout_43", "label_21"),
-    ("DataStorage", "groupBox_21", "gridLayout_44", "gridLayout_45", "label_22"),
+    ("Exchangerates", "groupBox_10", "gridLayout_22", "gridLayout_23", "label_11", "汇率"),
+    ("Lengths", "groupBox", "gridLayout_3", "gridLayout", "label", "长度"),
+    ("Mass", "groupBox_mass", "gridLayout_11", "gridLayout_12", "label_6", "质量"),
+    ("Area", "groupBox_2", "gridLayout_4", "gridLayout_2", "label_2", "面积"),
+    ("Volume", "groupBox_3", "gridLayout_5", "gridLayout_6", "label_3", "体积"),
+    ("Force", "groupBox_6", "gridLayout_13", "gridLayout_14", "label_7", "力"),
+    ("Torque", "groupBox_7", "gridLayout_15", "gridLayout_16", "label_8", "扭矩"),
+    ("Time", "groupBox_4", "gridLayout_7", "gridLayout_8", "label_4", "时间"),
+    ("Speed", "groupBox_5", "gridLayout_9", "gridLayout_10", "label_5", "速度"),
+    ("Temperature", "groupBox_8", "gridLayout_17", "gridLayout_18", "label_9", "温度"),
+    ("Pressure", "groupBox_9", "gridLayout_19", "gridLayout_20", "label_10", "压力"),
+    ("Energy", "groupBox_11", "gridLayout_21", "gridLayout_25", "label_12", "能量"),
+    ("Power", "groupBox_12", "gridLayout_26", "gridLayout_27", "label_13", "功率"),
+    ("Capacitance", "groupBox_13", "gridLayout_28", "gridLayout_29", "label_14", "电容"),
+    ("Resistance", "groupBox_14", "gridLayout_30", "gridLayout_31", "label_15", "电阻"),
+    ("Conductance", "groupBox_15", "gridLayout_32", "gridLayout_33", "label_16", "电导"),
+    ("Inductance", "groupBox_16", "gridLayout_34", "gridLayout_35", "label_17", "电感"),
+    ("Current", "groupBox_17", "gridLayout_36", "gridLayout_37", "label_18", "电流"),
+    ("Charge", "groupBox_18", "gridLayout_38", "gridLayout_39", "label_19", "电荷"),
+    ("Magnetic", "groupBox_19", "gridLayout_40", "gridLayout_41", "label_20", "磁场"),
+    ("Angle", "groupBox_20", "gridLayout_42", "gridLayout_43", "label_21", "角度"),
+    ("DataStorage", "groupBox_21", "gridLayout_44", "gridLayout_45", "label_22", "数据存储"),
 ]
 IN_VERTICAL_LAYOUT = 12  # the first twelve share one box layout in row 0
 
@@ -39,13 +48,43 @@ def string(text):
     return "<string>%s</string>" % escape(text) if text else "<string/>"
 
 
+def read_units():
+    """{group: [(item text, key, into, out, chinese name)]} in file order."""
+    groups = {}
+    current = None
+    with open(os.path.join(ROOT, "tools", "convert_units.txt"), encoding="utf-8") as f:
+        for n, line in enumerate(f, 1):
+            line = line.rstrip("\n")
+            if not line.strip() or line.startswith("#"):
+                continue
+            cells = [c.strip() for c in line.split(" | ")]
+            where = "convert_units.txt:%d" % n
+            if cells[0] == "group":
+                current = groups.setdefault(cells[1], [])
+                continue
+            text, key, into, out, zh = cells[1:6]
+            if re.sub(r"\(.*\)", "", text) != key:
+                sys.exit("%s: key %r is not the item text without its name" % (where, key))
+            for expr in (into, out):
+                # a quotient of two integer literals would be an integer division in C++
+                if re.search(r"\(\s*\d+\s*/\s*\d+\s*\)", expr) or "x" not in expr:
+                    sys.exit("%s: bad operation %r" % (where, expr))
+            if any(key == u[1] for u in current):
+                sys.exit("%s: key %r twice in its group" % (where, key))
+            current.append((text, key, into, out, zh))
+    return groups
+
+
+UNITS = read_units()
+
+
 def unit_items(member):
     """Unit item texts of a group, in order (none for the currencies, which
     get flags at run time)."""
-    return []
+    return [u[0] for u in UNITS.get(member, [])]
 
 
-def group_box(member, box, grid, unit_grid, to_label, ind):
+def group_box(member, box, grid, unit_grid, to_label, zh_title, ind):
     q = member.lower()
     sp = " " * ind
     out = []
@@ -180,7 +219,75 @@ def form():
     return "\n".join(out)
 
 
+def tables():
+    out = ["// Written by tools/gen_convert_form.py from tools/convert_units.txt; edit those, not this.",
+           '#include "utilities/unit_convert.h"', "", "#include <iterator>", "", "namespace UnitConvert {", "",
+           "namespace {", ""]
+    for name, units in UNITS.items():
+        out.append("const Unit k%s[] = {" % name)
+        for text, key, into, fro, zh in units:
+            out.append('    {"%s", [](double x) { return %s; }, [](double x) { return %s; }},' % (key, into, fro))
+        out += ["};", ""]
+    out += ["} // namespace", "", "Table table(Quantity q)", "{", "    switch (q) {"]
+    for name in UNITS:
+        out.append("    case Quantity::%s:" % name)
+        out.append("        return {k%s, int(std::size(k%s))};" % (name, name))
+    out += ["    }", "    return {nullptr, 0};", "}", "", "const char *name(Quantity q)", "{", "    switch (q) {"]
+    for name in UNITS:
+        out.append('    case Quantity::%s:' % name)
+        out.append('        return "%s";' % name)
+    out += ["    }", '    return "";', "}", "", "} // namespace UnitConvert", ""]
+    return "\n".join(out)
+
+
+def context(chinese):
+    """The translation context of the converter's form."""
+    messages = [("vexmora_convert", "vexmora_convert"), ("To", "到")]
+    messages += [(g[0], g[5]) for g in GROUPS]
+    for units in UNITS.values():
+        for text, key, into, fro, zh in units:
+            if "(" in text and all(text != m[0] for m in messages):
+                messages.append((text, text[:text.index("(")] + "(" + zh + ")"))
+    out = ["<context>", "    <name>vexmora_convert</name>"]
+    for source, translation in messages:
+        out += ["    <message>", "        <source>%s</source>" % escape(source)]
+        if chinese:
+            out.append("        <translation>%s</translation>" % escape(translation))
+        else:
+            out.append('        <translation type="unfinished"></translation>')
+        out.append("    </message>")
+    out.append("</context>")
+    return "\n".join(out) + "\n"
+
+
+def with_context(ts_text, chinese):
+    block = re.compile(r"<context>\n    <name>vexmora_convert</name>\n.*?</context>\n", re.S)
+    if not block.search(ts_text):
+        sys.exit("no context vexmora_convert in a .ts file")
+    return block.sub(lambda m: context(chinese), ts_text, count=1)
+
+
+def outputs():
+    files = {"forms/vexmora_convert.ui": form(), "utilities/unit_tables.cpp": tables()}
+    for ts, chinese in (("transSimpleChinese.ts", True), ("transEnglish.ts", False)):
+        path = "resources/translations/" + ts
+        with open(os.path.join(ROOT, path), encoding="utf-8") as f:
+            files[path] = with_context(f.read(), chinese)
+    return files
+
+
 if __name__ == "__main__":
-    path = sys.argv[1] if len(sys.argv) > 1 else "forms/vexmora_convert.ui"
-    with open(path, "w", encoding="utf-8") as f:
-        f.write(form())
+    check = "--check" in sys.argv[1:]
+    stale = []
+    for path, text in outputs().items():
+        full = os.path.join(ROOT, path)
+        old = open(full, encoding="utf-8").read() if os.path.exists(full) else None
+        if old == text:
+            continue
+        if check:
+            stale.append(path)
+        else:
+            with open(full, "w", encoding="utf-8") as f:
+                f.write(text)
+    if stale:
+        sys.exit("stale, rerun tools/gen_convert_form.py: " + ", ".join(stale))

@@ -5,6 +5,7 @@
 #include "utilities/convert_format.h"
 #include "utilities/currency_converter.h"
 #include "utilities/rate_feed.h"
+#include "utilities/unit_convert.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -52,7 +53,6 @@ const char *const kCurrencies[] = {
     QT_TRANSLATE_NOOP("QObject", "ZAR(South African Rand)"),
 };
 
-QString fixed15(double v) { return ConvertFormat::fixed(v, 15); }
 QString fixed10(double v) { return ConvertFormat::fixed(v, 10); }
 
 } // namespace
@@ -213,10 +213,26 @@ double vexmora_convert::Exchangerates_convertFrom(double value, const QString &u
 
 // ---- The unit groups: the same frame, each with its own table ----
 
-#define KESP_UNIT_GROUP(G, q, icon, smallIcon, format)                                              \
+// Lengths opens at millimetres to mils, the others at their first unit (set
+// by the form).  Found by key: the item texts differ under translation.
+void vexmora_convert::selectInitialUnits(const Group &g, UnitConvert::Quantity q)
+{
+    if (q != UnitConvert::Quantity::Lengths)
+        return;
+    const auto select = [](QComboBox *box, const QString &key) {
+        for (int i = 0; i < box->count(); ++i)
+            if (unitKey(box->itemText(i)) == key)
+                box->setCurrentIndex(i);
+    };
+    select(g.from, QStringLiteral("mm"));
+    select(g.to, QStringLiteral("mil"));
+}
+
+#define KESP_UNIT_GROUP(G, q, icon, smallIcon)                                              \
     void vexmora_convert::G##_Init()                                                                \
     {                                                                                               \
         const Group g = GROUP_OF(q);                                                                \
+        selectInitialUnits(g, UnitConvert::Quantity::G);                                            \
         wireGroup(g, &vexmora_convert::G##_inputEdit_textChanged,                                   \
                   &vexmora_convert::G##_fromUnitCombox_currentIndexChanged,                         \
                   &vexmora_convert::G##_toUnitCombox_currentIndexChanged,                           \
@@ -231,29 +247,36 @@ double vexmora_convert::Exchangerates_convertFrom(double value, const QString &u
     {                                                                                               \
         const Group g = GROUP_OF(q);                                                                \
         const double base = G##_convertTo(ConvertFormat::parseAmount(g.source->text()), g.from->currentText()); \
-        g.result->setText(format(G##_convertFrom(base, g.to->currentText())));                      \
+        g.result->setText(UnitConvert::formatResult(UnitConvert::Quantity::G,                       \
+                                                    G##_convertFrom(base, g.to->currentText())));   \
     }                                                                                               \
-    double vexmora_convert::G##_convertTo(double, const QString &) { return 0.0; }                  \
-    double vexmora_convert::G##_convertFrom(double, const QString &) { return 0.0; }
+    double vexmora_convert::G##_convertTo(double value, const QString &unitText)                    \
+    {                                                                                               \
+        return UnitConvert::toBase(UnitConvert::Quantity::G, unitKey(unitText), value);             \
+    }                                                                                               \
+    double vexmora_convert::G##_convertFrom(double value, const QString &unitText)                  \
+    {                                                                                               \
+        return UnitConvert::fromBase(UnitConvert::Quantity::G, unitKey(unitText), value);           \
+    }
 
-KESP_UNIT_GROUP(Lengths, lengths, "length", false, fixed15)
-KESP_UNIT_GROUP(Mass, mass, "mass", false, fixed15)
-KESP_UNIT_GROUP(Area, area, "area", false, fixed15)
-KESP_UNIT_GROUP(Volume, volume, "volume", false, fixed10)
-KESP_UNIT_GROUP(Force, force, "force", false, fixed10)
-KESP_UNIT_GROUP(Torque, torque, "torque", false, fixed10)
-KESP_UNIT_GROUP(Time, time, "time", false, fixed10)
-KESP_UNIT_GROUP(Speed, speed, "speed", false, fixed10)
-KESP_UNIT_GROUP(Temperature, temperature, "temperature", false, fixed10)
-KESP_UNIT_GROUP(Pressure, pressure, "pressure", false, fixed10)
-KESP_UNIT_GROUP(Energy, energy, "energy", false, fixed10)
-KESP_UNIT_GROUP(Power, power, "power", false, fixed10)
-KESP_UNIT_GROUP(Capacitance, capacitance, "capacitance", true, fixed10)
-KESP_UNIT_GROUP(Resistance, resistance, "resistance", true, fixed10)
-KESP_UNIT_GROUP(Conductance, conductance, "conductance", true, fixed10)
-KESP_UNIT_GROUP(Inductance, inductance, "inductance", true, fixed10)
-KESP_UNIT_GROUP(Current, current, "current", true, fixed10)
-KESP_UNIT_GROUP(Charge, charge, "charge", true, fixed10)
-KESP_UNIT_GROUP(Magnetic, magnetic, "magnetic", true, fixed10)
-KESP_UNIT_GROUP(Angle, angle, "angle", true, fixed10)
-KESP_UNIT_GROUP(DataStorage, datastorage, "datastorage", true, ConvertFormat::general)
+KESP_UNIT_GROUP(Lengths, lengths, "length", false)
+KESP_UNIT_GROUP(Mass, mass, "mass", false)
+KESP_UNIT_GROUP(Area, area, "area", false)
+KESP_UNIT_GROUP(Volume, volume, "volume", false)
+KESP_UNIT_GROUP(Force, force, "force", false)
+KESP_UNIT_GROUP(Torque, torque, "torque", false)
+KESP_UNIT_GROUP(Time, time, "time", false)
+KESP_UNIT_GROUP(Speed, speed, "speed", false)
+KESP_UNIT_GROUP(Temperature, temperature, "temperature", false)
+KESP_UNIT_GROUP(Pressure, pressure, "pressure", false)
+KESP_UNIT_GROUP(Energy, energy, "energy", false)
+KESP_UNIT_GROUP(Power, power, "power", false)
+KESP_UNIT_GROUP(Capacitance, capacitance, "capacitance", true)
+KESP_UNIT_GROUP(Resistance, resistance, "resistance", true)
+KESP_UNIT_GROUP(Conductance, conductance, "conductance", true)
+KESP_UNIT_GROUP(Inductance, inductance, "inductance", true)
+KESP_UNIT_GROUP(Current, current, "current", true)
+KESP_UNIT_GROUP(Charge, charge, "charge", true)
+KESP_UNIT_GROUP(Magnetic, magnetic, "magnetic", true)
+KESP_UNIT_GROUP(Angle, angle, "angle", true)
+KESP_UNIT_GROUP(DataStorage, datastorage, "datastorage", true)

@@ -12,6 +12,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Ui_vexmora_convert;
+namespace UnitConvert {
+enum class Quantity;
+}
 
 // The "Convert" tab: 22 groups that each turn a typed number in one unit
 // into another unit of the same quantity as the user types.  The first one
@@ -165,6 +168,7 @@ private:
     void wireGroup(const Group &g, Text text, From from, To to, Swap swap);
     static void drawHeader(const Group &g, const QString &iconPath, bool smallIcon, int titleStretch);
     static void swapUnits(const Group &g);
+    static void selectInitialUnits(const Group &g, UnitConvert::Quantity q);
     static QString unitKey(const QString &unitText);
     static double storedRate(const QString &code);
 
