@@ -5,6 +5,7 @@
 #include "app/settings_file.h"
 #include "tests/support/widget_helpers.h"
 #include "tests/utilities/feed_fixture.h"
+#include "tests/utilities/unit_data.h"
 #include "utilities/currency_converter.h"
 #include "utilities/vexmora_convert.h"
 
@@ -81,6 +82,73 @@ static const char *const kIcons[] = {"currencies", "length", "mass", "area", "vo
                                      "speed", "temperature", "pressure", "energy", "power", "capacitance",
                                      "resistance", "conductance", "inductance", "current", "charge", "magnetic",
                                      "angle", "datastorage"};
+
+static QStringList items(QComboBox *box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+static QString keyOf(const QString &itemText)
+{
+    return QString(itemText).replace(vexmora_convert::cleanUnitRegex, QString());
+}
+
+// Picks units by key and types the amount into a unit group, as a user would.
+static QString typeInto(QWidget &w, const QString &group, const QString &amount, const QString &from,
+                        const QString &to)
+{
+    const QString q = group.toLower();
+    for (const auto &[combo, key] : {std::pair{QString("_fromUnitCombox"), from}, {QString("_toUnitCombox"), to}}) {
+        auto *box = child<QComboBox>(w, qPrintable(q + combo));
+        int found = -1;
+        for (int i = 0; i < box->count(); ++i)
+            if (keyOf(box->itemText(i)) == key)
+                found = i;
+        if (found < 0)
+            return "no unit " + key;
+        box->setCurrentIndex(found);
+    }
+    auto *source = child<QLineEdit>(w, qPrintable(q + "_inputEdit_source"));
+    source->clear();
+    QTest::keyClicks(source, amount);
+    return child<QLineEdit>(w, qPrintable(q + "_inputEdit_to"))->text();
+}
+
+// Under either language: the data file's items by key, in order; the opening
+// units; the first hand-checked conversion of every group.
+static void checkUnitGroups(QWidget &w)
+{
+    const QList<unitdata::GroupRow> groups = unitdata::read();
+    QCOMPARE(groups.size(), 21);
+    for (const unitdata::GroupRow &g : groups) {
+        const QString q = g.name.toLower();
+        auto *from = child<QComboBox>(w, qPrintable(q + "_fromUnitCombox"));
+        auto *to = child<QComboBox>(w, qPrintable(q + "_toUnitCombox"));
+        QStringList keys;
+        for (const unitdata::UnitRow &u : g.units)
+            keys << u.key;
+        QStringList shown;
+        for (const QString &text : items(from))
+            shown << keyOf(text);
+        QCOMPARE(shown, keys);
+        QCOMPARE(items(to), items(from));
+        const bool lengths = g.name == QLatin1String("Lengths");
+        QCOMPARE(keyOf(from->currentText()), lengths ? QString("mm") : keys.first());
+        QCOMPARE(keyOf(to->currentText()), lengths ? QString("mil") : keys.first());
+        QVERIFY(child<QLineEdit>(w, qPrintable(q + "_inputEdit_to"))->text().isEmpty());
+    }
+    for (const unitdata::GroupRow &g : groups) {
+        const auto c = std::find_if(unitdata::cases().cbegin(), unitdata::cases().cend(),
+                                    [&](const unitdata::Case &c) { return g.name == QLatin1String(c.group); });
+        QVERIFY(c != unitdata::cases().cend());
+        QCOMPARE(typeInto(w, g.name, QString::fromUtf8(c->amount), QString::fromUtf8(c->from),
+                          QString::fromUtf8(c->to)),
+                 QString::fromUtf8(c->shown));
+    }
+}
 
 class VexmoraConvertTest : public QObject
 {
@@ -248,6 +316,39 @@ private slots:
         QVERIFY(QScroller::hasScroller(area->viewport()));
     }
 
+    void unitGroups()
+    {
+        kesptest::TempHome home(ratesIni());
+        vexmora_convert w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        checkUnitGroups(w);
+
+        // Swap: recomputed twice, the amount stays.
+        QCOMPARE(typeInto(w, "Temperature", "100", "°C", "°F"), QString("212"));
+        auto *result = child<QLineEdit>(w, "temperature_inputEdit_to");
+        QSignalSpy shown(result, &QLineEdit::textChanged);
+        auto *swap = child<QPushButton>(w, "temperature_interchangeable_pushButton");
+        child<QScrollArea>(w, "scrollArea")->ensureWidgetVisible(swap);
+        kesptest::press(swap);
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(0).at(0).toString(), QString("100"));
+        QCOMPARE(result->text(), QString("37.7777777778"));
+        QCOMPARE(child<QLineEdit>(w, "temperature_inputEdit_source")->text(), QString("100"));
+        QCOMPARE(keyOf(child<QComboBox>(w, "temperature_fromUnitCombox")->currentText()), QString("°F"));
+
+        // An emptied source box after a unit change converts 0.
+        child<QLineEdit>(w, "temperature_inputEdit_source")->clear();
+        child<QComboBox>(w, "temperature_fromUnitCombox")->setCurrentIndex(0);
+        QCOMPARE(result->text(), QString("0"));
+        child<QComboBox>(w, "temperature_toUnitCombox")->setCurrentIndex(1);
+        QCOMPARE(result->text(), QString("32"));
+        child<QLineEdit>(w, "pressure_inputEdit_source")->setText("5");
+        child<QLineEdit>(w, "pressure_inputEdit_source")->clear();
+        child<QComboBox>(w, "pressure_toUnitCombox")->setCurrentIndex(3);
+        QCOMPARE(child<QLineEdit>(w, "pressure_inputEdit_to")->text(), QString("0"));
+    }
+
     void chinese()
     {
         QTranslator zh;
@@ -262,6 +363,10 @@ private slots:
         QVERIFY(child<QLabel>(w, "label_11")->text() != QString("To"));
         QCOMPARE(convert(w, "1", "EUR", "USD"), QString("1.0883"));
         QCOMPARE(convert(w, "100", "USD", "JPY"), QString("14663.2362400074"));
+
+        QCOMPARE(child<QComboBox>(w, "lengths_fromUnitCombox")->currentText(), QString("mm(毫米)"));
+        QCOMPARE(child<QComboBox>(w, "temperature_fromUnitCombox")->itemText(4), QString("°Rø(罗氏度)"));
+        checkUnitGroups(w);
     }
 
     // Closing the program while the feed server hangs: the window goes at
