@@ -260,6 +260,14 @@ private slots:
         kesptest::TempHome home(ratesIni());
         vexmora_convert w;
         QCOMPARE(w.windowTitle(), QString("vexmora_convert"));
+        QCOMPARE(w.sizePolicy().horizontalPolicy(), QSizePolicy::Minimum);
+        QCOMPARE(w.sizePolicy().verticalPolicy(), QSizePolicy::Preferred);
+        QCOMPARE(child<QScrollArea>(w, "scrollArea")->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
+        QVERIFY(child<QScrollArea>(w, "scrollArea")->widgetResizable());
+        // Everything from the first "(" to the last ")" goes.
+        QCOMPARE(keyOf("UK gal(UK gallon)"), QString("UK gal"));
+        QCOMPARE(keyOf("a(b)c(d)"), QString("a"));
+        QCOMPARE(keyOf("Bit"), QString("Bit"));
         w.resize(738, 670);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
