@@ -79,6 +79,9 @@ inline const QList<Case> &cases()
         {"Lengths", "-0.0000000000000001", "m", "m", "0"},
         {"Lengths", "0.0000000000000004", "m", "m", "0"},
         {"Lengths", "1", "μm", "m", "0"}, // Greek mu: no such length
+        {"Lengths", "1,000", "m", "m", "0"},
+        {"Lengths", "-2.5e3", "km", "m", "-2500000"},
+        {"Lengths", "-1e400", "m", "m", "0"},
         {"Mass", "1", "ozt", "g", "31.1035"},
         {"Mass", "1", "g", "ct", "5"},
         {"Area", "1", "ac", "m²", "4046.860000000000127"},
@@ -87,6 +90,9 @@ inline const QList<Case> &cases()
         {"Volume", "1", "L", "UK gal", "0.2199692483"},
         {"Volume", "1", "cup", "mL", "236.588"},
         {"Volume", "1", "m³", "L", "1000"},
+        {"Volume", "0.00000000006", "m³", "m³", "0.0000000001"},
+        {"Volume", "0.00000000004", "m³", "m³", "0"},
+        {"Volume", "-0.00000000004", "m³", "m³", "0"},
         {"Force", "1", "lbf", "kgf", "0.4535922053"},
         {"Torque", "1", "N·m", "lbf·ft", "0.737562"},
         {"Torque", "1", "dyn·cm", "N·m", "0.0000001"},
@@ -154,6 +160,7 @@ inline const QList<Case> &cases()
         {"DataStorage", "1234567", "Bit", "Bit", "1.23457e+06"},
         {"DataStorage", "1", "GB", "Bit", "8.58993e+09"},
         {"DataStorage", "1", "Bit", "kB", "0.00012207"},
+        {"DataStorage", "-0", "Bit", "Bit", "0"},
     };
     return all;
 }
