@@ -41,6 +41,26 @@ file(GLOB _images CONFIGURE_DEPENDS ${KESP_RES_SRC}/images/*)
 kesp_rcc(images ${KESP_RES_SRC}/images.qrc ${_images})
 file(GLOB _qss CONFIGURE_DEPENDS ${KESP_RES_SRC}/qss/*)
 kesp_rcc(qss ${KESP_RES_SRC}/qss.qrc ${_qss})
+file(GLOB _property_icons CONFIGURE_DEPENDS ${KESP_RES_SRC}/property_icons/*)
+kesp_rcc(property_icons ${KESP_RES_SRC}/property_icons.qrc ${_property_icons}) # the converter's icons
+
+# The converter's currency flags come from the system's package as well.
+set(KESP_FLAGS_DIR /usr/share/iso-flags-svg/country-4x3 CACHE PATH "Directory of the 4:3 country flags (<code>.svg)")
+set(_flag_codes au bg br ca ch cn cz dk eu gb hk hu id il in is jp kr mx my no nz ph pl ro se sg th tr us za)
+set(_img_qrc ${KESP_RES_BIN}/img.qrc)
+set(_img_body "<RCC>\n  <qresource prefix=\"/img\">\n")
+set(_img_deps)
+foreach(_c IN LISTS _flag_codes)
+  if(NOT EXISTS ${KESP_FLAGS_DIR}/${_c}.svg)
+    message(FATAL_ERROR "Flag ${_c}.svg missing in ${KESP_FLAGS_DIR} (Debian package iso-flags-svg)")
+  endif()
+  string(APPEND _img_body "    <file alias=\"${_c}.svg\">${KESP_FLAGS_DIR}/${_c}.svg</file>\n")
+  list(APPEND _img_deps ${KESP_FLAGS_DIR}/${_c}.svg)
+endforeach()
+string(APPEND _img_body "  </qresource>\n</RCC>\n")
+file(WRITE ${_img_qrc}.in "${_img_body}")
+configure_file(${_img_qrc}.in ${_img_qrc} COPYONLY)
+kesp_rcc(img ${_img_qrc} ${_img_deps})
 
 set(_i18n_qrc ${KESP_RES_BIN}/i18n.qrc)
 file(WRITE ${_i18n_qrc}.in

@@ -415,4 +415,1090 @@ Do you want to save your changes?</source>
         <translation type="unfinished" />
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>AUD(Australian Dollar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BGN(Bulgarian Lev)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BRL(Brazilian Real)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD(Canadian Dollar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHF(Swiss Franc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CNY(Chinese Yuan)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CZK(Czech Koruna)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DKK(Danish Krone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR(Euro)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP(British Pound Sterling)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HKD(Hong Kong Dollar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HUF(Hungarian Forint)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IDR(Indonesian Rupiah)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ILS(Israeli New Shekel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INR(Indian Rupee)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ISK(Icelandic Króna)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY(Japanese Yen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KRW(South Korean Won)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MXN(Mexican Peso)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MYR(Malaysian Ringgit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOK(Norwegian Krone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NZD(New Zealand Dollar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PHP(Philippine Peso)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLN(Polish Złoty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RON(Romanian Leu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SEK(Swedish Krona)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SGD(Singapore Dollar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>THB(Thai Baht)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TRY(Turkish Lira)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD(United States Dollar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAR(South African Rand)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_convert</name>
+    <message>
+        <source>vexmora_convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exchangerates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lengths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacitance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conductance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inductance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnetic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DataStorage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km(kilometer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m(meter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dm(decimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cm(centimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm(millimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µm(micrometer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nm(nanometer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Å(angstrom)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pm(picometer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mi(mile)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft(feet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in(inch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mil(mill)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M(nautical mile)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yd(yard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>au(astronomical unit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ly(light year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ls(light second)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pc(parsec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km²(square kilometre)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m²(square metre)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cm²(square centimetre)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm²(square millimetre)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in²(square inch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft²(square foot)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yd²(square yard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mi²(square mile)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ha(hectare)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ac(acre)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a(square are)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m³(cubic meter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dm³(cubic decimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cm³(cubic centimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm³(cubic millimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in³(cubic inch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft³(cubic foot)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L(liter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mL(milliliter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cup(cup)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UK gal(UK gallon)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UK pt(UK pint)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UK fl oz(UK Fluid ounce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UK oz(UK ounce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US gal(US gallon)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US pt(US pint)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US fl oz(US Fluid ounce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>US oz(US ounce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tbsp(tablespoon)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ng(nanogram)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µg(microgram)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mg(milligram)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cg(centigram)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g(gram)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kg(kilogram)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t(ton)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lb(pound)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>st(stone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oz(ounce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ozt(troy ounce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dwt(pennyweight)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ct(carat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>u(unified atomic mass unit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N(newton)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dyn(dyne)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lbf(pound-force)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kgf(kilogram-force)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pdl(poundal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N·m(Newton-meter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dyn·cm(Dyne·cm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lbf·ft(Pound-force foot)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kgf·m(Kilogram-force meter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pdl·m(Poundal·m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mPa(millipascal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa(pascal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hPa(hectopascal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kPa(kilopascal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPa(gigapascal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bar(bar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pz(pizz pascal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>psi(pound per square inch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kpsi(kip per square inch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>atm(atmosphere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at(technical atmosphere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>torr(torr)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mmHg(millimeter of mercury)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mHg(meter of mercury)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cmHg(centimeter of mercury)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inHg(inch of mercury)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mmH2O(millimeter of water column)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cmH2O(centimeter of water column)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mH2O(meter of water column)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inH2O(inch of water column)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>J(joule)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kJ(kilojoule)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MJ(megajoule)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W·h(watt-hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kW·h(kilowatt-hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>erg(erg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kpm(kilogram-force meter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>btu(british thermal unit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft·lbf(foot-pound force)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cal(calorie)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eV(electron volt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W(watt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kW(kilowatt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MW(megawatt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GW(gigawatt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BTU/h(british thermal unit per hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BTU/min(british thermal unit per minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BTU/s(british thermal unit per second)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft·lbf/s(foot-pound force per second)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hp(horsepower)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mhp(mechanical horsepower)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ehp(electrical horsepower)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bhp(boiler horsepower)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>c(century)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a(year)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m(month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>w(week)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d(day)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h(hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min(minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s(second)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ms(millisecond)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>μs(microsecond)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ns(nanosecond)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fs(femtosecond)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as(attosecond)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m/s(meter per second)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m/min(meter per minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m/h(meter per hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km/min(kilometer per minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km/h(kilometer per hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft/s(foot per second)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft/min(foot per minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft/h(foot per hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mi/min(mile per minute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mi/h(mile per hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>knot(knot)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°C(celsius)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°F(fahrenheit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K(kelvin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°Ré(réaumur)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°Rø(rømer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°De(delisle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°R(rankine)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°N(newton)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°(degree)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radian(radian)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arcminute(arcminute)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arcsecond(arcsecond)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>circle(circle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/2circle(1/2circle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/4circle(1/4circle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>angular mil(angular mil)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>¯(point)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F(farad)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>μF(microfarad)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nF(nanofarad)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pF(picofarad)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ω(ohm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kΩ(kiloohm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MΩ(megaohm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GΩ(gigaohm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nS(nanosiemens)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µS(microsiemens)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mS(millisiemens)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S(siemens)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kS(kilosiemens)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MS(megasiemens)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GS(gigasiemens)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nH(nanohenry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µH(microhenry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mH(millihenry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H(henry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kH(kilohenry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MH(megahenry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GH(gigahenry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A(ampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kA(kiloampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MA(megaampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GA(gigaampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mA(milliampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µA(microampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nA(nanoampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pA(picoampere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C(coulomb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nC(nanocoulomb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µC(microcoulomb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mC(millicoulomb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kC(kilocoulomb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MC(megacoulomb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GC(gigacoulomb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fr(franklin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nFr(nanofranklin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µFr(microfranklin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mFr(milifranklin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kFr(kilofranklin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MFr(megafranklin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GF(gigafranklin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e(elementary charge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ah(ampere-hour)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T(tesla)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MT(megatesla)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kT(kilotesla)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mT(millitesla)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µT(microtesla)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nT(nanotesla)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pT(picotesla)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G(gauss)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wb/m²(weber per square meter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wb/cm²(weber per square centimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>γ(gamma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mx/m²(maxwell per square meter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mx/cm²(maxwell per square centimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
