@@ -130,7 +130,7 @@ private slots:
         QTest::newRow("CSQ 15") << QByteArray("\r\n+CSQ: 15,0\r\n\r\nOK\r\n") << "csq" << 15;
         QTest::newRow("CSQ 7 is read up to its comma") << QByteArray("\r\n+CSQ: 7,0\r\n\r\nOK\r\n") << "csq" << 7;
         QTest::newRow("CSQ 99") << QByteArray("\r\n+CSQ: 99,99\r\n\r\nOK\r\n") << "csq" << 99;
-        QTest::newRow("CSQ with NULs before it") << QByteArray("\0\0\r\n+CSQ: 31,0\r\n\r\nOK\r\n", 24) << "csq" << 31;
+        QTest::newRow("CSQ with NULs before it") << QByteArray("\0\0\r\n+CSQ: 31,0\r\n\r\nOK\r\n", 22) << "csq" << 31;
         QTest::newRow("CSQ without OK yet") << QByteArray("\r\n+CSQ: 15,0\r\n") << "csq" << -1;
         QTest::newRow("CSQ 2 has no icon") << QByteArray("\r\n+CSQ: 2,0\r\n\r\nOK\r\n") << "csq" << -1;
         QTest::newRow("CSQ negative") << QByteArray("\r\n+CSQ: -5,0\r\n\r\nOK\r\n") << "csq" << -1;

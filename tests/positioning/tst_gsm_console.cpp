@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
@@ -109,8 +110,9 @@ private slots:
             for (const QString &c : round.controls)
                 QVERIFY(b.modem->control(c));
             b.modem->clearReceived();
+            // Measured from the first wait on: the exchanges, not the port's set-up.
             kesptest::StallProbe probe;
-            probe.start();
+            QTimer::singleShot(0, &b.w, [&] { probe.start(); });
             b.open();
             probe.stop();
             QCOMPARE(status(b.w), QString("Initialization completed"));
@@ -235,6 +237,21 @@ private slots:
         QVERIFY(shows("busy"));
     }
 
+    // The page and its messages in Simplified Chinese; the tab text stays.
+    void chineseTexts()
+    {
+        QTranslator chinese;
+        QVERIFY(chinese.load(":/transSimpleChinese.qm"));
+        const QList<QPair<const char *, QString>> texts = {
+            {"Call phone", "拨打电话"},       {"Function switch", "功能开关"}, {"signal value", "信号值"},
+            {"Answer call", "接听电话"},      {"Have a new call:", "有新来电:"}, {"call ended", "通话结束"},
+            {"Initialization completed", "初始化完成"}, {"GPRS Test - TCP Client", "GPRS测试 - TCP客户端"}};
+        for (const auto &t : texts)
+            QCOMPARE(chinese.translate("MainWindow", t.first), t.second);
+        const QString tab = chinese.translate("MainWindow", "GSM Debug");
+        QVERIFY(tab.isEmpty() || tab == "GSM Debug");
+    }
+
     // An empty port list does nothing; a port that cannot be opened says so
     // and leaves the page closed.
     void openWithoutADevice()
@@ -242,6 +259,8 @@ private slots:
         kesptest::TempHome home(kesptest::quietIni());
         MainWindow w;
         w.show();
+        QCOMPARE(signalIcon(w), QString("sig0"));
+        QCOMPARE(switches(w), QString("off/off/off"));
         child<QComboBox>(w, "GSMportNameComboBox")->clear();
         press(w, "GSMopencompushButton");
         QCOMPARE(status(w), QString());
