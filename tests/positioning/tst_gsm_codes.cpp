@@ -152,21 +152,6 @@ private slots:
             QVERIFY(m.used > 0 && m.used <= reply.size());
     }
 
-    void signalIcons()
-    {
-        QCOMPARE(GsmCodes::signalPixmap(0), QString(":images/sig25.png"));
-        QCOMPARE(GsmCodes::signalPixmap(1), QString(":images/sig50.png"));
-        QCOMPARE(GsmCodes::signalPixmap(3), QString(":images/sig75.png"));
-        QCOMPARE(GsmCodes::signalPixmap(30), QString(":images/sig75.png"));
-        QCOMPARE(GsmCodes::signalPixmap(31), QString(":images/sig100.png"));
-        QCOMPARE(GsmCodes::signalPixmap(98), QString(":images/sig100.png"));
-        QCOMPARE(GsmCodes::signalPixmap(99), QString(":images/sig0.png"));
-        for (int none : {-1, 2, 100})
-            QVERIFY(GsmCodes::signalPixmap(none).isEmpty());
-        for (int rssi : {0, 1, 15, 31, 99})
-            QVERIFY(QFile::exists(GsmCodes::signalPixmap(rssi)));
-    }
-
     void replyRulesFuzz()
     {
         QRandomGenerator rng(4116);
