@@ -82,7 +82,8 @@ quint16 freeUdpPort();
 // Closes every modal dialog that appears (message boxes included) and
 // remembers their titles and texts.  Queued answers are used first, one per
 // dialog: a text is entered into the next input dialog and accepted, a
-// button is pressed in the next message box that has it.
+// button is pressed in the next message box (Cancel when it has no such
+// button).
 class ModalCloser : public QObject
 {
     Q_OBJECT
