@@ -31,6 +31,7 @@ class QTimer;
 class LineSender;
 class TerminalView;
 class ThreadSerial;
+class AtExchange;
 class Ui_COM_Expand;
 class QTcpServer;
 class QTcpSocket;
@@ -325,9 +326,41 @@ private:
     QList<QTcpSocket *> gpsServerClients;
 
     // --- "GSM Debug" ---
+private slots:
+    void GSMactionOpen_triggered();
+    void GSMTestSignalpushButton_triggered();
+    void GSMreadMyCom(QByteArray data);
+    void GSMserialPortLost(const QString &error);
+
+private:
     void GSM_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void GSMsetComboBoxEnabled(bool enabled);
+    void Phone_Status();
+    void GSMUI_EnDisable(bool on);
+    void GSMclosePort();
+    void GSMattachReader();
+    void GSMdetachReader();
+    // Every command runs inside begin/end: the page's other commands and
+    // Open wait, and a port lost meanwhile is closed once the command ends.
+    bool GSMbeginExchange(const QList<QWidget *> &keepEnabled = {});
+    void GSMendExchange();
+    QList<QWidget *> gsmControls() const;
+    void GSMerrorBox();
+    void GSMsetSwitchIcon(QPushButton *button, int on);
+    AtExchange *gsmAt = nullptr;
+    QByteArray gsmCodeBuffer;
+    bool gsmIncomingCall = false;
+    bool gsmInCall = false;
+    bool gsmRingSeen = false;
+    bool gsmCallerIdReady = false;
+    int gsmGprsConnected = 0;
+    int gsmClipOn = 0;
+    int gsmCalmOn = 0;
+    int gsmTextModeOn = 0;
+    int gsmExchangeDepth = 0;
+    QList<QPair<QWidget *, bool>> gsmSavedEnabled;
+    QString gsmLostError;
 
     // --- "Unicode" ---
 private slots:

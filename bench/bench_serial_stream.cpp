@@ -210,7 +210,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not open %s\n", qPrintable(pty.deviceA()));
         return 1;
     }
-    w.findChild<QCheckBox *>("HEXcheckBox")->setChecked(true);
+    w.findChild<QCheckBox *>("HEXcheckBox")->setChecked(!qEnvironmentVariableIsSet("NOHEX"));
     auto *tabs = w.findChild<QTabWidget *>("tabWidget");
     if (more) {
         // The web view is made when "More" is first shown; from then on the

@@ -136,6 +136,22 @@ static QImage bleIcon()
     return img;
 }
 
+// Signal strength for the modem console: four rising bars, `lit` of them green.
+static QImage signalBars(int lit)
+{
+    QImage img(24, 24, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        const qreal h = 6 + i * 5;
+        p.setBrush(i < lit ? kGreen : QColor(0xBD, 0xBD, 0xBD));
+        p.drawRoundedRect(QRectF(2 + i * 5.5, 22 - h, 4, h), 1, 1);
+    }
+    return img;
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -152,6 +168,8 @@ int main(int argc, char **argv)
            && sendIcon().save(dir + "/send.png")
            && pauseIcon().save(dir + "/pause.png")
            && bleIcon().save(dir + "/ble.png");
+    for (int lit = 0; lit <= 4; ++lit)
+        ok = ok && signalBars(lit).save(dir + QString("/sig%1.png").arg(lit * 25));
     if (!ok)
         std::fprintf(stderr, "draw_images: could not write into %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -1500,5 +1500,109 @@ Do you want to save your changes?</source>
         <source>Mx/cm²(maxwell per square centimeter)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Send SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Redial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>signal value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPRS Test - TCP Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Caller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS text mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialization completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>call ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have a new call:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer call</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -324,6 +324,110 @@
         <source>Already the latest version.</source>
         <translation>已经是最新版本.</translation>
     </message>
+    <message>
+        <source>Send SMS</source>
+        <translation>发送短信</translation>
+    </message>
+    <message>
+        <source>Call phone</source>
+        <translation>拨打电话</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>拨号</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>挂断</translation>
+    </message>
+    <message>
+        <source>Auto Redial</source>
+        <translation>自动重拨</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>信号</translation>
+    </message>
+    <message>
+        <source>signal value</source>
+        <translation>信号值</translation>
+    </message>
+    <message>
+        <source>Read SMS</source>
+        <translation>读取短信</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>GPRS Test - TCP Client</source>
+        <translation>GPRS测试 - TCP客户端</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>服务器IP:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口:</translation>
+    </message>
+    <message>
+        <source>Function switch</source>
+        <translation>功能开关</translation>
+    </message>
+    <message>
+        <source>Show Caller</source>
+        <translation>来电显示</translation>
+    </message>
+    <message>
+        <source>Call Music</source>
+        <translation>来电铃声</translation>
+    </message>
+    <message>
+        <source>SMS text mode</source>
+        <translation>短信文本模式</translation>
+    </message>
+    <message>
+        <source>Initialization completed</source>
+        <translation>初始化完成</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>call ended</source>
+        <translation>通话结束</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>对方忙</translation>
+    </message>
+    <message>
+        <source>Calling...</source>
+        <translation>正在通话...</translation>
+    </message>
+    <message>
+        <source>Have a new call:</source>
+        <translation>有新来电:</translation>
+    </message>
+    <message>
+        <source>Answer call</source>
+        <translation>接听电话</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTcpServer>
@@ -228,11 +229,28 @@ void ModalCloser::poll()
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
             titles << box->windowTitle();
             texts << box->text();
-            box->done(QMessageBox::Cancel);
+            QAbstractButton *answer = nullptr;
+            if (!m_buttons.isEmpty())
+                answer = box->button(QMessageBox::StandardButton(m_buttons.takeFirst()));
+            if (answer)
+                answer->click();
+            else
+                box->done(QMessageBox::Cancel);
             return;
         }
     }
     if (QWidget *modal = QApplication::activeModalWidget()) {
+        if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+            titles << input->windowTitle();
+            texts << input->labelText();
+            if (!m_texts.isEmpty()) {
+                input->setTextValue(m_texts.takeFirst());
+                input->accept();
+            } else {
+                input->reject();
+            }
+            return;
+        }
         if (auto *dialog = qobject_cast<QDialog *>(modal)) {
             titles << dialog->windowTitle();
             texts << QString();

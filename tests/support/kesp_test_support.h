@@ -81,7 +81,10 @@ quint16 freeTcpPort();
 quint16 freeUdpPort();
 
 // Closes every modal dialog that appears (message boxes included) and
-// remembers their titles and texts.
+// remembers their titles and texts.  Queued answers are used first, one per
+// dialog: a text is entered into the next input dialog and accepted, a
+// button is pressed in the next message box (Cancel when it has no such
+// button).
 class ModalCloser : public QObject
 {
     Q_OBJECT
@@ -90,10 +93,14 @@ public:
     QStringList titles;
     QStringList texts;
     int count() const { return titles.size(); }
+    void answerText(const QString &text) { m_texts.append(text); }
+    void answerButton(int standardButton) { m_buttons.append(standardButton); }
 
 private:
     void poll();
     QTimer m_timer;
+    QStringList m_texts;
+    QList<int> m_buttons;
 };
 
 // Measures how late a 10 ms timer fires: a blocked GUI thread shows up as

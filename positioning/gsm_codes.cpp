@@ -1,0 +1,176 @@
+#include "positioning/gsm_codes.h"
+
+GsmCodeReader::GsmCodeReader(QByteArray &buffer, bool &incomingCall, bool &inCall, bool &ringSeen,
+                             bool &callerIdReady)
+    : m_buffer(buffer)
+    , m_incomingCall(incomingCall)
+    , m_inCall(inCall)
+    , m_ringSeen(ringSeen)
+    , m_callerIdReady(callerIdReady)
+{
+}
+
+QList<GsmNotice> GsmCodeReader::feed(const QByteArray &data)
+{
+    QList<GsmNotice> shown;
+    m_buffer.append(data);
+
+    if (m_buffer.contains("NO CARRIER\r\n")) {
+        shown.append(GsmNotice{GsmNotice::CallEnded, {}});
+        m_inCall = false;
+        m_buffer.clear();
+    }
+    if (m_buffer.contains("BUSY\r\n")) {
+        shown.append(GsmNotice{GsmNotice::Busy, {}});
+        m_inCall = false;
+        m_buffer.clear();
+    }
+    if (m_buffer.contains("COLP")) {
+        shown.append(GsmNotice{GsmNotice::Calling, {}});
+        m_buffer.clear();
+    }
+    // The type-of-number field tells that the caller's line is complete.
+    if (m_ringSeen && !m_callerIdReady
+        && (m_buffer.contains(",161,") || m_buffer.contains(",145,") || m_buffer.contains(",129,"))) {
+        m_ringSeen = false;
+        m_callerIdReady = true;
+    }
+    if (m_callerIdReady && m_buffer.contains("+CLIP")) {
+        // Without the opening quote there is no number to take yet.
+        static const QByteArray open("+CLIP: \"");
+        const qsizetype at = m_buffer.indexOf(open);
+        if (at >= 0) {
+            const qsizetype from = at + open.size();
+            const qsizetype to = m_buffer.indexOf('"', from);
+            shown.append(GsmNotice{GsmNotice::Caller, m_buffer.mid(from, to < 0 ? -1 : to - from)});
+            m_incomingCall = true;
+            m_callerIdReady = false;
+            m_buffer.clear();
+        }
+    }
+    if (!m_ringSeen && m_buffer.contains("RING")) {
+        // Kept, so the caller's line that follows completes it.
+        shown.append(GsmNotice{GsmNotice::Ring, {}});
+        m_incomingCall = true;
+        m_ringSeen = true;
+        m_callerIdReady = false;
+    }
+    if (m_buffer.contains("+CMTI")) {
+        static const QByteArray sm("\"SM\",");
+        const qsizetype at = m_buffer.indexOf(sm);
+        const qsizetype end = at < 0 ? -1 : m_buffer.indexOf("\r\n", at + sm.size());
+        if (end >= 0) {
+            // The box number ends with its line: a code behind it is no part of it.
+            shown.append(GsmNotice{GsmNotice::NewSms, m_buffer.mid(at + sm.size(), end - at - sm.size())});
+            m_buffer.clear();
+        }
+    }
+
+    if (m_buffer.size() > kKeep)
+        m_buffer = m_buffer.right(kKeep);
+    return shown;
+}
+
+qsizetype GsmCodes::lineEnd(const QByteArray &reply, qsizetype at)
+{
+    const qsizetype crlf = reply.indexOf("\r\n", at);
+    return crlf < 0 ? reply.size() : crlf + 2;
+}
+
+// The text after `prefix` up to the end of its line (or of the reply).
+static QByteArray valueAfter(const QByteArray &reply, const QByteArray &prefix, qsizetype *at)
+{
+    *at = reply.indexOf(prefix);
+    if (*at < 0)
+        return {};
+    const qsizetype from = *at + prefix.size();
+    qsizetype to = from;
+    while (to < reply.size() && reply.at(to) != '\r' && reply.at(to) != '\n')
+        ++to;
+    return reply.mid(from, to - from);
+}
+
+GsmCodes::Match GsmCodes::clip(const QByteArray &reply)
+{
+    qsizetype at;
+    QByteArray text = valueAfter(reply, "+CLIP: ", &at);
+    if (at < 0)
+        return {};
+    const qsizetype comma = text.indexOf(',');
+    if (comma >= 0)
+        text.truncate(comma);
+    if (text.contains('1'))
+        return {1, lineEnd(reply, at)};
+    if (text.contains('0'))
+        return {0, lineEnd(reply, at)};
+    return {};
+}
+
+// A switch reply whose on digit differs from its off digit.
+static GsmCodes::Match switchState(const QByteArray &reply, const QByteArray &prefix, char onDigit, char offDigit)
+{
+    qsizetype at;
+    const QByteArray text = valueAfter(reply, prefix, &at);
+    if (at < 0)
+        return {};
+    if (text.contains(onDigit))
+        return {1, GsmCodes::lineEnd(reply, at)};
+    if (text.contains(offDigit))
+        return {0, GsmCodes::lineEnd(reply, at)};
+    return {};
+}
+
+GsmCodes::Match GsmCodes::calm(const QByteArray &reply)
+{
+    return switchState(reply, "+CALM: ", '0', '1');
+}
+
+GsmCodes::Match GsmCodes::textMode(const QByteArray &reply)
+{
+    return switchState(reply, "+CMGF: ", '1', '0');
+}
+
+GsmCodes::Match GsmCodes::signal(const QByteArray &reply)
+{
+    const qsizetype ok = reply.indexOf("OK\r\n");
+    if (ok < 0)
+        return {};
+    qsizetype at;
+    QByteArray text = valueAfter(reply, "+CSQ: ", &at);
+    if (at < 0)
+        return {};
+    const qsizetype comma = text.indexOf(',');
+    if (comma >= 0)
+        text.truncate(comma);
+    text = text.trimmed();
+    if (text.isEmpty())
+        return {};
+    bool isNumber = false;
+    int rssi = text.toInt(&isNumber, 10);
+    if (!isNumber)
+        rssi = 0;
+    if (signalPixmap(rssi).isEmpty())
+        return {};
+    return {rssi, qMax(ok + 4, lineEnd(reply, at))};
+}
+
+qsizetype GsmCodes::error(const QByteArray &reply)
+{
+    const qsizetype at = reply.indexOf("ERROR\r\n");
+    return at < 0 ? -1 : at + 7;
+}
+
+QString GsmCodes::signalPixmap(int rssi)
+{
+    if (rssi == 0)
+        return QStringLiteral(":images/sig25.png");
+    if (rssi == 1)
+        return QStringLiteral(":images/sig50.png");
+    if (rssi >= 3 && rssi <= 30)
+        return QStringLiteral(":images/sig75.png");
+    if (rssi >= 31 && rssi <= 98)
+        return QStringLiteral(":images/sig100.png");
+    if (rssi == 99)
+        return QStringLiteral(":images/sig0.png");
+    return {};
+}

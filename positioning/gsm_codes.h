@@ -1,0 +1,74 @@
+#ifndef GSM_CODES_H
+#define GSM_CODES_H
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// What the modem console reads out of the modem's replies and unsolicited
+// result codes.  Widget-free: the console shows what these return.
+
+// One thing the unsolicited-code reader wants shown.
+struct GsmNotice
+{
+    enum Kind { CallEnded, Busy, Calling, Ring, Caller, NewSms };
+    Kind kind;
+    QByteArray value; // the caller's number or the SMS box
+    bool operator==(const GsmNotice &o) const { return kind == o.kind && value == o.value; }
+};
+
+// Reads "RING", caller identification, call ends and new-message codes out
+// of the bytes that arrive while no command waits for a reply.  Works on the
+// console's own buffer and call flags, so they outlive a closed port.
+class GsmCodeReader
+{
+public:
+    // The buffer never holds more than this many of the latest bytes: a
+    // stale "RING" or type field must not match long after.
+    static constexpr qsizetype kKeep = 1024;
+
+    GsmCodeReader(QByteArray &buffer, bool &incomingCall, bool &inCall, bool &ringSeen, bool &callerIdReady);
+
+    [[nodiscard]] QList<GsmNotice> feed(const QByteArray &data);
+
+private:
+    QByteArray &m_buffer;
+    bool &m_incomingCall;
+    bool &m_inCall;
+    bool &m_ringSeen;
+    bool &m_callerIdReady;
+};
+
+// Rules for the replies of the status and signal queries.  Each looks at all
+// bytes received since the command and returns the value found and how many
+// of the bytes it used (through the end of the line that answered); used is
+// -1 while no answer is there yet.
+class GsmCodes
+{
+public:
+    struct Match
+    {
+        int value = 0;
+        qsizetype used = -1;
+        bool found() const { return used >= 0; }
+    };
+
+    // "+CLIP: " n ",": 1 or 0 (caller identification on or off).
+    [[nodiscard]] static Match clip(const QByteArray &reply);
+    // "+CALM: " n: '0' (normal alert) gives 1, '1' (silent) gives 0.
+    [[nodiscard]] static Match calm(const QByteArray &reply);
+    // "+CMGF: " n: 1 text mode, 0 PDU mode.
+    [[nodiscard]] static Match textMode(const QByteArray &reply);
+    // "+CSQ: " rssi "," with a final "OK\r\n": the rssi.  Values without an
+    // icon (2, negative, above 99) are no answer.
+    [[nodiscard]] static Match signal(const QByteArray &reply);
+    // "ERROR\r\n" anywhere: used through it.
+    [[nodiscard]] static qsizetype error(const QByteArray &reply);
+    // The icon for an rssi, empty when it has none.
+    [[nodiscard]] static QString signalPixmap(int rssi);
+    // Where the line holding position `at` ends: after its CR LF, or the
+    // reply's end when the line is not complete yet.
+    [[nodiscard]] static qsizetype lineEnd(const QByteArray &reply, qsizetype at);
+};
+
+#endif // GSM_CODES_H

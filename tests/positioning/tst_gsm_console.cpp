@@ -1,0 +1,368 @@
+// The "GSM Debug" page against a fake modem on a socat pty pair: the exact
+// command bytes of opening, the switch and signal icons however the replies
+// come, the unsolicited codes, the query budgets without a frozen window,
+// and a device or window that goes away in the middle of a command.
+#include "app/mainwindow.h"
+#include "tests/positioning/fake_modem.h"
+#include "tests/support/kesp_test_support.h"
+#include "tests/support/widget_helpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
+#include <QtTest>
+#include <memory>
+
+using kesptest::child;
+using kesptest::choosePort;
+using kesptest::press;
+using kesptest::status;
+
+static const QString kGreen = QStringLiteral(
+    "QPushButton {   background-color: #4CAF50;   color: white;   font-weight: bold;}"
+    "QPushButton:pressed {   background-color: #45A049;}");
+static const QString kRed = QStringLiteral(
+    "QPushButton {   background-color: #FF4A19;   color: white;   font-weight: bold;}"
+    "QPushButton:pressed {   background-color: #FF5722;}");
+static const QByteArray kStatusQuery = "AT+CLIP?\r\nAT+CALM?\r\nAT+CMGF?\r\nAT+CSQ\r\n";
+static const QByteArray kCaller = "\r\n+CLIP: \"13800138000\",129,\"\",0,\"\",0\r\n";
+
+static QString switchIcon(MainWindow &w, const char *button)
+{
+    const QImage shown = child<QPushButton>(w, button)->icon().pixmap(QSize(64, 30)).toImage();
+    for (const char *name : {"on", "off"})
+        if (shown == QIcon(QString(":images/%1.png").arg(name)).pixmap(QSize(64, 30)).toImage())
+            return name;
+    return "?";
+}
+
+static QString switches(MainWindow &w)
+{
+    return switchIcon(w, "GSMLaidianKaiguanpushButton") + "/" + switchIcon(w, "GSMLaidianYingKaiguanpushButton")
+           + "/" + switchIcon(w, "GSMDuanXinWenBenKaiguanpushButton");
+}
+
+static QString signalIcon(MainWindow &w)
+{
+    const QImage shown = child<QLabel>(w, "GSMCheckSigneltext")->pixmap().toImage();
+    for (const char *name : {"sig0", "sig25", "sig50", "sig75", "sig100"})
+        if (shown == QPixmap(QString(":images/%1.png").arg(name)).toImage())
+            return name;
+    return "?";
+}
+
+static bool enabled(MainWindow &w, const char *name)
+{
+    return child<QWidget>(w, name)->isEnabled();
+}
+
+// A window in a quiet HOME, a pty pair and the modem on its far end.
+struct GsmBench
+{
+    kesptest::TempHome home{kesptest::quietIni()};
+    kesptest::PtyPair pty;
+    std::unique_ptr<FakeModem> modem;
+    MainWindow w;
+
+    GsmBench()
+    {
+        if (pty.isReady())
+            modem = std::make_unique<FakeModem>(QFINDTESTDATA("fake_modem.py"), pty.deviceB());
+        w.show();
+        choosePort(w, "GSMportNameComboBox", pty.deviceA());
+    }
+    bool ready() const { return modem && modem->isReady(); }
+    // Open as a user would; returns when the status query is over.
+    void open() { press(w, "GSMopencompushButton"); }
+};
+
+class GsmConsoleTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Each open writes the status query and nothing else, reads the three
+    // switches and the signal from replies with echo on or off, whole or
+    // split, and keeps the window responsive; Close undoes it all.
+    void openReadsTheModem()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        struct Round
+        {
+            QStringList controls;
+            QString switches, signal;
+        };
+        const QList<Round> rounds = {
+            {{}, "on/on/on", "sig75"},
+            {{"echo off", "reply AT+CLIP? \\r\\n+CLIP: 0,1\\r\\n\\r\\nOK\\r\\n", "reply AT+CALM? \\r\\n+CALM: 1\\r\\n\\r\\nOK\\r\\n",
+              "reply AT+CMGF? \\r\\n+CMGF: 0\\r\\n\\r\\nOK\\r\\n", "reply AT+CSQ \\r\\n+CSQ: 31,0\\r\\n\\r\\nOK\\r\\n"},
+             "off/off/off", "sig100"},
+            {{"echo on", "reset AT+CLIP?", "reset AT+CALM?", "reset AT+CMGF?", "split AT+CLIP? 150", "split AT+CALM? 60",
+              "split AT+CMGF? 150", "reply AT+CSQ \\r\\n+CSQ: 7,0\\r\\n\\r\\nOK\\r\\n", "split AT+CSQ 60"},
+             "on/on/on", "sig75"},
+        };
+        for (const Round &round : rounds) {
+            for (const QString &c : round.controls)
+                QVERIFY(b.modem->control(c));
+            b.modem->clearReceived();
+            // Measured from the first wait on: the exchanges, not the port's set-up.
+            kesptest::StallProbe probe;
+            QTimer::singleShot(0, &b.w, [&] { probe.start(); });
+            b.open();
+            probe.stop();
+            QCOMPARE(status(b.w), QString("Initialization completed"));
+            QCOMPARE(b.modem->received(), kStatusQuery);
+            QCOMPARE(switches(b.w), round.switches);
+            QCOMPARE(signalIcon(b.w), round.signal);
+            QVERIFY2(probe.worstLatenessMs() < 50, qPrintable(QString::number(probe.worstLatenessMs())));
+
+            auto *open = child<QPushButton>(b.w, "GSMopencompushButton");
+            QCOMPARE(open->text(), QString("Close"));
+            QCOMPARE(open->styleSheet(), kRed);
+            QVERIFY(open->isEnabled());
+            QVERIFY(enabled(b.w, "GSMTestSignalpushButton"));
+            QVERIFY(enabled(b.w, "GSMbodianhuapushButton"));
+            QVERIFY(!enabled(b.w, "GSMportNameComboBox"));
+            QVERIFY(!enabled(b.w, "opencompushButton"));
+            QVERIFY(!enabled(b.w, "ModbusopencompushButton"));
+
+            press(b.w, "GSMopencompushButton");
+            QCOMPARE(status(b.w), QString("Serial closed"));
+            QCOMPARE(open->text(), QString("Open"));
+            QCOMPARE(open->styleSheet(), kGreen);
+            QVERIFY(!enabled(b.w, "GSMTestSignalpushButton"));
+            QVERIFY(enabled(b.w, "GSMportNameComboBox"));
+            QVERIFY(enabled(b.w, "opencompushButton"));
+            // The switches stay as last read while closed.
+            QCOMPARE(switches(b.w), round.switches);
+        }
+    }
+
+    // The signal button against the replies a modem gives: levels, an error
+    // box, a reply late by several polls, a silent modem that ends the query
+    // at its budget with the page locked meanwhile, and a "RING" that came in
+    // the same batch as the "OK".
+    void signalQuery()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        b.open();
+        QCOMPARE(status(b.w), QString("Initialization completed"));
+
+        const QList<QPair<int, QString>> levels = {{15, "sig75"}, {31, "sig100"}, {99, "sig0"}, {7, "sig75"},
+                                                   {0, "sig25"},  {1, "sig50"}};
+        for (const auto &level : levels) {
+            QVERIFY(b.modem->control(QString("reply AT+CSQ \\r\\n+CSQ: %1,0\\r\\n\\r\\nOK\\r\\n").arg(level.first)));
+            b.modem->clearReceived();
+            press(b.w, "GSMTestSignalpushButton");
+            QCOMPARE(signalIcon(b.w), level.second);
+            QCOMPARE(b.modem->received(), QByteArray("AT+CSQ\r\n"));
+        }
+
+        kesptest::ModalCloser closer;
+        closer.answerButton(QMessageBox::Cancel);
+        QVERIFY(b.modem->control("reply AT+CSQ \\r\\nERROR\\r\\n"));
+        press(b.w, "GSMTestSignalpushButton");
+        QCOMPARE(closer.titles, QStringList{"Info"});
+        QCOMPARE(closer.texts, QStringList{"Error"});
+        QCOMPARE(signalIcon(b.w), QString("sig50"));
+
+        QVERIFY(b.modem->control("reset AT+CSQ"));
+        QVERIFY(b.modem->control("late AT+CSQ 450"));
+        press(b.w, "GSMTestSignalpushButton");
+        QCOMPARE(signalIcon(b.w), QString("sig75"));
+
+        QVERIFY(b.modem->control("silent AT+CSQ"));
+        b.modem->clearReceived();
+        bool lockedMeanwhile = false;
+        QTimer::singleShot(400, &b.w, [&] {
+            lockedMeanwhile = !enabled(b.w, "GSMTestSignalpushButton") && !enabled(b.w, "GSMopencompushButton")
+                              && !enabled(b.w, "GSMbodianhuapushButton");
+        });
+        kesptest::StallProbe probe;
+        probe.start();
+        QElapsedTimer clock;
+        clock.start();
+        press(b.w, "GSMTestSignalpushButton");
+        const qint64 took = clock.elapsed();
+        probe.stop();
+        QVERIFY2(took >= 1000 && took < 3000, qPrintable(QString::number(took)));
+        QVERIFY(lockedMeanwhile);
+        QCOMPARE(b.modem->received(), QByteArray("AT+CSQ\r\n"));
+        QCOMPARE(signalIcon(b.w), QString("sig75"));
+        QVERIFY(enabled(b.w, "GSMTestSignalpushButton"));
+        QVERIFY(enabled(b.w, "GSMopencompushButton"));
+        QVERIFY(enabled(b.w, "GSMbodianhuapushButton"));
+        QVERIFY2(probe.worstLatenessMs() < 50, qPrintable(QString::number(probe.worstLatenessMs())));
+        QCOMPARE(closer.count(), 1);
+
+        QVERIFY(b.modem->control("reply AT+CSQ \\r\\n+CSQ: 20,0\\r\\n\\r\\nOK\\r\\n\\r\\nRING\\r\\n"));
+        press(b.w, "GSMTestSignalpushButton");
+        QVERIFY(kesptest::waitFor([&] { return status(b.w) == "Have a new call:"; }, 3000));
+        QCOMPARE(child<QPushButton>(b.w, "GSMbodianhuapushButton")->text(), QString("Answer call"));
+    }
+
+    // Codes the modem sends on its own, in batches as they come.
+    void unsolicitedCodes()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        b.open();
+        auto shows = [&](const QString &text) {
+            return kesptest::waitFor([&] { return status(b.w) == text; }, 3000);
+        };
+        QVERIFY(b.modem->control("inject \\r\\nRING\\r\\n"));
+        QVERIFY(shows("Have a new call:"));
+        QCOMPARE(child<QPushButton>(b.w, "GSMbodianhuapushButton")->text(), QString("Answer call"));
+        kesptest::spin(200);
+        QVERIFY(b.modem->control("inject " + QString::fromLatin1(kCaller).replace("\r", "\\r").replace("\n", "\\n")));
+        QVERIFY(shows("Have a new call:13800138000"));
+
+        QVERIFY(b.modem->control("inject \\r\\n+CMTI: \"SM\","));
+        kesptest::spin(200);
+        QCOMPARE(status(b.w), QString("Have a new call:13800138000"));
+        QVERIFY(b.modem->control("inject 3\\r\\n"));
+        QVERIFY(shows("Have new SMS, SMS box:: 3"));
+
+        QVERIFY(b.modem->control("inject \\r\\nNO CARRIER\\r\\n"));
+        QVERIFY(shows("call ended"));
+        QVERIFY(b.modem->control("inject \\r\\n+COLP: \"10086\",129\\r\\n"));
+        QVERIFY(shows("Calling..."));
+        QVERIFY(b.modem->control("inject \\r\\nBUSY\\r\\n"));
+        QVERIFY(shows("busy"));
+    }
+
+    // The page and its messages in Simplified Chinese; the tab text stays.
+    void chineseTexts()
+    {
+        QTranslator chinese;
+        QVERIFY(chinese.load(":/transSimpleChinese.qm"));
+        const QList<QPair<const char *, QString>> texts = {
+            {"Call phone", "拨打电话"},       {"Function switch", "功能开关"}, {"signal value", "信号值"},
+            {"Answer call", "接听电话"},      {"Have a new call:", "有新来电:"}, {"call ended", "通话结束"},
+            {"Initialization completed", "初始化完成"}, {"GPRS Test - TCP Client", "GPRS测试 - TCP客户端"}};
+        for (const auto &t : texts)
+            QCOMPARE(chinese.translate("MainWindow", t.first), t.second);
+        const QString tab = chinese.translate("MainWindow", "GSM Debug");
+        QVERIFY(tab.isEmpty() || tab == "GSM Debug");
+    }
+
+    // An empty port list does nothing; a port that cannot be opened says so
+    // and leaves the page closed.
+    void openWithoutADevice()
+    {
+        kesptest::TempHome home(kesptest::quietIni());
+        MainWindow w;
+        w.show();
+        QCOMPARE(signalIcon(w), QString("sig0"));
+        QCOMPARE(switches(w), QString("off/off/off"));
+        child<QComboBox>(w, "GSMportNameComboBox")->clear();
+        press(w, "GSMopencompushButton");
+        QCOMPARE(status(w), QString());
+        QCOMPARE(child<QPushButton>(w, "GSMopencompushButton")->text(), QString("Open"));
+
+        choosePort(w, "GSMportNameComboBox", home.path() + "/no-such-tty");
+        press(w, "GSMopencompushButton");
+        QCOMPARE(status(w), QString("Serial failed to open, The serial does not exist or already used."));
+        QCOMPARE(child<QPushButton>(w, "GSMopencompushButton")->text(), QString("Open"));
+        QCOMPARE(child<QPushButton>(w, "GSMopencompushButton")->styleSheet(), kGreen);
+        QVERIFY(enabled(w, "GSMportNameComboBox"));
+        QVERIFY(enabled(w, "opencompushButton"));
+        QVERIFY(!enabled(w, "GSMTestSignalpushButton"));
+    }
+
+    // The device goes away while the status query waits for a silent modem:
+    // the query stops at its next wait, writes nothing more, and the port
+    // closes as Close would, with the reason; the same when idle.
+    void deviceLostDuringAndAfterACommand()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        QVERIFY(b.modem->control("silent AT+CLIP?"));
+        QTimer::singleShot(700, &b.w, [&] { b.pty.hangUp(); });
+        QElapsedTimer clock;
+        clock.start();
+        b.open();
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(status(b.w).startsWith("Serial closed: the device is gone"), qPrintable(status(b.w)));
+        QCOMPARE(b.modem->received(), QByteArray("AT+CLIP?\r\n"));
+        auto *open = child<QPushButton>(b.w, "GSMopencompushButton");
+        QCOMPARE(open->text(), QString("Open"));
+        QCOMPARE(open->styleSheet(), kGreen);
+        QVERIFY(open->isEnabled());
+        QVERIFY(enabled(b.w, "GSMportNameComboBox"));
+        QVERIFY(enabled(b.w, "opencompushButton"));
+        QVERIFY(!enabled(b.w, "GSMTestSignalpushButton"));
+
+        GsmBench idle;
+        QVERIFY(idle.ready());
+        idle.open();
+        QCOMPARE(status(idle.w), QString("Initialization completed"));
+        idle.pty.hangUp();
+        QVERIFY(kesptest::waitFor([&] { return status(idle.w).startsWith("Serial closed: the device is gone"); }));
+        QCOMPARE(child<QPushButton>(idle.w, "GSMopencompushButton")->text(), QString("Open"));
+    }
+
+    // Exit while the status query waits for a slow modem: nothing after the
+    // first command reaches the modem, though the program's event loop runs
+    // on for a while (as on a restart), and the program ends with code 0.
+    void exitDuringACommand()
+    {
+        kesptest::TempHome home(kesptest::quietIni());
+        kesptest::PtyPair pty;
+        QVERIFY(pty.isReady());
+        FakeModem modem(QFINDTESTDATA("fake_modem.py"), pty.deviceB());
+        QVERIFY(modem.isReady());
+        QVERIFY(modem.control("late AT+CLIP? 1500"));
+        QProcess program;
+        program.setProgram(QCoreApplication::applicationFilePath());
+        program.setArguments({"--exit-during-command", pty.deviceA()});
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        QElapsedTimer clock;
+        clock.start();
+        program.start();
+        QVERIFY(program.waitForStarted(5000));
+        if (!kesptest::waitFor([&] { return program.state() == QProcess::NotRunning; }, 20000)) {
+            program.kill();
+            program.waitForFinished(3000);
+            QFAIL("the program kept running after Exit");
+        }
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed())));
+        kesptest::spin(300);
+        QCOMPARE(modem.received(), QByteArray("AT+CLIP?\r\n"));
+    }
+};
+
+// The program as main runs it: the window opens the port, then Exit comes
+// while the first command of the status query waits; the event loop ends
+// a little later.
+static int exitDuringCommand(int argc, char **argv, const QString &device)
+{
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    QTimer::singleShot(3000, &app, &QCoreApplication::quit);
+    MainWindow window;
+    window.show();
+    choosePort(window, "GSMportNameComboBox", device);
+    QTimer::singleShot(100, &window, [&] { press(window, "GSMopencompushButton"); });
+    QTimer::singleShot(900, &window, [&] { window.findChild<QAction *>("actionExit")->trigger(); });
+    return app.exec();
+}
+
+int main(int argc, char **argv)
+{
+    if (argc >= 3 && QByteArray(argv[1]) == "--exit-during-command")
+        return exitDuringCommand(1, argv, QString::fromLocal8Bit(argv[2]));
+    QApplication app(argc, argv);
+    GsmConsoleTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_gsm_console.moc"
