@@ -1,5 +1,6 @@
 #include "terminals/mqtt_client.h"
 
+#include <QElapsedTimer>
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QTcpSocket>
@@ -11,6 +12,14 @@ MqttClient::MqttClient(QObject *parent)
 {
     m_keepAlive.setTimerType(Qt::CoarseTimer);
     connect(&m_keepAlive, &QTimer::timeout, this, &MqttClient::onKeepAliveTick);
+    m_sliceTimer.setSingleShot(true);
+    m_sliceTimer.setInterval(0);
+    connect(&m_sliceTimer, &QTimer::timeout, this, [this] {
+        if (m_processScheduled && m_state != Disconnected) {
+            pullBytes();
+            processPackets();
+        }
+    });
 }
 
 MqttClient::~MqttClient()
@@ -41,6 +50,7 @@ void MqttClient::connectToHost()
         return;
     }
     auto *socket = new QTcpSocket(this);
+    socket->setReadBufferSize(kBacklogBytes);
     m_socket = socket;
     startLink(socket);
     m_linkConnections << connect(socket, &QTcpSocket::connected, this, &MqttClient::sendConnect);
@@ -54,6 +64,7 @@ void MqttClient::connectToHostEncrypted(const QSslConfiguration &configuration)
         return;
     m_transportType = SecureSocket;
     auto *socket = new QSslSocket(this);
+    socket->setReadBufferSize(kBacklogBytes);
     m_socket = socket;
     socket->setSslConfiguration(configuration);
     startLink(socket);
@@ -66,6 +77,7 @@ void MqttClient::connectToHostEncrypted(const QSslConfiguration &configuration)
 void MqttClient::startLink(QIODevice *device)
 {
     m_reader.reset();
+    m_processScheduled = false;
     m_pendingSubscriptions.clear();
     m_inboundQos2.clear();
     m_pingOutstanding = false;
@@ -125,6 +137,7 @@ void MqttClient::dropLink()
     m_linkConnections.clear();
     m_keepAlive.stop();
     m_reader.reset();
+    m_processScheduled = false;
     if (m_socket) {
         m_socket->abort();
         m_socket->deleteLater();
@@ -187,19 +200,50 @@ void MqttClient::setState(ClientState state)
 
 void MqttClient::onReadyRead()
 {
-    if (!m_transport)
-        return;
-    const QByteArray bytes = m_transport->readAll();
+    pullBytes();
+    processPackets();
+}
+
+// Takes bytes from the transport only while little is waiting to be
+// handled: the rest stays in the socket, whose full buffer then stops it
+// from waking the event loop, so a flood cannot starve timers and painting.
+bool MqttClient::pullBytes()
+{
+    if (!m_transport || m_reader.buffered() >= kBacklogBytes)
+        return false;
+    const QByteArray bytes = m_transport->read(kBacklogBytes);
     if (bytes.isEmpty())
-        return;
+        return false;
     m_receivedSinceTick = true;
     m_reader.feed(bytes);
+    return true;
+}
+
+// A burst of messages is handled in slices, so the window keeps painting
+// and its timers keep running while a busy topic pours in.
+void MqttClient::processPackets()
+{
+    m_processScheduled = false;
     QPointer<MqttClient> alive(this);
+    QElapsedTimer budget;
+    budget.start();
     Packet p;
     for (;;) {
-        const Reader::Result r = m_reader.next(&p);
-        if (r == Reader::Result::NeedMore)
+        if (budget.elapsed() >= kSliceMs) {
+            // A real timer, not a posted call: posted calls would run ahead
+            // of every timer of the window for as long as the flood lasts.
+            if (!m_processScheduled) {
+                m_processScheduled = true;
+                m_sliceTimer.start();
+            }
             return;
+        }
+        const Reader::Result r = m_reader.next(&p);
+        if (r == Reader::Result::NeedMore) {
+            if (pullBytes())
+                continue;
+            return;
+        }
         if (r == Reader::Result::Malformed || !handlePacket(p)) {
             if (alive && m_state != Disconnected)
                 fail(ProtocolViolation, tr("The broker sent a malformed packet."));

@@ -89,6 +89,8 @@ private:
     void startLink(QIODevice *device);
     void sendConnect();
     void onReadyRead();
+    void processPackets();
+    bool pullBytes();
     bool handlePacket(const MqttPacket::Packet &p);
     void onKeepAliveTick();
     void onSocketError(QAbstractSocket::SocketError error);
@@ -112,6 +114,10 @@ private:
     ClientError m_error = NoError;
     QString m_errorString;
     QTimer m_keepAlive;
+    bool m_processScheduled = false;
+    QTimer m_sliceTimer;
+    static constexpr qint64 kSliceMs = 8;
+    static constexpr qint64 kBacklogBytes = 256 * 1024;
     bool m_pingOutstanding = false;
     bool m_receivedSinceTick = false;
     quint16 m_lastPacketId = 0;

@@ -192,7 +192,7 @@ void MainWindow::mqttReset(const QString &reason)
     ui->mqtt_opencompushButton->setStyleSheet(SerialStyles::openIdle());
     statusBar()->showMessage(tr("MQTT was disconnected."));
     if (!reason.isEmpty())
-        mqttLogLine({{tr("Time:"), QColor()},
+        mqttLogLine({{QStringLiteral("Time:"), QColor()},
                      {QTime::currentTime().toString(QStringLiteral("hh:mm")), QColor(Qt::red)},
                      {QStringLiteral("\t\t"), QColor()},
                      {reason, QColor(Qt::red)}});
@@ -253,7 +253,7 @@ void MainWindow::Vexmora_Mqtt_on_pub_clicked()
 void MainWindow::Vexmora_Mqtt_onMessage(const QByteArray &message, const MqttTopicName &topic)
 {
     // Topic and payload go in as text: whatever markup they hold shows as sent.
-    mqttLogLine({{tr("Time:"), QColor()},
+    mqttLogLine({{QStringLiteral("Time:"), QColor()},
                  {QTime::currentTime().toString(QStringLiteral("hh:mm")), QColor(Qt::red)},
                  {QStringLiteral("\t\tTopic:"), QColor()},
                  {topic.name(), QColor(Qt::blue)},
