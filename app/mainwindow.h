@@ -360,7 +360,12 @@ private:
     void mqttWireButtons();
     // Back to idle: drops the client and the WebSocket device and shows why.
     void mqttReset(const QString &reason);
+    // Lines for the message log, written in one go on the next pass of the
+    // event loop: a burst costs one layout, not one per message.
     void mqttLogLine(const QList<QPair<QString, QColor>> &parts);
+    void mqttFlushLog();
+    QList<QList<QPair<QString, QColor>>> mqttPendingLines;
+    QTimer *mqttFlushTimer = nullptr;
     bool mqttConnected = false;
     MqttClient *mqttClient = nullptr;
     WebSocketIODevice *mqttWebSocketDevice = nullptr;

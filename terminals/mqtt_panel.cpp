@@ -16,11 +16,14 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTime>
+#include <QTimer>
 
 namespace {
 
 const QStringList kMqttKeys = {"MQTT_USERNAME", "MQTT_PASSWORD", "MQTT_HOST", "MQTT_PORT",
                                "MQTT_CLIENTID", "MQTT_SUBTOPIC", "MQTT_PUBTOPIC"};
+
+constexpr qsizetype kMqttLinesPerPass = 256;
 
 // Same bound and batch as the terminals' receive views.
 void trimLog(QTextDocument *doc, int adding)
@@ -261,28 +264,57 @@ void MainWindow::Vexmora_Mqtt_onMessage(const QByteArray &message, const MqttTop
                  {QString::fromUtf8(message), QColor(0, 128, 0)}});
 }
 
-// One line at the end of the log, whatever the user has selected or where
-// the caret is; the oldest lines go beyond the terminals' bound.
 void MainWindow::mqttLogLine(const QList<QPair<QString, QColor>> &parts)
 {
+    mqttPendingLines.append(parts);
+    // Only the newest lines could stay in the log anyway.
+    if (mqttPendingLines.size() > TerminalView::kMaxBlocks)
+        mqttPendingLines.remove(0, mqttPendingLines.size() - TerminalView::kMaxBlocks);
+    if (!mqttFlushTimer) {
+        mqttFlushTimer = new QTimer(this);
+        mqttFlushTimer->setSingleShot(true);
+        mqttFlushTimer->setInterval(0);
+        connect(mqttFlushTimer, &QTimer::timeout, this, &MainWindow::mqttFlushLog);
+    }
+    if (!mqttFlushTimer->isActive())
+        mqttFlushTimer->start();
+}
+
+// The lines go at the end of the log, whatever the user has selected or
+// where the caret is; the oldest lines go beyond the terminals' bound.
+void MainWindow::mqttFlushLog()
+{
+    if (mqttPendingLines.isEmpty())
+        return;
     QTextEdit *log = ui->mqtt_textEdit;
     QTextDocument *doc = log->document();
-    int newBlocks = 1;
-    for (const auto &part : parts)
-        newBlocks += part.first.count(QLatin1Char('\n'));
+    // A bounded share per pass keeps the window responsive under a flood.
+    const qsizetype count = qMin<qsizetype>(mqttPendingLines.size(), kMqttLinesPerPass);
+    const QList<QList<QPair<QString, QColor>>> lines = mqttPendingLines.mid(0, count);
+    mqttPendingLines.remove(0, count);
+    if (!mqttPendingLines.isEmpty())
+        mqttFlushTimer->start();
+    int newBlocks = 0;
+    for (const auto &line : lines) {
+        newBlocks += 1;
+        for (const auto &part : line)
+            newBlocks += part.first.count(QLatin1Char('\n'));
+    }
     trimLog(doc, newBlocks);
     QScrollBar *bar = log->verticalScrollBar();
     const bool atBottom = bar->value() >= bar->maximum() - 4;
     QTextCursor cursor(doc);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    if (!doc->isEmpty())
-        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    for (const auto &part : parts) {
-        QTextCharFormat format;
-        if (part.second.isValid())
-            format.setForeground(part.second);
-        cursor.insertText(part.first, format);
+    for (const auto &line : lines) {
+        if (!doc->isEmpty())
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        for (const auto &part : line) {
+            QTextCharFormat format;
+            if (part.second.isValid())
+                format.setForeground(part.second);
+            cursor.insertText(part.first, format);
+        }
     }
     cursor.endEditBlock();
     if (atBottom)
