@@ -276,6 +276,9 @@ bool MqttClient::handlePacket(const Packet &p)
                  tr("The broker refused the connection: %1 (code %2).").arg(reason).arg(ack.returnCode));
             return true;
         }
+        // Keep-alive 0 asks for no pings at all.
+        if (m_options.keepAliveSeconds == 0)
+            m_keepAlive.stop();
         setState(Connected);
         return true;
     }
