@@ -160,20 +160,41 @@ void MqttClient::onSocketError(QAbstractSocket::SocketError)
 {
     if (m_state == Disconnected)
         return;
-    fail(TransportInvalid, m_socket ? m_socket->errorString() : tr("The connection failed."));
+    const QString text = m_socket ? m_socket->errorString() : tr("The connection failed.");
+    drainReceived();
+    if (m_state != Disconnected)
+        fail(TransportInvalid, text);
 }
 
 void MqttClient::onTransportGone()
 {
     if (m_state == Disconnected)
         return;
-    fail(TransportInvalid, tr("The connection was closed."));
+    drainReceived();
+    if (m_state != Disconnected)
+        fail(TransportInvalid, tr("The connection was closed."));
+}
+
+void MqttClient::drainReceived()
+{
+    if (m_state == Disconnected || !m_transport)
+        return;
+    QPointer<MqttClient> alive(this);
+    m_draining = true;
+    processPackets();
+    if (alive)
+        m_draining = false;
 }
 
 bool MqttClient::send(const QByteArray &bytes)
 {
     if (!m_transport || bytes.isEmpty())
         return false;
+    // The link is ending anyway: what was received still counts.
+    if (m_draining) {
+        m_transport->write(bytes);
+        return true;
+    }
     // One write per packet: over a WebSocket each write is one message.
     if (m_transport->write(bytes) != bytes.size()) {
         fail(TransportInvalid, tr("Writing to the connection failed."));
@@ -207,9 +228,9 @@ void MqttClient::onReadyRead()
 // Takes bytes from the transport only while little is waiting to be
 // handled: the rest stays in the socket, whose full buffer then stops it
 // from waking the event loop, so a flood cannot starve timers and painting.
-bool MqttClient::pullBytes()
+bool MqttClient::pullBytes(bool force)
 {
-    if (!m_transport || m_reader.buffered() >= kBacklogBytes)
+    if (!m_transport || (!force && !m_draining && m_reader.buffered() >= kBacklogBytes))
         return false;
     const QByteArray bytes = m_transport->read(kBacklogBytes);
     if (bytes.isEmpty())
@@ -229,7 +250,7 @@ void MqttClient::processPackets()
     budget.start();
     Packet p;
     for (;;) {
-        if (budget.elapsed() >= kSliceMs) {
+        if (!m_draining && budget.elapsed() >= kSliceMs) {
             // A real timer, not a posted call: posted calls would run ahead
             // of every timer of the window for as long as the flood lasts.
             if (!m_processScheduled) {
@@ -240,7 +261,8 @@ void MqttClient::processPackets()
         }
         const Reader::Result r = m_reader.next(&p);
         if (r == Reader::Result::NeedMore) {
-            if (pullBytes())
+            // Also past the backlog bound: one packet may be larger.
+            if (pullBytes(true))
                 continue;
             return;
         }

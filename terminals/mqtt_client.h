@@ -69,6 +69,10 @@ public:
     void connectToHostEncrypted(const QSslConfiguration &configuration);
     void disconnectFromHost();
 
+    // Hands out at once every whole message already received, however
+    // many: for a link that is about to end.
+    void drainReceived();
+
     ClientState state() const { return m_state; }
     ClientError error() const { return m_error; }
     // Why the last link ended or was refused, for the user.
@@ -90,7 +94,7 @@ private:
     void sendConnect();
     void onReadyRead();
     void processPackets();
-    bool pullBytes();
+    bool pullBytes(bool force = false);
     bool handlePacket(const MqttPacket::Packet &p);
     void onKeepAliveTick();
     void onSocketError(QAbstractSocket::SocketError error);
@@ -115,6 +119,7 @@ private:
     QString m_errorString;
     QTimer m_keepAlive;
     bool m_processScheduled = false;
+    bool m_draining = false;
     QTimer m_sliceTimer;
     static constexpr qint64 kSliceMs = 8;
     static constexpr qint64 kBacklogBytes = 256 * 1024;

@@ -215,6 +215,9 @@ void MainWindow::onWebSocketDisconnected()
 {
     if (!mqttWebSocketDevice)
         return;
+    // What the broker sent before the end still reaches the log.
+    if (mqttClient)
+        mqttClient->drainReceived();
     QString reason = mqttWebSocketDevice->socket.errorString();
     if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
         reason = tr("The WebSocket connection was closed.");

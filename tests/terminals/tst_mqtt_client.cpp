@@ -15,6 +15,7 @@
 #include <QtTest>
 
 using namespace kesptest;
+using MqttPacket::encodePublish;
 
 namespace {
 
@@ -231,6 +232,42 @@ private slots:
         QVERIFY(waitFor([&] { return c.state() == MqttClient::Disconnected; }));
         QCOMPARE(c.error(), MqttClient::ProtocolViolation);
         QVERIFY(waitFor([&] { return peer->state() != QAbstractSocket::ConnectedState; }));
+    }
+
+    // A payload far beyond the read bound arrives whole, and a burst the
+    // broker sends just before it closes is delivered in full before the
+    // client reports the end.
+    void bigPayloadAndBurstBeforeClose()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        MqttClient c;
+        c.setHostname("127.0.0.1");
+        c.setPort(server.serverPort());
+        Received got(c);
+        QList<MqttClient::ClientState> states;
+        connect(&c, &MqttClient::stateChanged, this, [&](MqttClient::ClientState s) {
+            states << s;
+            if (s == MqttClient::Disconnected)
+                QCOMPARE(got.messages.size(), 20001);
+        });
+        c.connectToHost();
+        QVERIFY(waitFor([&] { return server.hasPendingConnections(); }));
+        QTcpSocket *peer = server.nextPendingConnection();
+        peer->write(QByteArray::fromHex("20020000"));
+        QVERIFY(waitFor([&] { return c.state() == MqttClient::Connected; }));
+
+        const QByteArray big(3 * 1024 * 1024, 'B');
+        QByteArray burst = encodePublish("big", big, 0, false, 0);
+        for (int i = 0; i < 20000; ++i)
+            burst += encodePublish("n", QByteArray::number(i), 0, false, 0);
+        peer->write(burst);
+        peer->disconnectFromHost();
+        QVERIFY(waitFor([&] { return c.state() == MqttClient::Disconnected; }, 20000));
+        QCOMPARE(got.messages.size(), 20001);
+        QCOMPARE(got.messages[0].second.size(), big.size());
+        QCOMPARE(got.messages.last().second, QByteArray("19999"));
+        QCOMPARE(states.count(MqttClient::Disconnected), 1);
     }
 
     // The device's byte stream over a WebSocket: messages joined, partial
