@@ -187,6 +187,22 @@ private slots:
         press("mqtt_opencompushButton");
         QVERIFY(waitFor([&] { return idle(); }));
 
+        // A WebSocket address that cannot even be parsed.
+        fill(2, broker->wsPort());
+        field("mqtt_host_lineEdit")->setText("");
+        field("mqtt_port_lineEdit")->setText("x");
+        press("mqtt_opencompushButton");
+        QVERIFY(waitFor([&] { return idle(); }));
+
+        // A prefix the panel does not know stays disconnected.
+        auto *protocols = get<QComboBox>("mqtt_protocol_combox");
+        protocols->setItemText(0, "tcp://");
+        protocols->setCurrentIndex(0);
+        press("mqtt_opencompushButton");
+        QCOMPARE(status(), QString("MQTT was not connected."));
+        QCOMPARE(connectButton()->text(), QString("Connect"));
+        protocols->setItemText(0, "mqtt://");
+
         for (int protocol : {0, 2}) {
             MosquittoBroker own;
             QVERIFY2(own.isReady(), qPrintable(own.failure()));
