@@ -1,14 +1,17 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "terminals/mqtt_client.h"
 #include "terminals/terminal_view.h"
 #include "terminals/vexmora_modbus_client.h"
 
 #include <QAbstractSocket>
+#include <QColor>
 #include <QHostAddress>
 #include <QMainWindow>
 #include <QList>
 #include <QMetaObject>
+#include <QPair>
 #include <QPointer>
 #include <QSerialPortInfo>
 #include <QSet>
@@ -39,6 +42,7 @@ class QUdpSocket;
 class QPlainTextEdit;
 class QWebEngineView;
 class MWaveView;
+class WebSocketIODevice;
 class QDialog;
 class QPushButton;
 class Ui_Config;
@@ -396,8 +400,42 @@ private:
     MWaveView *oscilloscopeChart = nullptr;
 
     // --- "MQTT" ---
+private slots:
+    void actionMQTT_Open_triggered();
+    void MQTT_Connect();
+    void MQTT_Get_Status(MqttClient::ClientState state);
+    void Vexmora_Mqtt_onMessage(const QByteArray &message, const MqttTopicName &topic);
+    void Vexmora_Mqtt_on_sub_clicked();
+    void Vexmora_Mqtt_on_pub_clicked();
+    void onWebSocketDisconnected();
+    void onWebSocketError(QAbstractSocket::SocketError error);
+    void MQTT_slot_textmenu(const QPoint &pos);
+    void MQTT_Sub_Edit_Clear();
+    void actionMQTT_Save_triggered();
+
+private:
     void Mqtt_Init_Start();
+    void mqttWebSocketStart();
+    void mqttWireButtons();
+    // Back to idle: drops the client and the WebSocket device and shows why.
+    void mqttReset(const QString &reason);
+    // Lines for the message log, written in one go on the next pass of the
+    // event loop: a burst costs one layout, not one per message.
+    void mqttLogLine(const QList<QPair<QString, QColor>> &parts);
+    void mqttFlushLog();
+    QList<QList<QPair<QString, QColor>>> mqttPendingLines;
+    QTimer *mqttFlushTimer = nullptr;
     bool mqttConnected = false;
+    MqttClient *mqttClient = nullptr;
+    WebSocketIODevice *mqttWebSocketDevice = nullptr;
+    QList<QMetaObject::Connection> mqttWiring;
+    // Cuts the MQTT objects' links to the window before its children go.
+    struct MqttTeardown
+    {
+        MainWindow *window;
+        ~MqttTeardown();
+    };
+    MqttTeardown mqttTeardown{this};
 
     // --- "Spectra" ---
     void Spectra_Init_Start();

@@ -1,7 +1,355 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-// "MQTT": not built yet.
+#include "app/settings_file.h"
+#include "terminals/serial_styles.h"
+#include "terminals/websocket_iodevice.h"
+
+#include <QCursor>
+#include <QIntValidator>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSslConfiguration>
+#include <QSslSocket>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+const QStringList kMqttKeys = {"MQTT_USERNAME", "MQTT_PASSWORD", "MQTT_HOST", "MQTT_PORT",
+                               "MQTT_CLIENTID", "MQTT_SUBTOPIC", "MQTT_PUBTOPIC"};
+
+constexpr qsizetype kMqttLinesPerPass = 256;
+
+// Same bound and batch as the terminals' receive views.
+void trimLog(QTextDocument *doc, int adding)
+{
+    const int excess = doc->blockCount() + adding - TerminalView::kMaxBlocks;
+    if (excess <= 0)
+        return;
+    const int drop = qMin(excess + TerminalView::kTrimBatch, doc->blockCount() - 1);
+    if (drop <= 0)
+        return;
+    QTextCursor cursor(doc);
+    cursor.setPosition(0);
+    cursor.setPosition(doc->findBlockByNumber(drop).position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+QSslConfiguration trustingSsl()
+{
+    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+    ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
+    return ssl;
+}
+
+} // namespace
+
+MainWindow::MqttTeardown::~MqttTeardown()
+{
+    if (window->mqttClient)
+        QObject::disconnect(window->mqttClient, nullptr, window, nullptr);
+    if (window->mqttWebSocketDevice) {
+        QObject::disconnect(&window->mqttWebSocketDevice->socket, nullptr, window, nullptr);
+        QObject::disconnect(window->mqttWebSocketDevice, nullptr, window, nullptr);
+    }
+}
+
 void MainWindow::Mqtt_Init_Start()
 {
+    ui->mqtt_port_lineEdit->setValidator(new QIntValidator(1, 65535, this));
+    ui->mqtt_textEdit->setReadOnly(true);
+
+    QSettings stored(SettingsFile::path(), QSettings::IniFormat);
+    // A protocol index no selector item has (a hand-edited file) reads as
+    // the first one.
+    const int protocol = stored.value("MQTT_PROTOCOL", 0).toInt();
+    ui->mqtt_protocol_combox->setCurrentIndex(protocol >= 0 && protocol < ui->mqtt_protocol_combox->count() ? protocol
+                                                                                                          : 0);
+    const QList<QLineEdit *> fields = {ui->mqtt_username_lineEdit, ui->mqtt_password_lineEdit, ui->mqtt_host_lineEdit,
+                                       ui->mqtt_port_lineEdit,     ui->mqtt_clientid_lineEdit, ui->mqtt_subscribe_lineEdit,
+                                       ui->mqtt_publish_lineEdit};
+    for (int i = 0; i < fields.size(); ++i)
+        fields.at(i)->setText(stored.value(kMqttKeys.at(i)).toString());
+
+    ui->mqtt_textEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->mqtt_textEdit, &QTextEdit::customContextMenuRequested, this, &MainWindow::MQTT_slot_textmenu);
+    connect(ui->mqtt_opencompushButton, &QPushButton::pressed, this, &MainWindow::actionMQTT_Open_triggered);
+    connect(ui->mqtt_save_pushButton, &QPushButton::pressed, this, &MainWindow::actionMQTT_Save_triggered);
+    ui->mqtt_opencompushButton->setStyleSheet(SerialStyles::openIdle());
+}
+
+void MainWindow::actionMQTT_Open_triggered()
+{
+    MQTT_Connect();
+}
+
+void MainWindow::MQTT_Connect()
+{
+    if (mqttConnected) {
+        mqttReset(QString());
+        return;
+    }
+    const QString prefix = ui->mqtt_protocol_combox->currentText();
+    const bool tcp = prefix == QLatin1String("mqtt://");
+    const bool tls = prefix == QLatin1String("mqtts://");
+    const bool ws = prefix == QLatin1String("ws://");
+    const bool wss = prefix == QLatin1String("wss://");
+    if (!tcp && !tls && !ws && !wss) {
+        statusBar()->showMessage(tr("MQTT was not connected."));
+        return;
+    }
+
+    ui->mqtt_opencompushButton->setText(tr("Disconnect"));
+    ui->mqtt_opencompushButton->setStyleSheet(SerialStyles::openActive());
+    statusBar()->clearMessage();
+    // Set before anything starts: a link that fails at once resets it.
+    mqttConnected = true;
+
+    mqttClient = new MqttClient(this);
+    if (tcp || tls) {
+        mqttClient->setHostname(ui->mqtt_host_lineEdit->text());
+        mqttClient->setPort(quint16(ui->mqtt_port_lineEdit->text().toInt()));
+        mqttClient->setClientId(ui->mqtt_clientid_lineEdit->text());
+        mqttClient->setUsername(ui->mqtt_username_lineEdit->text());
+        mqttClient->setPassword(ui->mqtt_password_lineEdit->text());
+        connect(mqttClient, &MqttClient::stateChanged, this, &MainWindow::MQTT_Get_Status);
+        mqttWireButtons();
+        if (tcp)
+            mqttClient->connectToHost();
+        else
+            mqttClient->connectToHostEncrypted(trustingSsl());
+        return;
+    }
+
+    QStringList parts = ui->mqtt_host_lineEdit->text().split(QLatin1Char('/'));
+    const QString first = parts.takeFirst();
+    const QUrl url(prefix + first + QLatin1Char(':') + ui->mqtt_port_lineEdit->text() + QLatin1Char('/')
+                       + parts.join(QLatin1Char('/')),
+                   QUrl::TolerantMode);
+    mqttWebSocketDevice = new WebSocketIODevice(this);
+    if (wss) {
+        mqttWebSocketDevice->setSslConfiguration(trustingSsl());
+        mqttWebSocketDevice->useSsl = true;
+    }
+    mqttWebSocketDevice->setUrl(url);
+    mqttWebSocketDevice->setProtocol("mqttv3.1");
+    connect(&mqttWebSocketDevice->socket, &QWebSocket::disconnected, this, &MainWindow::onWebSocketDisconnected);
+    connect(&mqttWebSocketDevice->socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
+            &MainWindow::onWebSocketError);
+    connect(mqttWebSocketDevice, &WebSocketIODevice::socketConnected, this, &MainWindow::mqttWebSocketStart);
+    mqttWebSocketDevice->open(QIODevice::ReadWrite);
+}
+
+void MainWindow::mqttWebSocketStart()
+{
+    if (!mqttClient || !mqttWebSocketDevice)
+        return;
+    mqttClient->setProtocolVersion(MqttClient::MQTT_3_1);
+    mqttClient->setTransport(mqttWebSocketDevice, MqttClient::IODevice);
+    mqttClient->setClientId(ui->mqtt_clientid_lineEdit->text());
+    mqttClient->setUsername(ui->mqtt_username_lineEdit->text());
+    mqttClient->setPassword(ui->mqtt_password_lineEdit->text());
+    connect(mqttClient, &MqttClient::stateChanged, this, &MainWindow::MQTT_Get_Status, Qt::UniqueConnection);
+    mqttWireButtons();
+    mqttClient->connectToHost();
+}
+
+void MainWindow::mqttWireButtons()
+{
+    for (const QMetaObject::Connection &c : std::as_const(mqttWiring))
+        disconnect(c);
+    mqttWiring = {
+        connect(ui->mqtt_subscribed_pushButton, &QPushButton::pressed, this, &MainWindow::Vexmora_Mqtt_on_sub_clicked),
+        connect(ui->mqtt_publish_pushButton, &QPushButton::pressed, this, &MainWindow::Vexmora_Mqtt_on_pub_clicked),
+        connect(mqttClient, &MqttClient::messageReceived, this, &MainWindow::Vexmora_Mqtt_onMessage),
+    };
+}
+
+void MainWindow::mqttReset(const QString &reason)
+{
+    for (const QMetaObject::Connection &c : std::as_const(mqttWiring))
+        disconnect(c);
+    mqttWiring.clear();
+    if (mqttClient) {
+        disconnect(mqttClient, nullptr, this, nullptr);
+        mqttClient->disconnectFromHost();
+        mqttClient->deleteLater();
+        mqttClient = nullptr;
+    }
+    // A handshake still running must not open a session later behind an
+    // idle panel: the device goes with the client.
+    if (mqttWebSocketDevice) {
+        disconnect(&mqttWebSocketDevice->socket, nullptr, this, nullptr);
+        disconnect(mqttWebSocketDevice, nullptr, this, nullptr);
+        mqttWebSocketDevice->close();
+        mqttWebSocketDevice->deleteLater();
+        mqttWebSocketDevice = nullptr;
+    }
+    mqttConnected = false;
+    ui->mqtt_opencompushButton->setText(tr("Connect"));
+    ui->mqtt_opencompushButton->setStyleSheet(SerialStyles::openIdle());
+    statusBar()->showMessage(tr("MQTT was disconnected."));
+    if (!reason.isEmpty())
+        mqttLogLine({{QStringLiteral("Time:"), QColor()},
+                     {QTime::currentTime().toString(QStringLiteral("hh:mm")), QColor(Qt::red)},
+                     {QStringLiteral("\t\t"), QColor()},
+                     {reason, QColor(Qt::red)}});
+}
+
+void MainWindow::MQTT_Get_Status(MqttClient::ClientState state)
+{
+    if (state == MqttClient::Connected) {
+        statusBar()->showMessage(tr("MQTT Connected"));
+    } else if (state == MqttClient::Disconnected) {
+        const QString reason = mqttClient ? mqttClient->errorString() : QString();
+        mqttReset(reason.isEmpty() ? tr("The connection ended.") : reason);
+    }
+}
+
+void MainWindow::onWebSocketDisconnected()
+{
+    if (!mqttWebSocketDevice)
+        return;
+    // What the broker sent before the end still reaches the log.
+    if (mqttClient)
+        mqttClient->drainReceived();
+    QString reason = mqttWebSocketDevice->socket.errorString();
+    if (reason.isEmpty() || reason == QLatin1String("Unknown error"))
+        reason = tr("The WebSocket connection was closed.");
+    mqttReset(reason);
+}
+
+void MainWindow::onWebSocketError(QAbstractSocket::SocketError)
+{
+    onWebSocketDisconnected();
+}
+
+void MainWindow::Vexmora_Mqtt_on_sub_clicked()
+{
+    if (!mqttClient || mqttClient->state() != MqttClient::Connected) {
+        statusBar()->showMessage(tr("MQTT was not connected."));
+        return;
+    }
+    const QString topic = ui->mqtt_subscribe_lineEdit->text().replace(QLatin1Char(' '), QString());
+    MqttSubscription *sub = mqttClient->subscribe(MqttTopicFilter(topic), 0);
+    if (!sub)
+        return;
+    // Success only once the broker has granted it.
+    connect(sub, &MqttSubscription::stateChanged, this, [this, topic](MqttSubscription::SubscriptionState state) {
+        if (state == MqttSubscription::Subscribed)
+            statusBar()->showMessage(tr("Topic:%1 was subcribed success.").arg(topic));
+        else if (state == MqttSubscription::Refused)
+            statusBar()->showMessage(tr("Topic:%1 was refused by the broker.").arg(topic));
+    });
+}
+
+void MainWindow::Vexmora_Mqtt_on_pub_clicked()
+{
+    if (!mqttClient)
+        return;
+    mqttClient->publish(MqttTopicName(ui->mqtt_publish_lineEdit->text()), ui->mqtt_pub_textEdit->toPlainText().toUtf8(),
+                        0, false);
+}
+
+void MainWindow::Vexmora_Mqtt_onMessage(const QByteArray &message, const MqttTopicName &topic)
+{
+    // Topic and payload go in as text: whatever markup they hold shows as sent.
+    mqttLogLine({{QStringLiteral("Time:"), QColor()},
+                 {QTime::currentTime().toString(QStringLiteral("hh:mm")), QColor(Qt::red)},
+                 {QStringLiteral("\t\tTopic:"), QColor()},
+                 {topic.name(), QColor(Qt::blue)},
+                 {QStringLiteral("\t\treceive:"), QColor()},
+                 {QString::fromUtf8(message), QColor(0, 128, 0)}});
+}
+
+void MainWindow::mqttLogLine(const QList<QPair<QString, QColor>> &parts)
+{
+    mqttPendingLines.append(parts);
+    // Only the newest lines could stay in the log anyway.
+    if (mqttPendingLines.size() > TerminalView::kMaxBlocks)
+        mqttPendingLines.remove(0, mqttPendingLines.size() - TerminalView::kMaxBlocks);
+    if (!mqttFlushTimer) {
+        mqttFlushTimer = new QTimer(this);
+        mqttFlushTimer->setSingleShot(true);
+        mqttFlushTimer->setInterval(0);
+        connect(mqttFlushTimer, &QTimer::timeout, this, &MainWindow::mqttFlushLog);
+    }
+    if (!mqttFlushTimer->isActive())
+        mqttFlushTimer->start();
+}
+
+// The lines go at the end of the log, whatever the user has selected or
+// where the caret is; the oldest lines go beyond the terminals' bound.
+void MainWindow::mqttFlushLog()
+{
+    if (mqttPendingLines.isEmpty())
+        return;
+    QTextEdit *log = ui->mqtt_textEdit;
+    QTextDocument *doc = log->document();
+    // A bounded share per pass keeps the window responsive under a flood.
+    const qsizetype count = qMin<qsizetype>(mqttPendingLines.size(), kMqttLinesPerPass);
+    const QList<QList<QPair<QString, QColor>>> lines = mqttPendingLines.mid(0, count);
+    mqttPendingLines.remove(0, count);
+    if (!mqttPendingLines.isEmpty())
+        mqttFlushTimer->start();
+    int newBlocks = 0;
+    for (const auto &line : lines) {
+        newBlocks += 1;
+        for (const auto &part : line)
+            newBlocks += part.first.count(QLatin1Char('\n'));
+    }
+    trimLog(doc, newBlocks);
+    QScrollBar *bar = log->verticalScrollBar();
+    const bool atBottom = bar->value() >= bar->maximum() - 4;
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    for (const auto &line : lines) {
+        if (!doc->isEmpty())
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        for (const auto &part : line) {
+            QTextCharFormat format;
+            if (part.second.isValid())
+                format.setForeground(part.second);
+            cursor.insertText(part.first, format);
+        }
+    }
+    cursor.endEditBlock();
+    if (atBottom)
+        bar->setValue(bar->maximum());
+}
+
+void MainWindow::MQTT_slot_textmenu(const QPoint &)
+{
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *clear = menu->addAction(tr("Clear"));
+    connect(clear, &QAction::triggered, this, &MainWindow::MQTT_Sub_Edit_Clear);
+    menu->popup(QCursor::pos());
+}
+
+void MainWindow::MQTT_Sub_Edit_Clear()
+{
+    ui->mqtt_textEdit->clear();
+}
+
+void MainWindow::actionMQTT_Save_triggered()
+{
+    QSettings stored(SettingsFile::path(), QSettings::IniFormat);
+    stored.setValue("MQTT_PROTOCOL", ui->mqtt_protocol_combox->currentIndex());
+    const QList<QLineEdit *> fields = {ui->mqtt_username_lineEdit, ui->mqtt_password_lineEdit, ui->mqtt_host_lineEdit,
+                                       ui->mqtt_port_lineEdit,     ui->mqtt_clientid_lineEdit, ui->mqtt_subscribe_lineEdit,
+                                       ui->mqtt_publish_lineEdit};
+    for (int i = 0; i < fields.size(); ++i)
+        stored.setValue(kMqttKeys.at(i), fields.at(i)->text());
+    stored.sync();
+    // Saving is silent, but a settings file that cannot be written must not
+    // look saved.
+    if (stored.status() != QSettings::NoError)
+        statusBar()->showMessage(tr("MQTT settings could not be saved."));
 }

@@ -1,0 +1,108 @@
+// Publishes a burst of messages through mosquitto to the "MQTT" tab and
+// reports how many it showed per second, the worst lateness of a 10 ms GUI
+// timer and the peak memory of the process.
+//
+//   bench_mqtt_flood [--messages N]      (default 50000)
+//
+// Needs mosquitto; run it under a display (xvfb-run).
+#include "app/log_handlers.h"
+#include "app/mainwindow.h"
+#include "tests/support/kesp_test_support.h"
+#include "tests/support/mosquitto_broker.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QComboBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <cstdio>
+
+using namespace kesptest;
+
+namespace {
+
+long statusKiB(const char *key)
+{
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+void press(QPushButton *button)
+{
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qInstallMessageHandler(vexmora_disable_log);
+    TempHome home(quietIni());
+    QApplication app(argc, argv);
+    QCommandLineParser args;
+    args.addOption({"messages", "messages to publish", "N", "50000"});
+    args.process(app);
+    const int total = args.value("messages").toInt();
+
+    MosquittoBroker broker;
+    if (!broker.isReady()) {
+        std::printf("broker did not start: %s\n", qPrintable(broker.failure()));
+        return 1;
+    }
+    MainWindow w;
+    w.show();
+    w.findChild<QTabWidget *>("tabWidget")->setCurrentWidget(w.findChild<QWidget *>("Mqtt"));
+    w.findChild<QLineEdit *>("mqtt_host_lineEdit")->setText("127.0.0.1");
+    w.findChild<QLineEdit *>("mqtt_port_lineEdit")->setText(QString::number(broker.tcpPort()));
+    w.findChild<QLineEdit *>("mqtt_subscribe_lineEdit")->setText("bench");
+    press(w.findChild<QPushButton *>("mqtt_opencompushButton"));
+    if (!waitFor([&] { return w.statusBar()->currentMessage() == "MQTT Connected"; })) {
+        std::printf("panel did not connect\n");
+        return 1;
+    }
+    press(w.findChild<QPushButton *>("mqtt_subscribed_pushButton"));
+    waitFor([&] { return w.statusBar()->currentMessage().startsWith("Topic:bench"); });
+
+    qint64 shown = 0;
+    QObject::connect(w.findChild<MqttClient *>(), &MqttClient::messageReceived, [&] { ++shown; });
+    auto *log = w.findChild<QTextEdit *>("mqtt_textEdit");
+    const long rssBefore = statusKiB("VmRSS:");
+
+    QByteArray lines;
+    for (int i = 0; i < total; ++i)
+        lines += "sensor reading " + QByteArray::number(i) + '\n';
+    const QString lastText = "receive:sensor reading " + QString::number(total - 1);
+
+    StallProbe probe;
+    probe.start();
+    QElapsedTimer clock;
+    clock.start();
+    broker.publishLines("bench", lines);
+    const qint64 published = clock.elapsed();
+    const bool all = waitFor([&] { return log->document()->lastBlock().text().endsWith(lastText); }, 120000);
+    const qint64 elapsed = clock.elapsed();
+    spin(300);
+    probe.stop();
+
+    std::printf("published %d messages in %lld ms; shown %lld%s in %lld ms = %.0f messages/s\n", total, published,
+                shown, all ? "" : " (the last one never came)", elapsed, elapsed > 0 ? shown * 1000.0 / elapsed : 0.0);
+    std::printf("log blocks %d, worst 10 ms timer lateness %lld ms, memory in use %ld KiB before / %ld KiB after, "
+                "peak %ld KiB\n",
+                log->document()->blockCount(), probe.worstLatenessMs(), rssBefore, statusKiB("VmRSS:"),
+                statusKiB("VmHWM:"));
+    return all ? 0 : 1;
+}
