@@ -25,21 +25,6 @@ const QStringList kMqttKeys = {"MQTT_USERNAME", "MQTT_PASSWORD", "MQTT_HOST", "M
 
 constexpr qsizetype kMqttLinesPerPass = 256;
 
-// Same bound and batch as the terminals' receive views.
-void trimLog(QTextDocument *doc, int adding)
-{
-    const int excess = doc->blockCount() + adding - TerminalView::kMaxBlocks;
-    if (excess <= 0)
-        return;
-    const int drop = qMin(excess + TerminalView::kTrimBatch, doc->blockCount() - 1);
-    if (drop <= 0)
-        return;
-    QTextCursor cursor(doc);
-    cursor.setPosition(0);
-    cursor.setPosition(doc->findBlockByNumber(drop).position(), QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-}
-
 QSslConfiguration trustingSsl()
 {
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
@@ -303,7 +288,8 @@ void MainWindow::mqttFlushLog()
         for (const auto &part : line)
             newBlocks += part.first.count(QLatin1Char('\n'));
     }
-    trimLog(doc, newBlocks);
+    // Same bound and batch as the terminals' receive views.
+    TerminalView::makeRoom(doc, newBlocks);
     QScrollBar *bar = log->verticalScrollBar();
     const bool atBottom = bar->value() >= bar->maximum() - 4;
     QTextCursor cursor(doc);

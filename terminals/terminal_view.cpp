@@ -330,7 +330,11 @@ void TerminalView::flushHex(bool all)
 // here by position, a batch at a time, keeps it from ever acting.
 void TerminalView::makeRoom(QPlainTextEdit *view, int adding, int maxBlocks)
 {
-    QTextDocument *doc = view->document();
+    makeRoom(view->document(), adding, maxBlocks);
+}
+
+void TerminalView::makeRoom(QTextDocument *doc, int adding, int maxBlocks)
+{
     const int excess = doc->blockCount() + adding - maxBlocks;
     if (excess <= 0)
         return;

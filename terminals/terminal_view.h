@@ -14,6 +14,7 @@
 
 class QLCDNumber;
 class QPlainTextEdit;
+class QTextDocument;
 class QTextDecoder;
 
 // The pair of receive views of a terminal (text and hex) with their display
@@ -91,6 +92,7 @@ public:
     // Drops the oldest blocks of `view` so that `adding` more still fit in
     // maxBlocks; for any bounded log, not only these two views.
     static void makeRoom(QPlainTextEdit *view, int adding, int maxBlocks = kMaxBlocks);
+    static void makeRoom(QTextDocument *doc, int adding, int maxBlocks = kMaxBlocks);
 
     static constexpr int kMaxBlocks = 10000;
     // Blocks dropped at once beyond what is needed, so trimming is rare.
