@@ -278,7 +278,7 @@ void TerminalView::flushText(bool all)
     }
     cursor.endEditBlock();
     m_textQueue.erase(m_textQueue.begin(), m_textQueue.begin() + take);
-    m_text->verticalScrollBar()->setValue(m_text->verticalScrollBar()->maximum());
+    showNewest(m_text);
 }
 
 void TerminalView::flushHex(bool all)
@@ -322,7 +322,23 @@ void TerminalView::flushHex(bool all)
     }
     cursor.endEditBlock();
     m_hexQueue.erase(m_hexQueue.begin(), m_hexQueue.begin() + take);
-    m_hex->verticalScrollBar()->setValue(m_hex->verticalScrollBar()->maximum());
+    showNewest(m_hex);
+}
+
+// Scrolls to the last block.  A visible view would first lay out every
+// block between its old and its new top to work out how far to scroll the
+// picture, although it repaints all of it anyway; with updates held it
+// just moves its top, and only the blocks then shown are laid out.
+void TerminalView::showNewest(QPlainTextEdit *view)
+{
+    QScrollBar *bar = view->verticalScrollBar();
+    if (bar->value() == bar->maximum())
+        return;
+    QWidget *viewport = view->viewport();
+    const bool painting = viewport->updatesEnabled();
+    viewport->setUpdatesEnabled(false);
+    bar->setValue(bar->maximum());
+    viewport->setUpdatesEnabled(painting);
 }
 
 // The document's own limit lays out every block it drops (it walks them
@@ -382,7 +398,7 @@ void TerminalView::clear()
 void TerminalView::scrollToBottom()
 {
     for (QPlainTextEdit *view : {m_text, m_hex})
-        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        showNewest(view);
 }
 
 void TerminalView::showHex(bool shown, bool stamped)

@@ -125,6 +125,7 @@ private:
     void flushText(bool all);
     void flushHex(bool all);
     void reportShown();
+    static void showNewest(QPlainTextEdit *view);
 
     QPlainTextEdit *m_text;
     QPlainTextEdit *m_hex;
