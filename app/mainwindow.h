@@ -29,6 +29,7 @@ class QTimer;
 class LineSender;
 class TerminalView;
 class ThreadSerial;
+class QSerialPort;
 class Ui_COM_Expand;
 class QTcpServer;
 class QTcpSocket;
@@ -204,6 +205,21 @@ private:
     QTimer *sendTimer = nullptr;
     int sendInterval = 200;
 
+    // --- Sensor tabs: one Open/Close frame (instruments/sensor_port.cpp) ---
+    enum class SensorTab { None = -1, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU };
+    struct SensorPort;
+    SensorPort sensorPort(SensorTab tab) const;
+    void sensorInit(SensorTab tab);
+    void sensorOpenOrClose(SensorTab tab);
+    void sensorOpen(const SensorPort &p);
+    void sensorClose(const SensorPort &p);
+    // The open port when `tab` holds it, else null: a tab sends only on
+    // a port it opened itself.
+    QSerialPort *sensorPortFor(SensorTab tab) const;
+    // Which sensor tab holds the shared port; None when free or held by
+    // another panel.
+    SensorTab sensorPortOwner = SensorTab::None;
+
     // --- "Serial Debug" ---
     void Serial_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
@@ -326,6 +342,8 @@ private:
     void ENVironment_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void ENVsetComboBoxEnabled(bool enabled);
+    Q_SLOT void ENVactionOpen_triggered();
+    Q_SLOT void readENVCom(const QByteArray &data);
 
     // --- "Crypty" ---
     void Crypty_Init_Start();
@@ -334,6 +352,8 @@ private:
     void Oscilloscope_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void OSCsetComboBoxEnabled(bool enabled);
+    Q_SLOT void OscilloscopeOpen_triggered();
+    Q_SLOT void readOSCCom(const QByteArray &data);
     MWaveView *oscilloscopeChart = nullptr;
 
     // --- "MQTT" ---
@@ -344,16 +364,22 @@ private:
     void Spectra_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void SpectrasetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void SpectraOpen_triggered();
+    Q_SLOT void readSpectraCom(const QByteArray &data);
 
     // --- "i2cdump" ---
     void I2Cdump_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void i2cdumpsetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void I2CdumpOpen_triggered();
+    Q_SLOT void readi2cdumpCom(const QByteArray &data);
 
     // --- "TOF" ---
     void TOF_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void TOFsetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void TOFOpen_triggered();
+    Q_SLOT void readTOFCom(const QByteArray &data);
 
     // --- "Modbus" ---
     void Modbus_Init_Start();
@@ -364,11 +390,15 @@ private:
     void CIE_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void CIEsetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void CIEOpen_triggered();
+    Q_SLOT void readCIECom(const QByteArray &data);
 
     // --- "IMU" ---
     void IMU_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void imusetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void IMUOpen_triggered();
+    Q_SLOT void readimuCom(const QByteArray &data);
 };
 
 #endif // MAINWINDOW_H
