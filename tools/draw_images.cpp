@@ -1,4 +1,5 @@
-// Draws the program's bitmaps (splash, logo, on/off toggles, send/pause) into a folder.
+// Draws the program's bitmaps (splash, logo, on/off toggles, send/pause, the UV
+// gauge's sun) into a folder.
 // The output is committed; rerun this after changing a drawing.
 #include <QGuiApplication>
 #include <QImage>
@@ -113,6 +114,40 @@ static QImage pauseIcon()
     return img;
 }
 
+// The UV gauge's sun: rays around a transparent middle, where the gauge
+// paints its own coloured disc (radius 80 of 100).
+static QImage sunRays()
+{
+    QImage img(200, 200, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(100, 100);
+    p.setPen(Qt::NoPen);
+    const int rays = 16;
+    for (int i = 0; i < rays; ++i) {
+        p.save();
+        p.rotate(i * 360.0 / rays);
+        QLinearGradient g(0, -82, 0, -99);
+        g.setColorAt(0, QColor(0xFF, 0xB3, 0x00));
+        g.setColorAt(1, QColor(0xFF, 0xE0, 0x82));
+        p.setBrush(g);
+        QPainterPath ray;
+        const bool longRay = i % 2 == 0;
+        ray.moveTo(-7, -82);
+        ray.lineTo(0, longRay ? -99 : -93);
+        ray.lineTo(7, -82);
+        ray.closeSubpath();
+        p.drawPath(ray);
+        p.restore();
+    }
+    // Keep the middle clear, whatever the antialiasing spilled.
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(0, 0), 80.0, 80.0);
+    return img;
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -127,7 +162,8 @@ int main(int argc, char **argv)
            && toggle(true).save(dir + "/on.png")
            && toggle(false).save(dir + "/off.png")
            && sendIcon().save(dir + "/send.png")
-           && pauseIcon().save(dir + "/pause.png");
+           && pauseIcon().save(dir + "/pause.png")
+           && sunRays().save(dir + "/san.png");
     if (!ok)
         std::fprintf(stderr, "draw_images: could not write into %s\n", argv[1]);
     return ok ? 0 : 1;
