@@ -180,14 +180,17 @@ void CThermometer::paintEvent(QPaintEvent *)
         }
     }
 
-    // Reading, beside the bulb.
+    // Reading, beside the bulb: right-aligned on a spot up and to the right
+    // of it, so it stays clear of the tube's right-hand ticks.
     QFont valueFont(QStringLiteral("Microsoft YaHei"), 12);
     valueFont.setBold(true);
     painter.setFont(valueFont);
     painter.setPen(scaleColor);
     const QString text = QString::number(value, 'g', 6) + QStringLiteral("°C");
     const QFontMetricsF valueMetrics(valueFont);
-    const QRectF textBox(bulbCentre.x() + glassRadius + 6, bulbCentre.y() - valueMetrics.height() / 2,
-                         valueMetrics.horizontalAdvance(text) + 2, valueMetrics.height());
-    painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, text);
+    const QRectF bulb(bulbCentre.x() - glassRadius, bulbCentre.y() - glassRadius, 2 * glassRadius, 2 * glassRadius);
+    const double textWidth = valueMetrics.horizontalAdvance(text) + 2;
+    const double textLeft = qMax(bulb.left() + 105 - textWidth, tube.right() + 14);
+    const QRectF textBox(textLeft, bulb.top() - 65, textWidth, bulb.height());
+    painter.drawText(textBox, Qt::AlignRight | Qt::AlignVCenter, text);
 }
