@@ -1,12 +1,15 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "instruments/line_framer.h"
+#include "instruments/sensor_log.h"
 #include "terminals/terminal_view.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>
 #include <QMainWindow>
 #include <QList>
+#include <QPointF>
 #include <QMetaObject>
 #include <QPointer>
 #include <QSerialPortInfo>
@@ -37,6 +40,10 @@ class QUdpSocket;
 class QPlainTextEdit;
 class QWebEngineView;
 class MWaveView;
+class ProgressBarPercent;
+class CThermometer;
+class Ultraviolet;
+class DashBoard;
 class QDialog;
 class QPushButton;
 class Ui_Config;
@@ -344,6 +351,15 @@ private:
     Q_SLOT void ENVsetComboBoxEnabled(bool enabled);
     Q_SLOT void ENVactionOpen_triggered();
     Q_SLOT void readENVCom(const QByteArray &data);
+    Q_SLOT void ENVactionClear_triggered();
+    ProgressBarPercent *envHumidity = nullptr;
+    CThermometer *envTemperature = nullptr;
+    Ultraviolet *envUltraviolet = nullptr;
+    DashBoard *envBarometer = nullptr;
+    DashBoard *envCO2 = nullptr;
+    DashBoard *envTVOC = nullptr;
+    LineFramer envFramer;
+    std::unique_ptr<SensorLog> envLog;
 
     // --- "Crypty" ---
     void Crypty_Init_Start();
@@ -354,7 +370,22 @@ private:
     Q_SLOT void OSCsetComboBoxEnabled(bool enabled);
     Q_SLOT void OscilloscopeOpen_triggered();
     Q_SLOT void readOSCCom(const QByteArray &data);
+    Q_SLOT void on_checkBox_0_stateChanged(int state);
+    Q_SLOT void on_checkBox_1_stateChanged(int state);
+    Q_SLOT void on_checkBox_2_stateChanged(int state);
+    Q_SLOT void on_checkBox_3_stateChanged(int state);
+    void Oscilloscope_Setting_Value(double *values);
+    void oscilloscopeClearBuffer();
+    void oscilloscopeChartLater();
+    void oscilloscopeShowLists();
+    void oscilloscopeChannelShown(int channel, int state);
     MWaveView *oscilloscopeChart = nullptr;
+    LineFramer oscFramer;
+    QList<QPointF> oscPoints[4];
+    // The chart gets the lists at most every 40 ms: replacing four full
+    // series per line would fall behind a fast board.
+    QTimer *oscChartTimer = nullptr;
+    bool oscChartPending = false;
 
     // --- "MQTT" ---
     void Mqtt_Init_Start();

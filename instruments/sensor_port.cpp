@@ -47,6 +47,7 @@ MainWindow::SensorPort MainWindow::sensorPort(SensorTab tab) const
         p.openSlot = &MainWindow::OscilloscopeOpen_triggered;
         p.reader = SLOT(readOSCCom(QByteArray));
         p.lock = &MainWindow::OSCsetComboBoxEnabled;
+        p.beforeConnect = &MainWindow::oscilloscopeClearBuffer;
         break;
     case SensorTab::I2Cdump:
         p.open = ui->i2cdumpopencompushButton;
