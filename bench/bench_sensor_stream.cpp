@@ -211,7 +211,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not open the oscilloscope tab\n");
         return 1;
     }
-    auto *chart = static_cast<QChartView *>(w.findChild<MWaveView *>())->chart();
+    auto *chart = w.findChild<MWaveView *>()->chart();
     auto *series = static_cast<QLineSeries *>(chart->series().at(0));
     for (const bool paced : {true, false}) {
         const double x0 = series->count() ? series->points().last().x() : 0;

@@ -16,7 +16,7 @@ static const char *const kChannelColours[16] = {
 
 MWaveView::MWaveView(QWidget *parent)
     : QChartView(parent)
-    , chart(new QChart)
+    , waveChart(new QChart)
 {
     axisX = new QValueAxis;
     axisX->setTickCount(9);
@@ -28,16 +28,16 @@ MWaveView::MWaveView(QWidget *parent)
     axisY->setLabelFormat(QStringLiteral("%.2f"));
     axisY->setRange(-25, 25);
 
-    chart->legend()->hide();
-    chart->setTheme(QChart::ChartThemeLight);
-    setChart(chart);
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
+    waveChart->legend()->hide();
+    waveChart->setTheme(QChart::ChartThemeLight);
+    setChart(waveChart);
+    waveChart->addAxis(axisX, Qt::AlignBottom);
+    waveChart->addAxis(axisY, Qt::AlignLeft);
     const QColor labels(255, 255, 255, 150);
     axisX->setLabelsColor(labels);
     axisY->setLabelsColor(labels);
     setRenderHint(QPainter::Antialiasing);
-    chart->setBackgroundBrush(QBrush(Qt::black));
+    waveChart->setBackgroundBrush(QBrush(Qt::black));
 
     for (int ch = WAVE_CH0; ch <= WAVE_CH15; ++ch)
         addChannel(WAVE_CH(ch));
@@ -53,7 +53,7 @@ void MWaveView::addChannel(WAVE_CH channel)
     series->setPen(pen);
     series->setUseOpenGL(true);
     channels.insert(channel, series);
-    chart->addSeries(series);
+    waveChart->addSeries(series);
     series->attachAxis(axisX);
     series->attachAxis(axisY);
 }
@@ -228,11 +228,11 @@ void MWaveView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     if (dragging) {
-        chart->scroll(lastPosition.x() - p.x(), p.y() - lastPosition.y());
-        viewOffset -= chart->mapToValue(p) - chart->mapToValue(lastPosition);
+        waveChart->scroll(lastPosition.x() - p.x(), p.y() - lastPosition.y());
+        viewOffset -= waveChart->mapToValue(p) - waveChart->mapToValue(lastPosition);
         lastPosition = p;
     }
-    const QPointF value = chart->mapToValue(p);
+    const QPointF value = waveChart->mapToValue(p);
     QToolTip::showText(event->globalPosition().toPoint(),
                        QStringLiteral("(%1,%2)")
                            .arg(QString::number(value.x(), 'g', 6), QString::number(value.y(), 'g', 6)));
@@ -240,7 +240,7 @@ void MWaveView::mouseMoveEvent(QMouseEvent *event)
 
 void MWaveView::wheelEvent(QWheelEvent *event)
 {
-    const QRectF plot = chart->plotArea();
+    const QRectF plot = waveChart->plotArea();
     const QPointF c = plot.center();
     const bool zoomIn = event->angleDelta().y() > -8;
     const QPointF f = zoomIn ? QPointF(1 / zoomX, 1 / zoomY) : QPointF(zoomX, zoomY);
@@ -250,10 +250,10 @@ void MWaveView::wheelEvent(QWheelEvent *event)
     const double a = (f.x() + f.y()) * 0.5;
     const QPointF q = event->position();
     const QPointF n = 2 * c - q - (c - q) / a;
-    viewOffset.ry() += chart->mapToValue(n).y() - chart->mapToValue(c).y();
+    viewOffset.ry() += waveChart->mapToValue(n).y() - waveChart->mapToValue(c).y();
     QRectF target(QPointF(0, 0), size);
     target.moveCenter(n);
-    chart->zoomIn(target);
+    waveChart->zoomIn(target);
     event->accept();
 }
 

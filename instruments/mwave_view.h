@@ -71,7 +71,7 @@ private:
     void fitToData();
 
     QMap<WAVE_CH, QLineSeries *> channels;
-    QChart *chart = nullptr;
+    QChart *waveChart = nullptr;
     QValueAxis *axisX = nullptr;
     QValueAxis *axisY = nullptr;
     double rangeX = 50.0;

@@ -30,7 +30,7 @@ struct View
         (void)QTest::qWaitForWindowExposed(&view);
     }
     MWaveView view;
-    QChart *chart() { return static_cast<QChartView &>(view).chart(); }
+    QChart *chart() { return view.chart(); }
     QValueAxis *axis(Qt::Orientation o) { return static_cast<QValueAxis *>(chart()->axes(o).first()); }
     QLineSeries *series(int k) { return static_cast<QLineSeries *>(chart()->series().at(k)); }
     QPair<double, double> x() { return {axis(Qt::Horizontal)->min(), axis(Qt::Horizontal)->max()}; }

@@ -18,8 +18,7 @@ using namespace sensortest;
 
 struct OscWindow : SensorWindow
 {
-    // The view's own chart() is hidden by its member of that name.
-    QChart *chart() { return static_cast<QChartView *>(w.findChild<MWaveView *>())->chart(); }
+    QChart *chart() { return w.findChild<MWaveView *>()->chart(); }
     QLineSeries *series(int k) { return static_cast<QLineSeries *>(chart()->series().at(k)); }
     QValueAxis *axisX() { return static_cast<QValueAxis *>(chart()->axes(Qt::Horizontal).first()); }
     bool open() { return SensorWindow::open("OSCopencompushButton", "OSCportNameComboBox"); }
