@@ -2,6 +2,8 @@
 #define MAINWINDOW_H
 
 #include "terminals/mqtt_client.h"
+#include "instruments/line_framer.h"
+#include "instruments/sensor_log.h"
 #include "terminals/terminal_view.h"
 #include "terminals/vexmora_modbus_client.h"
 
@@ -10,6 +12,7 @@
 #include <QHostAddress>
 #include <QMainWindow>
 #include <QList>
+#include <QPointF>
 #include <QMetaObject>
 #include <QPair>
 #include <QPointer>
@@ -35,6 +38,7 @@ class LineSender;
 class TerminalView;
 class ThreadSerial;
 class AtExchange;
+class QSerialPort;
 class Ui_COM_Expand;
 class QTcpServer;
 class QTcpSocket;
@@ -43,6 +47,10 @@ class QPlainTextEdit;
 class QWebEngineView;
 class MWaveView;
 class WebSocketIODevice;
+class ProgressBarPercent;
+class CThermometer;
+class Ultraviolet;
+class DashBoard;
 class QDialog;
 class QPushButton;
 class Ui_Config;
@@ -214,6 +222,21 @@ private:
     QTimer *sendTimer = nullptr;
     int sendInterval = 200;
 
+    // --- Sensor tabs: one Open/Close frame (instruments/sensor_port.cpp) ---
+    enum class SensorTab { None = -1, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU };
+    struct SensorPort;
+    SensorPort sensorPort(SensorTab tab) const;
+    void sensorInit(SensorTab tab);
+    void sensorOpenOrClose(SensorTab tab);
+    void sensorOpen(const SensorPort &p);
+    void sensorClose(const SensorPort &p);
+    // The open port when `tab` holds it, else null: a tab sends only on
+    // a port it opened itself.
+    QSerialPort *sensorPortFor(SensorTab tab) const;
+    // Which sensor tab holds the shared port; None when free or held by
+    // another panel.
+    SensorTab sensorPortOwner = SensorTab::None;
+
     // --- "Serial Debug" ---
     void Serial_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
@@ -378,6 +401,17 @@ private:
     void ENVironment_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void ENVsetComboBoxEnabled(bool enabled);
+    Q_SLOT void ENVactionOpen_triggered();
+    Q_SLOT void readENVCom(const QByteArray &data);
+    Q_SLOT void ENVactionClear_triggered();
+    ProgressBarPercent *envHumidity = nullptr;
+    CThermometer *envTemperature = nullptr;
+    Ultraviolet *envUltraviolet = nullptr;
+    DashBoard *envBarometer = nullptr;
+    DashBoard *envCO2 = nullptr;
+    DashBoard *envTVOC = nullptr;
+    LineFramer envFramer;
+    std::unique_ptr<SensorLog> envLog;
 
     // --- "Crypty" ---
 private slots:
@@ -397,7 +431,24 @@ private:
     void Oscilloscope_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void OSCsetComboBoxEnabled(bool enabled);
+    Q_SLOT void OscilloscopeOpen_triggered();
+    Q_SLOT void readOSCCom(const QByteArray &data);
+    Q_SLOT void on_checkBox_0_stateChanged(int state);
+    Q_SLOT void on_checkBox_1_stateChanged(int state);
+    Q_SLOT void on_checkBox_2_stateChanged(int state);
+    Q_SLOT void on_checkBox_3_stateChanged(int state);
+    void Oscilloscope_Setting_Value(double *values);
+    void oscilloscopeClearBuffer();
+    void oscilloscopeChartLater();
+    void oscilloscopeShowLists();
+    void oscilloscopeChannelShown(int channel, int state);
     MWaveView *oscilloscopeChart = nullptr;
+    LineFramer oscFramer;
+    QList<QPointF> oscPoints[4];
+    // The chart gets the lists at most every 40 ms: replacing four full
+    // series per line would fall behind a fast board.
+    QTimer *oscChartTimer = nullptr;
+    bool oscChartPending = false;
 
     // --- "MQTT" ---
 private slots:
@@ -441,16 +492,22 @@ private:
     void Spectra_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void SpectrasetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void SpectraOpen_triggered();
+    Q_SLOT void readSpectraCom(const QByteArray &data);
 
     // --- "i2cdump" ---
     void I2Cdump_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void i2cdumpsetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void I2CdumpOpen_triggered();
+    Q_SLOT void readi2cdumpCom(const QByteArray &data);
 
     // --- "TOF" ---
     void TOF_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void TOFsetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void TOFOpen_triggered();
+    Q_SLOT void readTOFCom(const QByteArray &data);
 
     // --- "Modbus" ---
 private slots:
@@ -492,11 +549,15 @@ private:
     void CIE_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void CIEsetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void CIEOpen_triggered();
+    Q_SLOT void readCIECom(const QByteArray &data);
 
     // --- "IMU" ---
     void IMU_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void imusetsetComboBoxEnabled(bool enabled);
+    Q_SLOT void IMUOpen_triggered();
+    Q_SLOT void readimuCom(const QByteArray &data);
 };
 
 #endif // MAINWINDOW_H

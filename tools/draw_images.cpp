@@ -152,6 +152,40 @@ static QImage signalBars(int lit)
     return img;
 }
 
+// The UV gauge's sun: rays around a transparent middle, where the gauge
+// paints its own coloured disc (radius 80 of 100).
+static QImage sunRays()
+{
+    QImage img(200, 200, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(100, 100);
+    p.setPen(Qt::NoPen);
+    const int rays = 16;
+    for (int i = 0; i < rays; ++i) {
+        p.save();
+        p.rotate(i * 360.0 / rays);
+        QLinearGradient g(0, -82, 0, -99);
+        g.setColorAt(0, QColor(0xFF, 0xB3, 0x00));
+        g.setColorAt(1, QColor(0xFF, 0xE0, 0x82));
+        p.setBrush(g);
+        QPainterPath ray;
+        const bool longRay = i % 2 == 0;
+        ray.moveTo(-7, -82);
+        ray.lineTo(0, longRay ? -99 : -93);
+        ray.lineTo(7, -82);
+        ray.closeSubpath();
+        p.drawPath(ray);
+        p.restore();
+    }
+    // Keep the middle clear, whatever the antialiasing spilled.
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(0, 0), 80.0, 80.0);
+    return img;
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -167,7 +201,8 @@ int main(int argc, char **argv)
            && toggle(false).save(dir + "/off.png")
            && sendIcon().save(dir + "/send.png")
            && pauseIcon().save(dir + "/pause.png")
-           && bleIcon().save(dir + "/ble.png");
+           && bleIcon().save(dir + "/ble.png")
+           && sunRays().save(dir + "/san.png");
     for (int lit = 0; lit <= 4; ++lit)
         ok = ok && signalBars(lit).save(dir + QString("/sig%1.png").arg(lit * 25));
     if (!ok)

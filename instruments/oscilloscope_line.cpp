@@ -1,0 +1,27 @@
+#include "instruments/oscilloscope_line.h"
+
+#include "instruments/environment_line.h"
+
+namespace OscilloscopeLine {
+
+std::optional<Values> parse(const QByteArray &line)
+{
+    const qsizetype start = line.indexOf("$0:");
+    if (start < 0)
+        return std::nullopt;
+    Values values{0.0, 0.0, 0.0, 0.0};
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray key = "$" + QByteArray::number(k) + ":";
+        const qsizetype at = line.indexOf(key, start);
+        if (at < 0)
+            break;
+        const qsizetype from = at + key.size();
+        qsizetype end = line.indexOf(';', from);
+        if (end < 0)
+            end = line.size();
+        values[k] = EnvironmentLine::toDecimal(line.mid(from, end - from));
+    }
+    return values;
+}
+
+} // namespace OscilloscopeLine
