@@ -505,6 +505,16 @@ private slots:
         // The console reader is back: modem codes count again.
         QVERIFY(b.modem->control("inject \\r\\nRING\\r\\n"));
         QVERIFY(kesptest::waitFor([&] { return status(b.w) == "Have a new call:"; }));
+
+        // The device goes while the link is up: the link keeps its state for
+        // Disconnect, but the port can be opened again.
+        child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->setText(QString::number(echo.port));
+        press(link);
+        QCOMPARE(link->text(), QString("Disconnect"));
+        b.pty.hangUp();
+        QVERIFY(kesptest::waitFor([&] { return status(b.w).startsWith("Serial closed: the device is gone"); }));
+        QVERIFY(enabled(b.w, "GSMopencompushButton"));
+        QVERIFY(!enabled(b.w, "gsm_groupBox_call"));
     }
 
     // The page and its messages in Simplified Chinese; the tab text stays.
@@ -515,7 +525,8 @@ private slots:
         const QList<QPair<const char *, QString>> texts = {
             {"Call phone", "拨打电话"},       {"Function switch", "功能开关"}, {"signal value", "信号值"},
             {"Answer call", "接听电话"},      {"Have a new call:", "有新来电:"}, {"call ended", "通话结束"},
-            {"Initialization completed", "初始化完成"}, {"GPRS Test - TCP Client", "GPRS测试 - TCP客户端"}};
+            {"Initialization completed", "初始化完成"}, {"GPRS Test - TCP Client", "GPRS测试 - TCP客户端"},
+            {"SMS sent successfully", "短信发送成功"}, {"Successfully deleted", "删除成功"}};
         for (const auto &t : texts)
             QCOMPARE(chinese.translate("MainWindow", t.first), t.second);
         const QString tab = chinese.translate("MainWindow", "GSM Debug");
