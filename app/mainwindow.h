@@ -358,6 +358,32 @@ private slots:
     void GSMTestSignalpushButton_triggered();
     void GSMreadMyCom(QByteArray data);
     void GSMserialPortLost(const QString &error);
+    void GSMANJIANpushButton0_triggered();
+    void GSMANJIANpushButton1_triggered();
+    void GSMANJIANpushButton2_triggered();
+    void GSMANJIANpushButton3_triggered();
+    void GSMANJIANpushButton4_triggered();
+    void GSMANJIANpushButton5_triggered();
+    void GSMANJIANpushButton6_triggered();
+    void GSMANJIANpushButton7_triggered();
+    void GSMANJIANpushButton8_triggered();
+    void GSMANJIANpushButton9_triggered();
+    void GSMANJIANpushButton10_triggered();
+    void GSMANJIANpushButton11_triggered();
+    void GSMactionCleanNumData_triggered();
+    void GSMbodianhuapushButton_triggered();
+    void GSMguadianhuapushButton_triggered();
+    void GSMLaidianKaiguanpushButton_triggered();
+    void GSMLaidianYingKaiguanpushButton_triggered();
+    void GSMDuanXinWenBenKaiguanpushButton_triggered();
+    void GSMReadTextpushButton_triggered();
+    void GSMDelTextpushButton_triggered();
+    void GSMDelALLTextpushButton_triggered();
+    void GSMSendpushButton_triggered();
+    void slotGSMtextBrowser();
+    void GSMTCPopencompushButton_triggered();
+    void GSMTCPsendmsgBtn_triggered();
+    void GSMGPRSreadMyCom(QByteArray data);
 
 private:
     void GSM_Init_Start();
@@ -375,6 +401,14 @@ private:
     QList<QWidget *> gsmControls() const;
     void GSMerrorBox();
     void GSMsetSwitchIcon(QPushButton *button, int on);
+    // UCS2 hex text of a text and back (positioning/ucs2_text.*).
+    QString QStringtoUNicode(QString text);
+    QString UNicodetoQString(QString hex);
+    void GSMkeypadKey(char key);
+    // Caller identification, alert sound, text mode: one flip each.
+    bool GSMflipSwitch(const QByteArray &command, int polls);
+    void GSMlinkIdle();
+    QList<QWidget *> gsmLinkGroups() const;
     AtExchange *gsmAt = nullptr;
     QByteArray gsmCodeBuffer;
     bool gsmIncomingCall = false;
@@ -388,6 +422,10 @@ private:
     int gsmExchangeDepth = 0;
     QList<QPair<QWidget *, bool>> gsmSavedEnabled;
     QString gsmLostError;
+    // The link reader, not the console reader, takes the port's bytes.
+    bool gsmLinkUp = false;
+    // One GBK decoder per link: a character split between batches shows whole.
+    TerminalView::Decoders gsmLinkDecoder;
 
     // --- "Unicode" ---
 private slots:

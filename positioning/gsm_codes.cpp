@@ -174,3 +174,15 @@ QString GsmCodes::signalPixmap(int rssi)
         return QStringLiteral(":images/sig0.png");
     return {};
 }
+
+QByteArray GsmCodes::linkData(const QByteArray &data)
+{
+    if (!data.endsWith('\n'))
+        return data;
+    return data.left(data.size() - 1) + "\r\n";
+}
+
+bool GsmCodes::isLinkWarning(const QByteArray &batch)
+{
+    return batch.contains("WARNNING");
+}

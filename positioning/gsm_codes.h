@@ -69,6 +69,13 @@ public:
     // Where the line holding position `at` ends: after its CR LF, or the
     // reply's end when the line is not complete yet.
     [[nodiscard]] static qsizetype lineEnd(const QByteArray &reply, qsizetype at);
+
+    // GPRS link data as written after the prompt: a final LF becomes CR LF,
+    // other line ends stay as typed.
+    [[nodiscard]] static QByteArray linkData(const QByteArray &data);
+    // A batch holding the modem's "WARNNING" notice (its spelling) is no
+    // link data.
+    [[nodiscard]] static bool isLinkWarning(const QByteArray &batch);
 };
 
 #endif // GSM_CODES_H

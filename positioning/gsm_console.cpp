@@ -3,14 +3,20 @@
 
 #include "positioning/at_exchange.h"
 #include "positioning/gsm_codes.h"
+#include "positioning/sms_reply.h"
+#include "positioning/ucs2_text.h"
 #include "terminals/serial_styles.h"
 #include "terminals/thread_serial.h"
 
 #include <QEvent>
 #include <QIcon>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QTextCodec>
+#include <QTextCursor>
 #include <QTimer>
 
 // "GSM Debug": a console for a GSM/GPRS modem driven by AT commands on the
@@ -18,6 +24,37 @@
 // the unsolicited-code reader watches for calls and messages.
 
 namespace {
+
+// Checks shared by several commands: each answers through the end of the
+// line that holds its text.
+AtExchange::Check lineWith(const QByteArray &text, bool *seen = nullptr)
+{
+    return [text, seen](const QByteArray &reply) {
+        const qsizetype at = reply.indexOf(text);
+        if (at < 0)
+            return AtExchange::kGoOn;
+        if (seen)
+            *seen = true;
+        return GsmCodes::lineEnd(reply, at);
+    };
+}
+
+// "OK" or "ERROR\r\n", whichever comes: set-up commands whose outcome only
+// paces the next one.
+qsizetype okOrError(const QByteArray &reply)
+{
+    const qsizetype ok = reply.indexOf("OK");
+    if (ok >= 0)
+        return GsmCodes::lineEnd(reply, ok);
+    const qsizetype error = GsmCodes::error(reply);
+    return error >= 0 ? error : AtExchange::kGoOn;
+}
+
+void messageBox(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Cancel);
+    box.exec();
+}
 
 // Tells the console that the window is closing, so a command waiting for
 // its reply stops at its next wait instead of writing on.
@@ -134,23 +171,62 @@ void MainWindow::GSMUI_EnDisable(bool on)
     ui->GSM_AutoRedial->setChecked(false);
     for (QWidget *w : gsmControls())
         w->setEnabled(on);
+    using Slot = void (MainWindow::*)();
+    const QList<QPair<QPushButton *, Slot>> wiring = {
+        {ui->GSMTestSignalpushButton, &MainWindow::GSMTestSignalpushButton_triggered},
+        {ui->GSMLaidianKaiguanpushButton, &MainWindow::GSMLaidianKaiguanpushButton_triggered},
+        {ui->GSMLaidianYingKaiguanpushButton, &MainWindow::GSMLaidianYingKaiguanpushButton_triggered},
+        {ui->GSMDuanXinWenBenKaiguanpushButton, &MainWindow::GSMDuanXinWenBenKaiguanpushButton_triggered},
+        {ui->GSMANJIANpushButton_0, &MainWindow::GSMANJIANpushButton0_triggered},
+        {ui->GSMANJIANpushButton_1, &MainWindow::GSMANJIANpushButton1_triggered},
+        {ui->GSMANJIANpushButton_2, &MainWindow::GSMANJIANpushButton2_triggered},
+        {ui->GSMANJIANpushButton_3, &MainWindow::GSMANJIANpushButton3_triggered},
+        {ui->GSMANJIANpushButton_4, &MainWindow::GSMANJIANpushButton4_triggered},
+        {ui->GSMANJIANpushButton_5, &MainWindow::GSMANJIANpushButton5_triggered},
+        {ui->GSMANJIANpushButton_6, &MainWindow::GSMANJIANpushButton6_triggered},
+        {ui->GSMANJIANpushButton_7, &MainWindow::GSMANJIANpushButton7_triggered},
+        {ui->GSMANJIANpushButton_8, &MainWindow::GSMANJIANpushButton8_triggered},
+        {ui->GSMANJIANpushButton_9, &MainWindow::GSMANJIANpushButton9_triggered},
+        {ui->GSMANJIANpushButton_10, &MainWindow::GSMANJIANpushButton10_triggered},
+        {ui->GSMANJIANpushButton_11, &MainWindow::GSMANJIANpushButton11_triggered},
+        {ui->GSMANJIANpushButton_Clean, &MainWindow::GSMactionCleanNumData_triggered},
+        {ui->GSMguadianhuapushButton, &MainWindow::GSMguadianhuapushButton_triggered},
+        {ui->GSMbodianhuapushButton, &MainWindow::GSMbodianhuapushButton_triggered},
+        {ui->GSMReadTextpushButton, &MainWindow::GSMReadTextpushButton_triggered},
+        {ui->GSMDelTextpushButton, &MainWindow::GSMDelTextpushButton_triggered},
+        {ui->GSMDelALLTextpushButton, &MainWindow::GSMDelALLTextpushButton_triggered},
+        {ui->GSMSendpushButton, &MainWindow::GSMSendpushButton_triggered},
+        {ui->GSMTCPopencompushButton, &MainWindow::GSMTCPopencompushButton_triggered},
+        {ui->GSMTCPsendmsgBtn, &MainWindow::GSMTCPsendmsgBtn_triggered},
+    };
+    for (const auto &wire : wiring) {
+        if (on)
+            connect(wire.first, &QPushButton::pressed, this, wire.second, Qt::UniqueConnection);
+        else
+            disconnect(wire.first, &QPushButton::pressed, this, wire.second);
+    }
     if (on)
-        connect(ui->GSMTestSignalpushButton, &QPushButton::pressed, this,
-                &MainWindow::GSMTestSignalpushButton_triggered, Qt::UniqueConnection);
+        connect(ui->GSMtextBrowser, &QTextEdit::textChanged, this, &MainWindow::slotGSMtextBrowser,
+                Qt::UniqueConnection);
     else
-        disconnect(ui->GSMTestSignalpushButton, &QPushButton::pressed, this,
-                   &MainWindow::GSMTestSignalpushButton_triggered);
+        disconnect(ui->GSMtextBrowser, &QTextEdit::textChanged, this, &MainWindow::slotGSMtextBrowser);
 }
 
+// While the GPRS link is up its reader takes the port's bytes alone: link
+// data such as "RING" is no modem event.
 void MainWindow::GSMattachReader()
 {
-    connect(gsmAt, &AtExchange::received, this, &MainWindow::GSMreadMyCom, Qt::UniqueConnection);
+    if (gsmLinkUp)
+        connect(gsmAt, &AtExchange::received, this, &MainWindow::GSMGPRSreadMyCom, Qt::UniqueConnection);
+    else
+        connect(gsmAt, &AtExchange::received, this, &MainWindow::GSMreadMyCom, Qt::UniqueConnection);
     gsmAt->handOver();
 }
 
 void MainWindow::GSMdetachReader()
 {
     disconnect(gsmAt, &AtExchange::received, this, &MainWindow::GSMreadMyCom);
+    disconnect(gsmAt, &AtExchange::received, this, &MainWindow::GSMGPRSreadMyCom);
 }
 
 void MainWindow::GSMactionOpen_triggered()
@@ -217,6 +293,10 @@ void MainWindow::GSMclosePort()
     ThreadSerial::release(holder);
     GSMsetComboBoxEnabled(true);
     GSMUI_EnDisable(false);
+    // A link left up keeps its state for Disconnect after the next open,
+    // but the port settings must stay reachable to open again.
+    gsmLinkUp = false;
+    ui->gsm_groupBox_serial->setEnabled(true);
     ui->statusBar->showMessage(tr("Serial closed"), 0);
     ui->GSMopencompushButton->setText(tr("Open"));
     serialOpened = false;
@@ -380,4 +460,513 @@ void MainWindow::GSMreadMyCom(QByteArray data)
             break;
         }
     }
+}
+
+QString MainWindow::QStringtoUNicode(QString text)
+{
+    return Ucs2Text::encode(text);
+}
+
+QString MainWindow::UNicodetoQString(QString hex)
+{
+    return Ucs2Text::decode(hex);
+}
+
+// --- Calls, keypad and switches ---
+
+// A key adds to the number; in a call it is also sent as a tone, without
+// waiting for the modem.
+void MainWindow::GSMkeypadKey(char key)
+{
+    ui->GSMtextBrowser_1->setPlainText(ui->GSMtextBrowser_1->toPlainText() + QLatin1Char(key));
+    if (!gsmInCall || !GSMbeginExchange())
+        return;
+    gsmAt->exchange(QByteArray("AT+VTS=") + key + "\r\n", 1, 0, [](const QByteArray &reply) { return reply.size(); });
+    GSMendExchange();
+}
+
+void MainWindow::GSMANJIANpushButton0_triggered() { GSMkeypadKey('0'); }
+void MainWindow::GSMANJIANpushButton1_triggered() { GSMkeypadKey('1'); }
+void MainWindow::GSMANJIANpushButton2_triggered() { GSMkeypadKey('2'); }
+void MainWindow::GSMANJIANpushButton3_triggered() { GSMkeypadKey('3'); }
+void MainWindow::GSMANJIANpushButton4_triggered() { GSMkeypadKey('4'); }
+void MainWindow::GSMANJIANpushButton5_triggered() { GSMkeypadKey('5'); }
+void MainWindow::GSMANJIANpushButton6_triggered() { GSMkeypadKey('6'); }
+void MainWindow::GSMANJIANpushButton7_triggered() { GSMkeypadKey('7'); }
+void MainWindow::GSMANJIANpushButton8_triggered() { GSMkeypadKey('8'); }
+void MainWindow::GSMANJIANpushButton9_triggered() { GSMkeypadKey('9'); }
+void MainWindow::GSMANJIANpushButton10_triggered() { GSMkeypadKey('*'); }
+void MainWindow::GSMANJIANpushButton11_triggered() { GSMkeypadKey('#'); }
+
+void MainWindow::GSMactionCleanNumData_triggered()
+{
+    ui->GSMtextBrowser_1->clear();
+    ui->statusBar->showMessage(tr("Already cleared"), 0);
+}
+
+void MainWindow::GSMguadianhuapushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    // Unticking also ends a redial loop at its next wait.
+    ui->GSM_AutoRedial->setChecked(false);
+    gsmInCall = false;
+    // A ringing call that is hung up is over too: the next Call dials, and
+    // its "RING", still in the reader's buffer, must not ring again.
+    gsmIncomingCall = false;
+    gsmRingSeen = false;
+    gsmCallerIdReady = false;
+    gsmCodeBuffer.clear();
+    bool error = false;
+    gsmAt->exchange("ATH\r\n", 11, 100, [this, &error](const QByteArray &reply) {
+        const qsizetype ok = reply.indexOf("OK");
+        if (ok >= 0) {
+            ui->statusBar->showMessage(tr("call ended"), 0);
+            ui->GSMbodianhuapushButton->setText(tr("Call"));
+            return GsmCodes::lineEnd(reply, ok);
+        }
+        const qsizetype failed = GsmCodes::error(reply);
+        error = failed >= 0;
+        return error ? failed : AtExchange::kGoOn;
+    });
+    if (error)
+        GSMerrorBox();
+    GSMendExchange();
+}
+
+void MainWindow::GSMbodianhuapushButton_triggered()
+{
+    if (gsmIncomingCall) {
+        if (!GSMbeginExchange())
+            return;
+        bool answered = false;
+        bool error = false;
+        gsmAt->exchange("ATA\r\n", 11, 100, [this, &answered, &error](const QByteArray &reply) {
+            if (!answered && reply.contains("OK")) {
+                answered = true;
+                ui->statusBar->showMessage(tr("Calling..."), 0);
+                gsmInCall = true;
+            }
+            const qsizetype failed = GsmCodes::error(reply);
+            error = failed >= 0;
+            return error ? failed : AtExchange::kGoOn;
+        });
+        if (error)
+            GSMerrorBox();
+        ui->GSMbodianhuapushButton->setText(tr("Call"));
+        gsmIncomingCall = false;
+        GSMendExchange();
+        return;
+    }
+
+    const QString number = ui->GSMtextBrowser_1->toPlainText();
+    if (number.isEmpty()) {
+        messageBox(QMessageBox::Critical, tr("Info: "), QStringLiteral("Error number"));
+        return;
+    }
+    // Cut and the redial box stay usable: they end a dial that runs on.
+    if (!GSMbeginExchange({ui->GSMguadianhuapushButton, ui->GSM_AutoRedial}))
+        return;
+    const QByteArray command = "ATD" + number.toLatin1() + ";\r\n";
+    bool echoed = false;
+    bool error = false;
+    bool gaveUp = false;
+    // The modem's echo of the command tells that dialling started; the
+    // reply holds all bytes since the write, so it counts once per write.
+    auto started = [this, &echoed](const QByteArray &reply) {
+        if (!echoed && reply.contains("ATD")) {
+            echoed = true;
+            ui->statusBar->showMessage(tr("Calling..."), 0);
+            gsmInCall = true;
+        }
+    };
+    if (!ui->GSM_AutoRedial->isChecked()) {
+        gsmAt->exchange(command, 11, 100, [&](const QByteArray &reply) {
+            started(reply);
+            const qsizetype failed = GsmCodes::error(reply);
+            error = failed >= 0;
+            return error ? failed : AtExchange::kGoOn;
+        });
+    } else {
+        int redials = 2;
+        bool first = true;
+        gsmAt->exchange(command, -1, 100, [&](const QByteArray &reply) {
+            if (!first && !ui->GSM_AutoRedial->isChecked())
+                return AtExchange::kStop;
+            first = false;
+            started(reply);
+            const qsizetype failed = GsmCodes::error(reply);
+            if (failed >= 0) {
+                error = true;
+                return failed;
+            }
+            if (!reply.contains("NO"))
+                return AtExchange::kGoOn;
+            // "NO CARRIER" or "NO ANSWER": this attempt is over.
+            gsmInCall = false;
+            if (redials > 0) {
+                --redials;
+                echoed = false;
+                gsmAt->write(command, true);
+                return AtExchange::kGoOn;
+            }
+            ui->GSM_AutoRedial->setChecked(false);
+            ui->statusBar->showMessage(tr("Stop"), 0);
+            gaveUp = true;
+            return reply.size();
+        });
+    }
+    if (error)
+        GSMerrorBox();
+    if (gaveUp)
+        messageBox(QMessageBox::Critical, tr("Error: "),
+                   tr("For academic research only. Prohibiting telephone harassment!"));
+    GSMendExchange();
+}
+
+bool MainWindow::GSMflipSwitch(const QByteArray &command, int polls)
+{
+    bool ok = false;
+    gsmAt->exchange(command, polls, 10, lineWith("OK\r\n", &ok));
+    return ok;
+}
+
+void MainWindow::GSMLaidianKaiguanpushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    const int next = gsmClipOn ? 0 : 1;
+    if (GSMflipSwitch(next ? "AT+CLIP=1\r\n" : "AT+CLIP=0\r\n", next ? 201 : 101)) {
+        gsmClipOn = next;
+        GSMsetSwitchIcon(ui->GSMLaidianKaiguanpushButton, gsmClipOn);
+    }
+    GSMendExchange();
+}
+
+void MainWindow::GSMLaidianYingKaiguanpushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    // On is the normal alert ("AT+CALM=0"), off the silent one.
+    const int next = gsmCalmOn ? 0 : 1;
+    if (GSMflipSwitch(next ? "AT+CALM=0\r\n" : "AT+CALM=1\r\n", next ? 201 : 101)) {
+        gsmCalmOn = next;
+        GSMsetSwitchIcon(ui->GSMLaidianYingKaiguanpushButton, gsmCalmOn);
+    } else if (!next && !gsmAt->ended()) {
+        messageBox(QMessageBox::Warning, tr("Info"), tr("No response"));
+    }
+    GSMendExchange();
+}
+
+void MainWindow::GSMDuanXinWenBenKaiguanpushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    if (gsmTextModeOn) {
+        if (GSMflipSwitch("AT+CMGF=0\r\n", 101)) {
+            gsmTextModeOn = 0;
+            GSMsetSwitchIcon(ui->GSMDuanXinWenBenKaiguanpushButton, 0);
+        } else if (!gsmAt->ended()) {
+            messageBox(QMessageBox::Warning, tr("Info"), tr("No response"));
+        }
+    } else if (GSMflipSwitch("AT+CMGF=1\r\n", 201)) {
+        gsmTextModeOn = 1;
+        GSMsetSwitchIcon(ui->GSMDuanXinWenBenKaiguanpushButton, 1);
+        // Texts and numbers travel as UCS2 hex from now on.
+        GSMflipSwitch("AT+CSCS=\"UCS2\"\r\n", 201);
+    }
+    GSMendExchange();
+}
+
+// --- SMS ---
+
+void MainWindow::GSMReadTextpushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    bool ok = false;
+    const QString box = QInputDialog::getText(nullptr, QStringLiteral("SMS"),
+                                              QStringLiteral("Please enter the number of the SMS box you need to read."),
+                                              QLineEdit::Normal, QString(), &ok);
+    if (ok && box.isEmpty()) {
+        gsmAt->write("AT+CMGR=\r\n", false);
+        messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("Error message box number"));
+        GSMendExchange();
+        return;
+    }
+    // A cancelled box writes nothing but still takes what the modem says.
+    const QByteArray command = ok ? "AT+CMGR=" + box.toLatin1() + "\r\n" : QByteArray();
+    bool error = false;
+    gsmAt->exchange(command, 11, 100, [this, &error](const QByteArray &reply) {
+        const qsizetype end = SmsReply::end(reply);
+        if (end >= 0) {
+            if (SmsReply::holdsMessage(reply)) {
+                ui->GSMReadtextBrowser->clear();
+                ui->GSMReadtextBrowser->setPlainText(SmsReply::parse(reply.left(end)).shown());
+                return end;
+            }
+            // An empty box answers only "OK": show what came and wait on.
+            ui->GSMReadtextBrowser->setPlainText(SmsReply::rawText(reply));
+        }
+        const qsizetype failed = GsmCodes::error(reply);
+        error = failed >= 0;
+        return error ? failed : AtExchange::kGoOn;
+    });
+    if (error)
+        GSMerrorBox();
+    GSMendExchange();
+}
+
+void MainWindow::GSMDelTextpushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    bool ok = false;
+    const QString box = QInputDialog::getText(nullptr, QStringLiteral("Info"),
+                                              QStringLiteral("Please enter the number of the SMS box to be deleted."),
+                                              QLineEdit::Normal, QString(), &ok);
+    if (ok) {
+        bool deleted = false;
+        gsmAt->exchange("AT+CMGD=" + box.toLatin1() + ",0\r\n", 11, 100, lineWith("OK\r\n", &deleted));
+        if (deleted)
+            messageBox(QMessageBox::Information, tr("Info"), tr("Successfully deleted"));
+        if (box.isEmpty())
+            messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("Error message box number"));
+    }
+    GSMendExchange();
+}
+
+void MainWindow::GSMDelALLTextpushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    QMessageBox ask(QMessageBox::Information, QStringLiteral("Info"),
+                    QStringLiteral("Confirm delete all text messages?"), QMessageBox::Yes | QMessageBox::No);
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() == QMessageBox::Yes) {
+        // The delete-all command exists in text mode only.  Each reply is
+        // awaited: a late "OK" of the mode switch must not pass for the
+        // delete's.
+        const bool pduMode = gsmTextModeOn == 0;
+        if (pduMode)
+            gsmAt->exchange("AT+CMGF=1\r\n", 11, 100, lineWith("OK\r\n"));
+        bool deleted = false;
+        gsmAt->exchange("AT+CMGDA=DEL ALL\r\n", 31, 100, lineWith("OK\r\n", &deleted));
+        if (pduMode)
+            gsmAt->exchange("AT+CMGF=0\r\n", 11, 100, lineWith("OK\r\n"));
+        if (deleted)
+            messageBox(QMessageBox::Information, tr("Info"), tr("Successfully deleted"));
+    }
+    GSMendExchange();
+}
+
+void MainWindow::GSMSendpushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    const QString number = ui->GSMNUMtextEdit->toPlainText();
+    const QString text = ui->GSMtextBrowser->toPlainText();
+    if (number.isEmpty()) {
+        GSMendExchange();
+        return;
+    }
+    // The character set command gets what the first one left of its budget.
+    int poll = 0;
+    int okOnPoll = 0;
+    gsmAt->exchange("AT+CSMP=17,167,2,25\r\n", 11, 100, [&](const QByteArray &reply) {
+        ++poll;
+        const qsizetype ok = reply.indexOf("OK");
+        if (ok < 0)
+            return AtExchange::kGoOn;
+        okOnPoll = poll;
+        return GsmCodes::lineEnd(reply, ok);
+    });
+    gsmAt->exchange("AT+CSCS=\"UCS2\"\r\n", okOnPoll ? 12 - okOnPoll : 1, 100, lineWith("OK"));
+
+    bool prompt = false;
+    gsmAt->exchange("AT+CMGS=\"" + QStringtoUNicode(number).toLatin1() + "\"\r\n", 11, 100,
+                    [&prompt](const QByteArray &reply) {
+                        const qsizetype at = reply.indexOf('>');
+                        if (at < 0)
+                            return AtExchange::kGoOn;
+                        prompt = true;
+                        return at + 1;
+                    });
+    if (!prompt && !okOnPoll) {
+        GSMendExchange();
+        return;
+    }
+    // The message, a pause, then Ctrl-Z ends it.
+    gsmAt->exchange(QStringtoUNicode(text).toLatin1(), 2, 100, [](const QByteArray &) { return AtExchange::kGoOn; });
+    // Only the modem's "+CMGS:" result is a sent message: a late echo of
+    // the command is not.
+    bool sent = false;
+    gsmAt->exchange("\x1a", 51, 100, lineWith("+CMGS:", &sent));
+    if (!gsmAt->ended())
+        ui->statusBar->showMessage(sent ? tr("SMS sent successfully") : tr("SMS sent failed"), 0);
+    GSMendExchange();
+}
+
+// One SMS carries at most 160 units: what goes beyond is cut where it was
+// typed or pasted, just before the cursor.
+void MainWindow::slotGSMtextBrowser()
+{
+    QTextEdit *edit = ui->GSMtextBrowser;
+    QString text = edit->toPlainText();
+    const qsizetype excess = text.size() - 160;
+    if (excess <= 0)
+        return;
+    const qsizetype cursorAt = qMin<qsizetype>(edit->textCursor().position(), text.size());
+    qsizetype from = cursorAt - excess;
+    if (from < 0) {
+        // Text set as a whole leaves the cursor at the start: cut its end.
+        from = 160;
+        if (text.at(from).isLowSurrogate() && text.at(from - 1).isHighSurrogate())
+            --from;
+        text.truncate(from);
+    } else {
+        // Never half a character.
+        if (from > 0 && text.at(from).isLowSurrogate() && text.at(from - 1).isHighSurrogate())
+            --from;
+        text.remove(from, cursorAt - from);
+    }
+    edit->setPlainText(text);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(from);
+    edit->setTextCursor(cursor);
+}
+
+// --- GPRS link ---
+
+QList<QWidget *> MainWindow::gsmLinkGroups() const
+{
+    return {ui->gsm_groupBox_call,   ui->gsm_groupBox_serial,  ui->gsm_groupBox_signal,
+            ui->gsm_groupBox_config, ui->gsm_groupBox_SMSsend, ui->gsm_groupBox_SMSRead};
+}
+
+void MainWindow::GSMlinkIdle()
+{
+    ui->GSMTCPopencompushButton->setText(tr("Connect"));
+    for (QWidget *group : gsmLinkGroups())
+        group->setEnabled(true);
+    gsmGprsConnected = 0;
+    gsmLinkUp = false;
+}
+
+void MainWindow::GSMTCPopencompushButton_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    if (gsmGprsConnected) {
+        GSMlinkIdle();
+        gsmAt->exchange("AT+CIPCLOSE=1\r\n", 11, 100, okOrError);
+        gsmAt->exchange("AT+CIPSHUT\r\n", 11, 100, okOrError);
+        GSMendExchange();
+        return;
+    }
+
+    ui->GSMTCPopencompushButton->setText(QStringLiteral("Disconnect"));
+    for (QWidget *group : gsmLinkGroups())
+        group->setEnabled(false);
+    gsmGprsConnected = 1;
+    const QByteArray address = ui->GSMTCPclientIPlineEdit->text().toLatin1();
+    const QByteArray port = ui->GSMTCPclientPortlineEdit->text().toLatin1();
+    if (address.isEmpty() || port.isEmpty()) {
+        messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("Please fill in the full server IP and PORT"));
+        GSMlinkIdle();
+        GSMendExchange();
+        return;
+    }
+    for (const char *command : {"AT+CGCLASS=\"B\"\r\n", "AT+CGDCONT=1,\"IP\",\"CMNET\"\r\n", "AT+CGATT=1\r\n",
+                                "AT+CIPCSGP=1,\"CMNET\"\r\n", "AT+CLPORT=\"TCP\",\"2222\"\r\n"})
+        gsmAt->exchange(command, 11, 100, okOrError);
+
+    bool connected = false;
+    bool refused = false;
+    gsmAt->exchange("AT+CIPSTART=\"TCP\",\"" + address + "\",\"" + port + "\"\r\n", 501, 100,
+                    [&](const QByteArray &reply) {
+                        const qsizetype ok = reply.indexOf("CONNECT OK");
+                        if (ok >= 0) {
+                            connected = true;
+                            return GsmCodes::lineEnd(reply, ok);
+                        }
+                        const qsizetype failed = GsmCodes::error(reply);
+                        refused = failed >= 0;
+                        return refused ? failed : AtExchange::kGoOn;
+                    });
+    if (connected) {
+        // A fresh link starts without half a character of the last one.
+        gsmLinkDecoder.plain.reset(QTextCodec::codecForName("GBK")->makeDecoder());
+        gsmLinkUp = true;
+        messageBox(QMessageBox::Information, tr("Info"), QStringLiteral("connection succeeded"));
+    } else {
+        // An error is no link either: the page goes back to idle and says so.
+        GSMlinkIdle();
+        if (refused)
+            GSMerrorBox();
+        else if (!gsmAt->ended())
+            messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("Remote server is not responding"));
+    }
+    GSMendExchange();
+}
+
+void MainWindow::GSMTCPsendmsgBtn_triggered()
+{
+    if (!GSMbeginExchange())
+        return;
+    const QByteArray data = ui->GSMTcpsendBrowser->toPlainText().toLocal8Bit();
+    if (data.isEmpty()) {
+        messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("No information need to send"));
+        GSMendExchange();
+        return;
+    }
+    bool error = false;
+    gsmAt->exchange("AT+CIPSEND\r\n", 11, 100, [&error](const QByteArray &reply) {
+        const qsizetype at = reply.indexOf('>');
+        if (at >= 0)
+            return at + (reply.mid(at + 1, 1) == " " ? 2 : 1);
+        const qsizetype failed = GsmCodes::error(reply);
+        error = failed >= 0;
+        return error ? failed : AtExchange::kGoOn;
+    });
+    if (error)
+        GSMerrorBox();
+
+    // The modem echoes the data after its prompt; only that echo is
+    // dropped, link bytes that come meanwhile go to the receive view.
+    const QByteArray out = GsmCodes::linkData(data);
+    int poll = 0;
+    gsmAt->exchange(out, 3, 100, [&poll, &out](const QByteArray &reply) {
+        if (++poll < 3)
+            return AtExchange::kGoOn;
+        return reply.startsWith(out) ? out.size() : AtExchange::kStop;
+    });
+
+    bool failed = false;
+    gsmAt->exchange("\x1a", 11, 100, [&failed](const QByteArray &reply) {
+        const qsizetype ok = reply.indexOf("SEND OK");
+        if (ok >= 0)
+            return GsmCodes::lineEnd(reply, ok);
+        const qsizetype at = GsmCodes::error(reply);
+        failed = at >= 0;
+        return failed ? at : AtExchange::kGoOn;
+    });
+    if (failed)
+        GSMerrorBox();
+    GSMendExchange();
+}
+
+// Link bytes in GBK, appended as they come; the view keeps 50 blocks.
+void MainWindow::GSMGPRSreadMyCom(QByteArray data)
+{
+    if (GsmCodes::isLinkWarning(data))
+        return;
+    if (!gsmLinkDecoder.plain)
+        gsmLinkDecoder.plain.reset(QTextCodec::codecForName("GBK")->makeDecoder());
+    const QString text = gsmLinkDecoder.plain->toUnicode(data).remove(QLatin1Char('\r'));
+    QTextCursor cursor(ui->GSMTCPReadSBrowser->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
+    QScrollBar *bar = ui->GSMTCPReadSBrowser->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }

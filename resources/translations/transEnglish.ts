@@ -428,6 +428,42 @@
         <source>Answer call</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Already cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For academic research only. Prohibiting telephone harassment!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successfully deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS sent successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS sent failed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>

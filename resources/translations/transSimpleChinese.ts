@@ -428,6 +428,42 @@
         <source>Answer call</source>
         <translation>接听电话</translation>
     </message>
+    <message>
+        <source>Already cleared</source>
+        <translation>已清除</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Info: </source>
+        <translation>提示: </translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation>错误: </translation>
+    </message>
+    <message>
+        <source>For academic research only. Prohibiting telephone harassment!</source>
+        <translation>仅供学术研究使用，禁止电话骚扰!</translation>
+    </message>
+    <message>
+        <source>No response</source>
+        <translation>无响应</translation>
+    </message>
+    <message>
+        <source>Successfully deleted</source>
+        <translation>删除成功</translation>
+    </message>
+    <message>
+        <source>SMS sent successfully</source>
+        <translation>短信发送成功</translation>
+    </message>
+    <message>
+        <source>SMS sent failed</source>
+        <translation>短信发送失败</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>

@@ -15,49 +15,46 @@ command bytes.  Control lines on stdin change its behaviour:
     echo on|off              echo received bytes back (on at start)
     reset <command>          back to the table's answer
 
+It keeps the switches ("AT+CLIP=", "AT+CALM=", "AT+CMGF="), an SMS store
+("AT+CMGR=", "AT+CMGD=", "AT+CMGDA=" in text mode), takes a message after
+the "AT+CMGS=" prompt (above 70 UCS2 units: "+CMS ERROR: 304"), and opens a
+real TCP connection on "AT+CIPSTART" (127.0.0.1 only) whose bytes it
+forwards both ways ("AT+CIPSEND" data up to Ctrl-Z).
+
 <command> is matched against the start of the received line ("AT+CSQ",
 "ATD", "AT+CMGR=").  Every line written on stdout is flushed at once.
 """
 import os
 import select
+import socket
 import sys
 import termios
 import time
 import tty
 
 OK = b"\r\nOK\r\n"
+ERROR = b"\r\nERROR\r\n"
 TABLE = [
-    (b"AT+CLIP?", b"\r\n+CLIP: 1,0\r\n" + OK),
-    (b"AT+CALM?", b"\r\n+CALM: 0\r\n" + OK),
-    (b"AT+CMGF?", b"\r\n+CMGF: 1\r\n" + OK),
     (b"AT+CSQ", b"\r\n+CSQ: 15,0\r\n" + OK),
     (b"AT+VTS=", OK),
     (b"ATH", OK),
     (b"ATA", OK),
     (b"ATD", OK),
-    (b"AT+CLIP=", OK),
-    (b"AT+CALM=", OK),
-    (b"AT+CMGF=", OK),
     (b"AT+CSCS=", OK),
     (b"AT+CSMP=", OK),
-    (b"AT+CMGR=", b"\r\n+CMGR: \"REC UNREAD\",\"00310033003800300030003100330038003000300030\",\"\","
-                  b"\"24/01/01,12:00:00+32\"\r\n00480069\r\n" + OK),
-    (b"AT+CMGDA=", OK),
-    (b"AT+CMGD=", OK),
-    (b"AT+CMGS=", b"\r\n> "),
     (b"AT+CGCLASS=", OK),
     (b"AT+CGDCONT=", OK),
     (b"AT+CGATT=", OK),
     (b"AT+CIPCSGP=", OK),
     (b"AT+CLPORT=", OK),
-    (b"AT+CIPSTART=", OK + b"\r\nCONNECT OK\r\n"),
-    (b"AT+CIPCLOSE", b"\r\nCLOSE OK\r\n"),
-    (b"AT+CIPSHUT", b"\r\nSHUT OK\r\n"),
-    (b"AT+CIPSEND", b"\r\n> "),
     (b"AT", OK),
 ]
-# What follows the Ctrl-Z that ends a prompt's data, by the prompting command.
-AFTER_PROMPT = {b"AT+CMGS=": b"\r\n+CMGS: 1\r\n" + OK, b"AT+CIPSEND": b"\r\nSEND OK\r\n"}
+# The SMS store: box -> the "+CMGR: " reply of a text-mode modem.
+STORE = {
+    b"1": b"\r\n+CMGR: \"REC UNREAD\",\"00310030003000380036\",\"\",\"24/01/01,12:00:00+32\"\r\n"
+          b"4e2d658700200074006500730074\r\n" + OK,
+    b"2": b"\r\n+CMGR: \"STO UNSENT\",\"00310030003000380036\",\"\"\r\n00480069\r\n" + OK,
+}
 
 
 def unescape(text):
@@ -71,7 +68,13 @@ class Modem:
         self.overrides = {}  # command -> ("reply", bytes) | ("silent",) | ("split", ms) | ("late", ms)
         self.line = b""
         self.prompt = None  # the command whose data runs until Ctrl-Z
+        self.data = b""
+        self.line_end = False
         self.timed = []  # (due, bytes)
+        self.switches = {b"CLIP": b"1", b"CALM": b"0", b"CMGF": b"1"}
+        self.store = dict(STORE)
+        self.sock = None  # the GPRS link's TCP connection
+        self.sent = 0
 
     def send(self, data):
         while data:
@@ -101,15 +104,82 @@ class Modem:
         else:
             self.send(reply)
 
+    def close_link(self):
+        if self.sock is not None:
+            self.sock.close()
+            self.sock = None
+
+    def stateful(self, line):
+        """The reply of a command that reads or changes the modem's state."""
+        for name, value in self.switches.items():
+            if line == b"AT+" + name + b"?":
+                extra = b",0" if name == b"CLIP" else b""
+                return b"\r\n+" + name + b": " + value + extra + b"\r\n" + OK
+            if line.startswith(b"AT+" + name + b"="):
+                self.switches[name] = line[len(name) + 4:]
+                return OK
+        text_mode = self.switches[b"CMGF"] == b"1"
+        if line.startswith(b"AT+CMGR="):
+            return self.store.get(line[8:], OK)
+        if line.startswith(b"AT+CMGDA="):
+            if not text_mode:
+                return ERROR
+            self.store.clear()
+            return OK
+        if line.startswith(b"AT+CMGD="):
+            self.store.pop(line[8:].split(b",")[0], None)
+            return OK
+        if line.startswith(b"AT+CMGS=") or line.startswith(b"AT+CIPSEND"):
+            if line.startswith(b"AT+CIPSEND") and self.sock is None:
+                return ERROR
+            self.prompt = line[:8] if line.startswith(b"AT+CMGS=") else b"AT+CIPSEND"
+            self.data = b""
+            self.line_end = True
+            return b"\r\n> "
+        if line.startswith(b"AT+CIPSTART="):
+            fields = line[len(b"AT+CIPSTART="):].split(b",")
+            host = fields[1].strip(b'"').decode() if len(fields) > 2 else ""
+            port = fields[2].strip(b'"') if len(fields) > 2 else b""
+            self.close_link()
+            if host != "127.0.0.1" or not port.isdigit():
+                return ERROR  # loopback only
+            try:
+                self.sock = socket.create_connection((host, int(port)), timeout=2)
+            except OSError:
+                return ERROR
+            self.sock.setblocking(False)
+            return OK + b"\r\nCONNECT OK\r\n"
+        if line.startswith(b"AT+CIPCLOSE"):
+            self.close_link()
+            return b"\r\nCLOSE OK\r\n"
+        if line.startswith(b"AT+CIPSHUT"):
+            self.close_link()
+            return b"\r\nSHUT OK\r\n"
+        return None
+
+    def prompted(self):
+        """The data after a prompt has ended with Ctrl-Z."""
+        if self.prompt == b"AT+CMGS=":
+            if len(self.data) // 4 > 70:
+                return b"\r\n+CMS ERROR: 304\r\n"
+            self.sent += 1
+            return b"\r\n+CMGS: %d\r\n" % self.sent + OK
+        if self.sock is None:
+            return ERROR
+        self.sock.sendall(self.data)
+        return b"\r\nSEND OK\r\n"
+
     def command(self, line):
+        reply = self.stateful(line)
+        if reply is not None:
+            self.answer(line, reply)
+            return
         for prefix, reply in TABLE:
             if line.startswith(prefix):
                 self.answer(line, reply)
-                if reply.endswith(b"> ") and prefix in AFTER_PROMPT:
-                    self.prompt = prefix
                 return
         if line:
-            self.answer(line, b"\r\nERROR\r\n")
+            self.answer(line, ERROR)
 
     def received(self, data):
         sys.stdout.write("rx " + data.hex() + "\n")
@@ -119,9 +189,15 @@ class Modem:
         for b in data:
             ch = bytes([b])
             if self.prompt is not None:
+                if self.data == b"" and ch == b"\n" and self.line_end:
+                    self.line_end = False  # the LF of the prompting command
+                    continue
+                self.line_end = False
                 if ch == b"\x1a":
-                    self.send(AFTER_PROMPT[self.prompt])
+                    self.answer(self.prompt, self.prompted())
                     self.prompt = None
+                else:
+                    self.data += ch
                 continue
             if ch == b"\r":
                 self.command(self.line.strip())
@@ -169,7 +245,19 @@ def main():
         for _, data in sorted(due, key=lambda t: t[0]):
             modem.send(data)
         timeout = min((t[0] for t in modem.timed), default=now + 0.5) - now
-        readable, _, _ = select.select([fd, stdin], [], [], max(0.0, timeout))
+        watched = [fd, stdin] + ([modem.sock] if modem.sock is not None else [])
+        readable, _, _ = select.select(watched, [], [], max(0.0, timeout))
+        if modem.sock is not None and modem.sock in readable:
+            try:
+                data = modem.sock.recv(4096)
+            except BlockingIOError:
+                data = None
+            except OSError:
+                data = b""
+            if data:
+                modem.send(data)  # link bytes go to the pty as they come
+            elif data is not None:
+                modem.close_link()
         if fd in readable:
             try:
                 data = os.read(fd, 4096)

@@ -10,10 +10,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTcpSocket>
+#include <QTextEdit>
 #include <QTranslator>
 #include <QtTest>
 #include <memory>
@@ -60,6 +63,58 @@ static bool enabled(MainWindow &w, const char *name)
 {
     return child<QWidget>(w, name)->isEnabled();
 }
+
+static QString textOf(MainWindow &w, const char *name)
+{
+    return child<QTextEdit>(w, name)->toPlainText();
+}
+
+static void setText(MainWindow &w, const char *name, const QString &text)
+{
+    child<QTextEdit>(w, name)->setPlainText(text);
+}
+
+// What the modem received, once it came (a key's tone is not waited for).
+static QByteArray receivedBy(FakeModem &modem, const QByteArray &expected)
+{
+    kesptest::waitFor([&] { return modem.received() == expected; }, 2000);
+    return modem.received();
+}
+
+static void keys(MainWindow &w, const QString &digits)
+{
+    for (const QChar d : digits) {
+        const QString key = d == '*' ? "10" : d == '#' ? "11" : QString(d);
+        press(w, ("GSMANJIANpushButton_" + key).toLatin1().constData());
+    }
+}
+
+// socat's echo server on a free loopback port, the far end of the link.
+struct EchoServer
+{
+    QProcess socat;
+    quint16 port = kesptest::freeTcpPort();
+    EchoServer()
+    {
+        socat.start("socat", {QString("TCP-LISTEN:%1,bind=127.0.0.1,reuseaddr,fork").arg(port), "PIPE"});
+        socat.waitForStarted(5000);
+    }
+    ~EchoServer()
+    {
+        socat.terminate();
+        if (!socat.waitForFinished(2000))
+            socat.kill();
+        socat.waitForFinished(2000);
+    }
+    bool ready()
+    {
+        return kesptest::waitFor([&] {
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, port);
+            return probe.waitForConnected(200);
+        });
+    }
+};
 
 // A window in a quiet HOME, a pty pair and the modem on its far end.
 struct GsmBench
@@ -237,6 +292,231 @@ private slots:
         QVERIFY(shows("busy"));
     }
 
+    // Keys edit the number and send tones only in a call; dial, answer and
+    // hang-up write their commands; auto redial gives up after three
+    // attempts or when Cut ends it; a hung-up ringing call leaves Call
+    // dialling again.
+    void calls()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        b.open();
+        kesptest::ModalCloser closer;
+        b.modem->clearReceived();
+        press(b.w, "GSMbodianhuapushButton");
+        QCOMPARE(closer.texts, QStringList{"Error number"});
+        keys(b.w, "10086");
+        QCOMPARE(textOf(b.w, "GSMtextBrowser_1"), QString("10086"));
+        kesptest::spin(200);
+        QCOMPARE(b.modem->received(), QByteArray());
+
+        press(b.w, "GSMbodianhuapushButton");
+        QCOMPARE(b.modem->received(), QByteArray("ATD10086;\r\n"));
+        QCOMPARE(status(b.w), QString("Calling..."));
+        keys(b.w, "5");
+        QCOMPARE(receivedBy(*b.modem, "ATD10086;\r\nAT+VTS=5\r\n"), QByteArray("ATD10086;\r\nAT+VTS=5\r\n"));
+        press(b.w, "GSMguadianhuapushButton");
+        QCOMPARE(status(b.w), QString("call ended"));
+        b.modem->clearReceived();
+        keys(b.w, "#");
+        kesptest::spin(200);
+        QCOMPARE(b.modem->received(), QByteArray());
+        press(b.w, "GSMANJIANpushButton_Clean");
+        QCOMPARE(status(b.w), QString("Already cleared"));
+        keys(b.w, "10086");
+
+        auto *redial = child<QCheckBox>(b.w, "GSM_AutoRedial");
+        QVERIFY(b.modem->control("reply ATD \\r\\nNO CARRIER\\r\\n"));
+        redial->setChecked(true);
+        press(b.w, "GSMbodianhuapushButton");
+        QCOMPARE(b.modem->received().count("ATD10086;\r\n"), 3);
+        QCOMPARE(closer.texts.last(), QString("For academic research only. Prohibiting telephone harassment!"));
+        QCOMPARE(status(b.w), QString("Stop"));
+        QVERIFY(!redial->isChecked());
+
+        QVERIFY(b.modem->control("silent ATD"));
+        redial->setChecked(true);
+        b.modem->clearReceived();
+        QTimer::singleShot(500, &b.w, [&] { press(b.w, "GSMguadianhuapushButton"); });
+        QElapsedTimer clock;
+        clock.start();
+        press(b.w, "GSMbodianhuapushButton");
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(b.modem->received(), QByteArray("ATD10086;\r\nATH\r\n"));
+        QVERIFY(!redial->isChecked());
+
+        // Answer a ringing call; then one that rings and is hung up.
+        auto *call = child<QPushButton>(b.w, "GSMbodianhuapushButton");
+        for (const QByteArray &expected : {QByteArray("ATA\r\n"), QByteArray("ATH\r\nATD10086;\r\n")}) {
+            QVERIFY(b.modem->control("inject \\r\\nRING\\r\\n"));
+            QVERIFY(kesptest::waitFor([&] { return call->text() == "Answer call"; }));
+            b.modem->clearReceived();
+            if (expected.startsWith("ATH"))
+                press(b.w, "GSMguadianhuapushButton");
+            press(b.w, "GSMbodianhuapushButton");
+            QCOMPARE(b.modem->received(), expected);
+            QCOMPARE(call->text(), QString("Call"));
+            press(b.w, "GSMguadianhuapushButton");
+        }
+        QCOMPARE(closer.count(), 2);
+    }
+
+    // Each switch sends the command for its other state and follows the
+    // reply; text mode on also selects UCS2; a silent modem keeps the state.
+    void switchesFlip()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        b.open();
+        QCOMPARE(switches(b.w), QString("on/on/on"));
+        kesptest::ModalCloser closer;
+        const QList<QPair<const char *, QByteArray>> flips = {
+            {"GSMLaidianKaiguanpushButton", "AT+CLIP=0\r\n"},
+            {"GSMLaidianYingKaiguanpushButton", "AT+CALM=1\r\n"},
+            {"GSMDuanXinWenBenKaiguanpushButton", "AT+CMGF=0\r\n"},
+            {"GSMDuanXinWenBenKaiguanpushButton", "AT+CMGF=1\r\nAT+CSCS=\"UCS2\"\r\n"},
+        };
+        for (const auto &flip : flips) {
+            b.modem->clearReceived();
+            press(b.w, flip.first);
+            QCOMPARE(b.modem->received(), flip.second);
+        }
+        QCOMPARE(switches(b.w), QString("off/off/on"));
+        QVERIFY(b.modem->control("silent AT+CMGF="));
+        press(b.w, "GSMDuanXinWenBenKaiguanpushButton");
+        QCOMPARE(closer.texts, QStringList{"No response"});
+        QCOMPARE(switches(b.w), QString("off/off/on"));
+    }
+
+    // Send in UCS2 with the result the modem gives, the 160-unit box, read
+    // a received and a stored message, delete one and delete all, whose
+    // mode switch is awaited before the delete.
+    void sms()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        b.open();
+        kesptest::ModalCloser closer;
+        setText(b.w, "GSMNUMtextEdit", "10086");
+        setText(b.w, "GSMtextBrowser", "中文 test");
+        b.modem->clearReceived();
+        press(b.w, "GSMSendpushButton");
+        QCOMPARE(status(b.w), QString("SMS sent successfully"));
+        QCOMPARE(b.modem->received(), QByteArray("AT+CSMP=17,167,2,25\r\nAT+CSCS=\"UCS2\"\r\n"
+                                                 "AT+CMGS=\"00310030003000380036\"\r\n"
+                                                 "4e2d658700200074006500730074\x1a"));
+        // Too long for one message; a late echo of the command is no result.
+        setText(b.w, "GSMtextBrowser", QString(71, 'x'));
+        QTimer::singleShot(1500, &b.w, [&] { b.modem->control("inject AT+CMGS=\\r\\n"); });
+        press(b.w, "GSMSendpushButton");
+        QCOMPARE(status(b.w), QString("SMS sent failed"));
+        auto *box = child<QTextEdit>(b.w, "GSMtextBrowser");
+        box->moveCursor(QTextCursor::Start);
+        box->insertPlainText(QString(100, 'y'));
+        QCOMPARE(box->toPlainText(), QString(89, 'y') + QString(71, 'x'));
+
+        closer.answerText("1");
+        press(b.w, "GSMReadTextpushButton");
+        QCOMPARE(textOf(b.w, "GSMReadtextBrowser"), QString("Sender:10086\nTime:24/01/01,12:00:00+32\n中文 test"));
+        closer.answerText("2");
+        press(b.w, "GSMReadTextpushButton");
+        QCOMPARE(textOf(b.w, "GSMReadtextBrowser"), QString("Sender:10086\nTime:\nHi"));
+        closer.answerText("2");
+        b.modem->clearReceived();
+        press(b.w, "GSMDelTextpushButton");
+        QCOMPARE(b.modem->received(), QByteArray("AT+CMGD=2,0\r\n"));
+        QCOMPARE(closer.texts.last(), QString("Successfully deleted"));
+
+        press(b.w, "GSMDuanXinWenBenKaiguanpushButton"); // PDU mode
+        QVERIFY(b.modem->control("late AT+CMGF= 300"));
+        QVERIFY(b.modem->control("reply AT+CMGDA= \\r\\nERROR\\r\\n"));
+        closer.answerButton(QMessageBox::Yes);
+        b.modem->clearReceived();
+        const int shown = closer.count();
+        press(b.w, "GSMDelALLTextpushButton");
+        QCOMPARE(b.modem->received(), QByteArray("AT+CMGF=1\r\nAT+CMGDA=DEL ALL\r\nAT+CMGF=0\r\n"));
+        QCOMPARE(closer.count(), shown + 1); // the question only
+        QVERIFY(b.modem->control("reset AT+CMGDA="));
+        closer.answerButton(QMessageBox::Yes);
+        press(b.w, "GSMDelALLTextpushButton");
+        QCOMPARE(closer.texts.last(), QString("Successfully deleted"));
+    }
+
+    // The link through the modem to a real echo server: set-up commands,
+    // the page locked while up, data out with CR LF and back into the
+    // receive view, a GBK character split between batches, link bytes that
+    // look like modem codes, close; a refused port and empty fields.
+    void gprsLink()
+    {
+        GsmBench b;
+        QVERIFY(b.ready());
+        EchoServer echo;
+        QVERIFY(echo.ready());
+        b.open();
+        kesptest::ModalCloser closer;
+        auto *link = child<QPushButton>(b.w, "GSMTCPopencompushButton");
+        child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->setText(QString::number(echo.port));
+        b.modem->clearReceived();
+        press(link);
+        QCOMPARE(closer.texts, QStringList{"connection succeeded"});
+        QCOMPARE(b.modem->received(),
+                 "AT+CGCLASS=\"B\"\r\nAT+CGDCONT=1,\"IP\",\"CMNET\"\r\nAT+CGATT=1\r\nAT+CIPCSGP=1,\"CMNET\"\r\n"
+                 "AT+CLPORT=\"TCP\",\"2222\"\r\nAT+CIPSTART=\"TCP\",\"127.0.0.1\",\""
+                     + QByteArray::number(echo.port) + "\"\r\n");
+        QCOMPARE(link->text(), QString("Disconnect"));
+        for (const char *group : {"gsm_groupBox_call", "gsm_groupBox_serial", "gsm_groupBox_signal",
+                                  "gsm_groupBox_config", "gsm_groupBox_SMSsend", "gsm_groupBox_SMSRead"})
+            QVERIFY(!enabled(b.w, group));
+
+        setText(b.w, "GSMTcpsendBrowser", "hello\n");
+        b.modem->clearReceived();
+        press(b.w, "GSMTCPsendmsgBtn");
+        QCOMPARE(b.modem->received(), QByteArray("AT+CIPSEND\r\nhello\r\n\x1a"));
+        QVERIFY(kesptest::waitFor([&] { return textOf(b.w, "GSMTCPReadSBrowser") == "hello\n"; }));
+
+        QVERIFY(b.modem->control("inject \\xd6"));
+        kesptest::spin(200);
+        QVERIFY(b.modem->control("inject \\xd0\\r\\nRING\\r\\n"));
+        QVERIFY(kesptest::waitFor([&] { return textOf(b.w, "GSMTCPReadSBrowser") == "hello\n中\nRING\n"; }));
+        QVERIFY(b.modem->control("inject WARNNING: ignore me"));
+        kesptest::spin(200);
+        QCOMPARE(textOf(b.w, "GSMTCPReadSBrowser"), QString("hello\n中\nRING\n"));
+        QCOMPARE(child<QPushButton>(b.w, "GSMbodianhuapushButton")->text(), QString("Call"));
+
+        b.modem->clearReceived();
+        press(link);
+        QCOMPARE(b.modem->received(), QByteArray("AT+CIPCLOSE=1\r\nAT+CIPSHUT\r\n"));
+        QCOMPARE(link->text(), QString("Connect"));
+        QVERIFY(enabled(b.w, "gsm_groupBox_call"));
+
+        child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->setText(QString::number(kesptest::freeTcpPort()));
+        press(link);
+        QCOMPARE(closer.texts.last(), QString("Error"));
+        QCOMPARE(link->text(), QString("Connect"));
+        QVERIFY(enabled(b.w, "gsm_groupBox_serial"));
+
+        child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->clear();
+        b.modem->clearReceived();
+        press(link);
+        QCOMPARE(closer.texts.last(), QString("Please fill in the full server IP and PORT"));
+        QCOMPARE(b.modem->received(), QByteArray());
+        QCOMPARE(link->text(), QString("Connect"));
+
+        // The console reader is back: modem codes count again.
+        QVERIFY(b.modem->control("inject \\r\\nRING\\r\\n"));
+        QVERIFY(kesptest::waitFor([&] { return status(b.w) == "Have a new call:"; }));
+
+        // The device goes while the link is up: the link keeps its state for
+        // Disconnect, but the port can be opened again.
+        child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->setText(QString::number(echo.port));
+        press(link);
+        QCOMPARE(link->text(), QString("Disconnect"));
+        b.pty.hangUp();
+        QVERIFY(kesptest::waitFor([&] { return status(b.w).startsWith("Serial closed: the device is gone"); }));
+        QVERIFY(enabled(b.w, "GSMopencompushButton"));
+        QVERIFY(!enabled(b.w, "gsm_groupBox_call"));
+    }
+
     // The page and its messages in Simplified Chinese; the tab text stays.
     void chineseTexts()
     {
@@ -245,7 +525,8 @@ private slots:
         const QList<QPair<const char *, QString>> texts = {
             {"Call phone", "拨打电话"},       {"Function switch", "功能开关"}, {"signal value", "信号值"},
             {"Answer call", "接听电话"},      {"Have a new call:", "有新来电:"}, {"call ended", "通话结束"},
-            {"Initialization completed", "初始化完成"}, {"GPRS Test - TCP Client", "GPRS测试 - TCP客户端"}};
+            {"Initialization completed", "初始化完成"}, {"GPRS Test - TCP Client", "GPRS测试 - TCP客户端"},
+            {"SMS sent successfully", "短信发送成功"}, {"Successfully deleted", "删除成功"}};
         for (const auto &t : texts)
             QCOMPARE(chinese.translate("MainWindow", t.first), t.second);
         const QString tab = chinese.translate("MainWindow", "GSM Debug");
