@@ -30,17 +30,6 @@ using namespace kesptest;
 
 namespace {
 
-long statusKiB(const char *key)
-{
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(int(strlen(key))).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 // Starts a new peak-memory period (Linux: writing 5 to clear_refs resets VmHWM).
 void resetPeak()
 {
@@ -109,7 +98,7 @@ void run(qint64 mib)
     const double grep00Ms = timeShell(QStringLiteral("LC_ALL=C grep -obUaP '\\x00' %1 %2 | wc -l > /dev/null").arg(a, b));
 
     resetPeak();
-    const long rssBefore = statusKiB("VmRSS:");
+    const long rssBefore = long(rssMB() * 1024);
     StallProbe probe;
     vexmora_hex_tools tool;
     tool.resize(1200, 900);
@@ -147,7 +136,7 @@ void run(qint64 mib)
     }
     const qint64 pagingStall = probe.worstLatenessMs();
     probe.stop();
-    const long peakGrowth = statusKiB("VmHWM:") - rssBefore;
+    const long peakGrowth = long(peakRssMB() * 1024) - rssBefore;
 
     std::printf("%3lld MiB: first paint %7.1f ms (worst GUI lateness %lld ms) | difference rows %7.1f ms, "
                 "%lld rows (cmp -l %7.1f ms, ratio %.2f)\n",

@@ -29,17 +29,6 @@ using namespace kesptest;
 
 namespace {
 
-long statusKiB(const char *key)
-{
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 void press(QPushButton *button)
 {
     QTest::mousePress(button, Qt::LeftButton);
@@ -80,7 +69,7 @@ int main(int argc, char **argv)
     qint64 shown = 0;
     QObject::connect(w.findChild<MqttClient *>(), &MqttClient::messageReceived, [&] { ++shown; });
     auto *log = w.findChild<QTextEdit *>("mqtt_textEdit");
-    const long rssBefore = statusKiB("VmRSS:");
+    const long rssBefore = long(rssMB() * 1024);
 
     QByteArray lines;
     for (int i = 0; i < total; ++i)
@@ -102,7 +91,7 @@ int main(int argc, char **argv)
                 shown, all ? "" : " (the last one never came)", elapsed, elapsed > 0 ? shown * 1000.0 / elapsed : 0.0);
     std::printf("log blocks %d, worst 10 ms timer lateness %lld ms, memory in use %ld KiB before / %ld KiB after, "
                 "peak %ld KiB\n",
-                log->document()->blockCount(), probe.worstLatenessMs(), rssBefore, statusKiB("VmRSS:"),
-                statusKiB("VmHWM:"));
+                log->document()->blockCount(), probe.worstLatenessMs(), rssBefore, long(rssMB() * 1024),
+                long(peakRssMB() * 1024));
     return all ? 0 : 1;
 }

@@ -37,23 +37,8 @@
 #include <functional>
 #include <sys/resource.h>
 
-static double threadCpuSeconds()
-{
-    rusage u {};
-    getrusage(RUSAGE_THREAD, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-static double rssMB()
-{
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
+using kesptest::rssMB;
+using kesptest::threadCpuSeconds;
 
 struct Run
 {

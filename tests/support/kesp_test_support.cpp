@@ -308,22 +308,26 @@ double processCpuSeconds()
     return seconds(u.ru_utime, u.ru_stime);
 }
 
-double rssMB()
+static double statusMB(const char *key)
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
 }
 
+double rssMB()
+{
+    return statusMB("VmRSS:");
+}
+
+// VmHWM, which writing 5 to /proc/self/clear_refs starts afresh.
 double peakRssMB()
 {
-    rusage u {};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_maxrss) / 1024.0;
+    return statusMB("VmHWM:");
 }
 
 int childProcesses()
