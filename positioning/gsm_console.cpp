@@ -375,32 +375,22 @@ void MainWindow::Phone_Status()
     if (!GSMbeginExchange())
         return;
 
-    gsmAt->exchange("AT+CLIP?\r\n", 11, 500, [this](const QByteArray &reply) {
-        const GsmCodes::Match m = GsmCodes::clip(reply);
-        if (!m.found())
-            return AtExchange::kGoOn;
-        gsmClipOn = m.value;
-        GSMsetSwitchIcon(ui->GSMLaidianKaiguanpushButton, gsmClipOn);
-        return m.used;
-    });
-    if (!gsmAt->ended())
-        gsmAt->exchange("AT+CALM?\r\n", 11, 100, [this](const QByteArray &reply) {
-            const GsmCodes::Match m = GsmCodes::calm(reply);
+    auto querySwitch = [this](const QByteArray &command, int waitMs, GsmCodes::Match (*rule)(const QByteArray &),
+                              int *state, QPushButton *button) {
+        gsmAt->exchange(command, 11, waitMs, [this, rule, state, button](const QByteArray &reply) {
+            const GsmCodes::Match m = rule(reply);
             if (!m.found())
                 return AtExchange::kGoOn;
-            gsmCalmOn = m.value;
-            GSMsetSwitchIcon(ui->GSMLaidianYingKaiguanpushButton, gsmCalmOn);
+            *state = m.value;
+            GSMsetSwitchIcon(button, *state);
             return m.used;
         });
+    };
+    querySwitch("AT+CLIP?\r\n", 500, &GsmCodes::clip, &gsmClipOn, ui->GSMLaidianKaiguanpushButton);
     if (!gsmAt->ended())
-        gsmAt->exchange("AT+CMGF?\r\n", 11, 500, [this](const QByteArray &reply) {
-            const GsmCodes::Match m = GsmCodes::textMode(reply);
-            if (!m.found())
-                return AtExchange::kGoOn;
-            gsmTextModeOn = m.value;
-            GSMsetSwitchIcon(ui->GSMDuanXinWenBenKaiguanpushButton, gsmTextModeOn);
-            return m.used;
-        });
+        querySwitch("AT+CALM?\r\n", 100, &GsmCodes::calm, &gsmCalmOn, ui->GSMLaidianYingKaiguanpushButton);
+    if (!gsmAt->ended())
+        querySwitch("AT+CMGF?\r\n", 500, &GsmCodes::textMode, &gsmTextModeOn, ui->GSMDuanXinWenBenKaiguanpushButton);
     if (!gsmAt->ended()) {
         ui->statusBar->showMessage(tr("Initialization completed"), 0);
         GSMTestSignalpushButton_triggered();
