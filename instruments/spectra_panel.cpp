@@ -31,6 +31,9 @@ void MainWindow::Spectra_Init_Start()
     ui->SpectraportChartComboBox->clear();
     ui->SpectraportChartComboBox->addItem(tr("Bar Chart"));
     ui->Spectra_textEdit->setReadOnly(true);
+    // An undo history would keep every logged line forever.
+    ui->Spectra_textEdit->setUndoRedoEnabled(false);
+    ui->Spectra_textEdit->setMaximumBlockCount(kLogBlocks);
     ui->Spectra_textEdit->hide();
     spectraLogBuffer.clear();
 }
