@@ -51,6 +51,7 @@ class ProgressBarPercent;
 class CThermometer;
 class Ultraviolet;
 class DashBoard;
+class vexmora_spectroscopy;
 class QDialog;
 class QPushButton;
 class Ui_Config;
@@ -532,6 +533,19 @@ private:
     Q_SLOT void SpectrasetsetComboBoxEnabled(bool enabled);
     Q_SLOT void SpectraOpen_triggered();
     Q_SLOT void readSpectraCom(const QByteArray &data);
+    Q_SLOT void Spectra_pushButton_Clear_Log_triggered();
+    Q_SLOT void onSpectraportChartComboBoxChanged(int index);
+    Q_SLOT void onSpectraTYPEComboBoxChanged(int index);
+    Q_SLOT void onSpectracheckBoxChanged(int state);
+    void extractValuesFromQString(const QString &text);
+    void spectraClearPending();
+    void spectraClearLogBuffer();
+    void spectraLog(const QByteArray &data);
+    vexmora_spectroscopy *spectraWidget = nullptr;
+    // Bytes after the last line feed, for the log; bounded like the framer.
+    QByteArray spectraLogBuffer;
+    // The start of a line still waiting for its CR LF, for the parser.
+    LineFramer spectraPendingText;
 
     // --- "i2cdump" ---
     void I2Cdump_Init_Start();

@@ -80,6 +80,9 @@ MainWindow::SensorPort MainWindow::sensorPort(SensorTab tab) const
         p.openSlot = &MainWindow::SpectraOpen_triggered;
         p.reader = SLOT(readSpectraCom(QByteArray));
         p.lock = &MainWindow::SpectrasetsetComboBoxEnabled;
+        p.beforeConnect = &MainWindow::spectraClearPending;
+        p.afterOpen = &MainWindow::spectraClearLogBuffer;
+        p.afterClose = &MainWindow::spectraClearLogBuffer;
         break;
     case SensorTab::IMU:
         p.open = ui->imuopencompushButton;

@@ -464,6 +464,18 @@
         <source>SMS sent failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Clear Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bar Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>

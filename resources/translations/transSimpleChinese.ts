@@ -464,6 +464,18 @@
         <source>SMS sent failed</source>
         <translation>短信发送失败</translation>
     </message>
+    <message>
+        <source>Clear Log</source>
+        <translation>清除日志</translation>
+    </message>
+    <message>
+        <source>Bar Chart</source>
+        <translation>柱状图</translation>
+    </message>
+    <message>
+        <source>Line Chart</source>
+        <translation>曲线图</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
