@@ -140,7 +140,8 @@ def main():
     parts.append('<image x="0" y="0" width="%f" height="%f" preserveAspectRatio="none" '
                  'xlink:href="data:image/png;base64,%s"/>\n' % (W, H, fill))
 
-    # 0.1 grid with its numbers just inside the bottom and left edges.
+    # 0.1 grid.  Its numbers go along the top and right edges, which the
+    # locus never reaches, so they stay readable.
     grid = []
     for i in range(1, 8):
         px, _ = to_px(i / 10, 0)
@@ -152,10 +153,12 @@ def main():
     parts.append('<g font-family="sans-serif" font-size="8" fill="#424242">\n')
     for i in range(1, 8):
         px, _ = to_px(i / 10, 0)
-        parts.append('<text x="%.3f" y="%.3f" text-anchor="middle">0.%d</text>\n' % (px, H - 3, i))
+        parts.append('<text x="%.3f" y="9" text-anchor="middle">0.%d</text>\n' % (px, i))
     for i in range(1, 9):
         _, py = to_px(0, i / 10)
-        parts.append('<text x="3" y="%.3f">0.%d</text>\n' % (py + 3, i))
+        parts.append('<text x="%.3f" y="%.3f" text-anchor="end">0.%d</text>\n' % (W - 3, py - 2, i))
+    parts.append('<text x="%.3f" y="20" text-anchor="middle">x</text>\n' % to_px(0.75, 0)[0])
+    parts.append('<text x="%.3f" y="%.3f" text-anchor="end">y</text>\n' % (W - 3, to_px(0, 0.85)[1] + 3))
     parts.append('</g>\n')
 
     # Locus and purple line.
@@ -174,6 +177,9 @@ def main():
         parts.append('<path d="M%.3f %.3fL%.3f %.3f" stroke="#000000" stroke-width="0.7"/>\n' % (px, py, tx, ty))
         lx, ly = px + dx * 8, py + dy * 8 + 2.5
         anchor = "start" if dx > 0.3 else ("end" if dx < -0.3 else "middle")
+        if dx < -0.3 and lx < 20:
+            # No room left of the locus: the label goes just inside it.
+            lx, anchor = px + 6, "start"
         parts.append('<text x="%.3f" y="%.3f" text-anchor="%s">%d</text>\n' % (lx, ly, anchor, nm))
     parts.append('</g>\n</svg>\n')
 
