@@ -25,14 +25,11 @@ Reading parse(const QString &text)
 
     const QQuaternion q(float(r.w), float(r.x), float(r.y), float(r.z));
     r.euler = q.toEulerAngles();
-    // Four hundred digits read as a double but not as a float; a zero
-    // quaternion has no direction.  Either would turn the cuboid into NaN.
-    const bool finite = std::isfinite(q.scalar()) && std::isfinite(q.x()) && std::isfinite(q.y())
-                        && std::isfinite(q.z());
-    const double length = finite ? std::sqrt(double(q.scalar()) * q.scalar() + double(q.x()) * q.x()
-                                             + double(q.y()) * q.y() + double(q.z()) * q.z())
-                                 : 0.0;
-    r.usable = r.okW && r.okX && r.okY && r.okZ && finite && length > 0.0 && std::isfinite(length);
+    // Four hundred digits read as a double but not as a float; a zero (or
+    // vanishingly short) quaternion has no direction and normalises to
+    // zero.  Either would turn the cuboid into nothing.
+    const float length = q.length();
+    r.usable = r.okW && r.okX && r.okY && r.okZ && std::isfinite(length) && !qFuzzyIsNull(length);
     return r;
 }
 

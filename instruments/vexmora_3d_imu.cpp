@@ -38,7 +38,7 @@ void vexmora_3d_imu::Set_Value(double w, double x, double y, double z)
     // A zero or overflowing quaternion normalises to nothing and the cuboid
     // would vanish: keep the last orientation instead.
     const float length = raw.length();
-    if (!(length > 0.0f) || !std::isfinite(length))
+    if (!std::isfinite(length) || qFuzzyIsNull(length))
         return;
     const QQuaternion q = raw.normalized();
     const QQuaternion r = QQuaternion::fromAxisAndAngle(QVector3D(1, 0, 0), -90);
