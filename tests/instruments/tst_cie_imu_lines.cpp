@@ -76,7 +76,6 @@ private slots:
         row("zero quaternion is no rotation", "W:0,X:0,Y:0,Z:0", true, false, {0, 0, 0, 0});
         row("too short to normalise", "W:0.000001,X:0,Y:0,Z:0", true, false, {0.000001, 0, 0, 0});
         row("too large for a float", "W:1" + QString(40, '0') + ",X:0,Y:0,Z:0", true, false, {1e40, 0, 0, 0});
-        row("400 digits", "W:" + QString(400, '9') + ",X:0,Y:0,Z:0", true, false, {});
     }
     void imu()
     {
@@ -138,12 +137,10 @@ private slots:
     // the whole window starts with the IMU tab on.
     void noOpenGl()
     {
-        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("offscreen"));
         vexmora_3d_imu view;
         QVERIFY(!view.view);
         QVERIFY(view.notice && !view.notice->text().isEmpty());
         view.Set_Value(1, 0, 0, 0);
-
         // The oscilloscope's chart draws through OpenGL on its own account
         // and is no part of this.
         kesptest::TempHome home(kesptest::quietIni({{"Oscilloscope", "false"}}));
