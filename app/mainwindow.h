@@ -52,6 +52,8 @@ class CThermometer;
 class Ultraviolet;
 class DashBoard;
 class vexmora_spectroscopy;
+class vexmora_cie_widget;
+class vexmora_3d_imu;
 class QDialog;
 class QPushButton;
 class Ui_Config;
@@ -603,6 +605,12 @@ private:
     Q_SLOT void CIEsetsetComboBoxEnabled(bool enabled);
     Q_SLOT void CIEOpen_triggered();
     Q_SLOT void readCIECom(const QByteArray &data);
+    Q_SLOT void CIEactionClear_triggered();
+    void CIE_extractValuesFromQString(const QString &dataString);
+    void cieClearBuffer();
+    vexmora_cie_widget *cieWidget = nullptr;
+    // Bytes after the last complete line; bounded when no line end comes.
+    LineFramer cieLineBuffer;
 
     // --- "IMU" ---
     void IMU_Init_Start();
@@ -610,6 +618,13 @@ private:
     Q_SLOT void imusetsetComboBoxEnabled(bool enabled);
     Q_SLOT void IMUOpen_triggered();
     Q_SLOT void readimuCom(const QByteArray &data);
+    void imu_processData(const QString &text);
+    void imuClearBuffer();
+    void imuResetLabelToggle();
+    vexmora_3d_imu *imuWidget = nullptr;
+    // Bytes after the last CR LF wait for the rest of their line.
+    LineFramer imuBuffer;
+    int imuLabelToggle = 0;
 };
 
 #endif // MAINWINDOW_H

@@ -64,6 +64,7 @@ MainWindow::SensorPort MainWindow::sensorPort(SensorTab tab) const
         p.openSlot = &MainWindow::CIEOpen_triggered;
         p.reader = SLOT(readCIECom(QByteArray));
         p.lock = &MainWindow::CIEsetsetComboBoxEnabled;
+        p.beforeConnect = &MainWindow::cieClearBuffer;
         break;
     case SensorTab::TOF:
         p.open = ui->TOFopencompushButton;
@@ -91,6 +92,8 @@ MainWindow::SensorPort MainWindow::sensorPort(SensorTab tab) const
         p.openSlot = &MainWindow::IMUOpen_triggered;
         p.reader = SLOT(readimuCom(QByteArray));
         p.lock = &MainWindow::imusetsetComboBoxEnabled;
+        p.beforeConnect = &MainWindow::imuClearBuffer;
+        p.afterOpen = &MainWindow::imuResetLabelToggle;
         break;
     case SensorTab::None:
         break;

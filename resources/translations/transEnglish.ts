@@ -476,6 +476,26 @@
         <source>Line Chart</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Quaternions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Euler Angles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yaw:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
@@ -1650,6 +1670,40 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Mx/cm²(maxwell per square centimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_cie_widget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE x :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE y :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lux :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CCT :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标记位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_3d_imu</name>
+    <message>
+        <source>The 3D view needs OpenGL, which is not available here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

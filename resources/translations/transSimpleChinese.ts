@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Notify</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -476,6 +476,26 @@
         <source>Line Chart</source>
         <translation>曲线图</translation>
     </message>
+    <message>
+        <source>Quaternions:</source>
+        <translation>四元数:</translation>
+    </message>
+    <message>
+        <source>Euler Angles:</source>
+        <translation>欧拉角:</translation>
+    </message>
+    <message>
+        <source>Roll:</source>
+        <translation>横滚角:</translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation>俯仰角:</translation>
+    </message>
+    <message>
+        <source>Yaw:</source>
+        <translation>偏航角:</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
@@ -500,7 +520,7 @@
     <name>vexmora_ble</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Device:</source>
@@ -508,7 +528,7 @@
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1652,6 +1672,40 @@ Do you want to save your changes?</source>
     <message>
         <source>Mx/cm²(maxwell per square centimeter)</source>
         <translation>Mx/cm²(麦克斯韦每平方厘米)</translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_cie_widget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>CIE x :</source>
+        <translation>CIE x :</translation>
+    </message>
+    <message>
+        <source>CIE y :</source>
+        <translation>CIE y :</translation>
+    </message>
+    <message>
+        <source>Lux :</source>
+        <translation>照度 :</translation>
+    </message>
+    <message>
+        <source>CCT :</source>
+        <translation>色温 :</translation>
+    </message>
+    <message>
+        <source>标记位置</source>
+        <translation>标记位置</translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_3d_imu</name>
+    <message>
+        <source>The 3D view needs OpenGL, which is not available here.</source>
+        <translation>3D 视图需要 OpenGL，此处不可用。</translation>
     </message>
 </context>
 </TS>

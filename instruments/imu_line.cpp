@@ -1,0 +1,36 @@
+#include "instruments/imu_line.h"
+
+#include <QLocale>
+#include <QQuaternion>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace ImuLine {
+
+Reading parse(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        "W:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*X:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Y:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Z:\\s*(-?\\d+\\.?\\d*)"));
+
+    Reading r;
+    const QRegularExpressionMatch m = pattern.match(text.simplified());
+    if (!m.hasMatch())
+        return r;
+    r.matched = true;
+    const QLocale c = QLocale::c();
+    r.w = c.toDouble(m.capturedView(1), &r.okW);
+    r.x = c.toDouble(m.capturedView(2), &r.okX);
+    r.y = c.toDouble(m.capturedView(3), &r.okY);
+    r.z = c.toDouble(m.capturedView(4), &r.okZ);
+
+    const QQuaternion q(float(r.w), float(r.x), float(r.y), float(r.z));
+    r.euler = q.toEulerAngles();
+    // Four hundred digits read as a double but not as a float; a zero (or
+    // vanishingly short) quaternion has no direction and normalises to
+    // zero.  Either would turn the cuboid into nothing.
+    const float length = q.length();
+    r.usable = r.okW && r.okX && r.okY && r.okZ && std::isfinite(length) && !qFuzzyIsNull(length);
+    return r;
+}
+
+} // namespace ImuLine

@@ -1,0 +1,159 @@
+// The CIE and IMU line cores: the boards' formats and the leniency around
+// them, unreadable and non-finite numbers, Euler angles of plain turns, and
+// no crash or NaN on random bytes.  Runs on the offscreen platform, where
+// there is no OpenGL: the IMU view and a whole window still come up.
+#include "app/mainwindow.h"
+#include "instruments/cie_line.h"
+#include "instruments/imu_line.h"
+#include "instruments/line_framer.h"
+#include "instruments/vexmora_3d_imu.h"
+#include "tests/support/kesp_test_support.h"
+
+#include <QLabel>
+#include <QQuaternion>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QtTest>
+#include <cmath>
+
+class CieImuLinesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cie_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QList<double>>("xyLuxCct");
+        const auto row = [](const char *name, const QString &line, QList<double> v) {
+            QTest::newRow(name) << line << v;
+        };
+        row("board's form", "CIEX:0.31270;CIEY:0.32900;LUX:120.5000;CCT:6504.0000\r\n", {0.3127, 0.329, 120.5, 6504});
+        row("lower case, blanks, order, trailing comma", "  cct : 3000 ; lux:5 ;ciey: 0.4; CieX :0.45 ,\r\n",
+            {0.45, 0.4, 5, 3000});
+        row("later item wins", "CIEX:0.1;CIEX:0.2", {0.2, 0, 0, 0});
+        row("extra letter before the key is another key", "XCIEX:0.5;CIEY:0.3", {0, 0.3, 0, 0});
+        row("empty items skipped", ";;;CIEY:0.2;;;", {0, 0.2, 0, 0});
+        row("empty line plots the corner", "\r\n", {0, 0, 0, 0});
+        row("unreadable values", "CIEX:a;CIEY:b;LUX:c;CCT:d", {0, -1, -0.0, -1});
+        row("nan, inf and overflow are unreadable", "CIEX:inf;CIEY:nan;LUX:1e999;CCT:-inf", {0, -1, -0.0, -1});
+        row("400 digits overflow", "CIEY:" + QString(400, '9'), {0, -1, 0, 0});
+        row("decimal comma is no number", "CIEY:0,5", {0, -1, 0, 0});
+        row("exponent is a number here", "LUX:1.5e3", {0, 0, 1500, 0});
+        row("three pieces skipped", "CIEX:1:2;CIEY:0.3", {0, 0.3, 0, 0});
+        row("runs of colons collapse", "CIEX:::0.5", {0.5, 0, 0, 0});
+        row("NUL is no blank", QStringLiteral("CIEY:0.3\u0000"), {0, -1, 0, 0});
+    }
+    void cie()
+    {
+        QFETCH(QString, line);
+        QFETCH(QList<double>, xyLuxCct);
+        const CieLine::Reading r = CieLine::parse(line);
+        QCOMPARE(r.x, xyLuxCct[0]);
+        QCOMPARE(r.y, xyLuxCct[1]);
+        QCOMPARE(r.lux, xyLuxCct[2]);
+        QCOMPARE(r.cct, xyLuxCct[3]);
+        QCOMPARE(std::signbit(r.lux), std::signbit(xyLuxCct[2])); // -0.0 for an unreadable lux
+    }
+
+    void imu_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("matched");
+        QTest::addColumn<bool>("usable");
+        QTest::addColumn<QList<double>>("wxyz");
+        const auto row = [](const char *name, const QString &text, bool matched, bool usable, QList<double> v) {
+            QTest::newRow(name) << text << matched << usable << v;
+        };
+        row("board's form", "W:0.71,X:0,Y:0.71,Z:0\r\n", true, true, {0.71, 0, 0.71, 0});
+        row("blanks and tabs", "W: 1 ,\tX:\t-0.5 , Y:2,Z: 3", true, true, {1, -0.5, 2, 3});
+        row("1. reads as 1", "W:1.,X:0,Y:0,Z:0", true, true, {1, 0, 0, 0});
+        row("first match wins", "q= W:1,X:2,Y:3,Z:4 end W:9,X:9,Y:9,Z:9", true, true, {1, 2, 3, 4});
+        row("across a line end", "W:1,\r\nX:0,Y:0,Z:0", true, true, {1, 0, 0, 0});
+        row(".5 does not match", "W:.5,X:0,Y:0,Z:0", false, false, {});
+        row("exponent does not match", "W:1e2,X:0,Y:0,Z:0", false, false, {});
+        row("semicolons do not match", "W:1;X:0;Y:0;Z:0", false, false, {});
+        row("lower case does not match", "w:1,x:0,y:0,z:0", false, false, {});
+        row("zero quaternion is no rotation", "W:0,X:0,Y:0,Z:0", true, false, {0, 0, 0, 0});
+        row("too short to normalise", "W:0.000001,X:0,Y:0,Z:0", true, false, {0.000001, 0, 0, 0});
+        row("too large for a float", "W:1" + QString(40, '0') + ",X:0,Y:0,Z:0", true, false, {1e40, 0, 0, 0});
+    }
+    void imu()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, matched);
+        QFETCH(bool, usable);
+        QFETCH(QList<double>, wxyz);
+        const ImuLine::Reading r = ImuLine::parse(text);
+        QCOMPARE(r.matched, matched);
+        QCOMPARE(r.usable, usable);
+        if (!wxyz.isEmpty()) {
+            QVERIFY(r.okW && r.okX && r.okY && r.okZ);
+            QCOMPARE(QList<double>({r.w, r.x, r.y, r.z}), wxyz);
+        }
+    }
+
+    // Roll, pitch and yaw of plain 90 degree turns, normalised or not.
+    void eulerAngles()
+    {
+        const QString h = QString::number(std::sqrt(0.5), 'f', 9);
+        const QList<QPair<QString, QVector3D>> cases{
+            {"W:1,X:0,Y:0,Z:0", {0, 0, 0}},
+            {QString("W:%1,X:%1,Y:0,Z:0").arg(h), {90, 0, 0}},
+            {QString("W:%1,X:0,Y:%1,Z:0").arg(h), {0, 90, 0}},
+            {QString("W:%1,X:0,Y:0,Z:%1").arg(h), {0, 0, 90}},
+            {"W:2,X:0,Y:0,Z:2", {0, 0, 90}}};
+        for (const auto &[text, angles] : cases)
+            QVERIFY2((ImuLine::parse(text).euler - angles).length() < 0.05, qPrintable(text));
+    }
+
+    // Random bytes, runs of separators, NUL and number-like junk: nothing
+    // crashes, and whatever the cores return can be drawn.
+    void fuzz()
+    {
+        static const char *pieces[] = {";", ":", ",", "CIEX", "CIEY", "LUX", "CCT", "W:", "X:", "Y:", "Z:",
+                                       "nan", "inf", "1e999", "-", ".", "0", "9", "\r", "\n", " ", "\t"};
+        QRandomGenerator rng(17);
+        LineFramer framer;
+        for (int i = 0; i < 4000; ++i) {
+            QByteArray chunk;
+            for (int j = int(rng.bounded(24)); j > 0; --j) {
+                const int kind = int(rng.bounded(4));
+                chunk += kind == 0   ? QByteArray(1, char(rng.bounded(256)))
+                         : kind == 1 ? QByteArray(int(rng.bounded(1, 400)), "9;:"[rng.bounded(3)])
+                                     : QByteArray(pieces[rng.bounded(int(std::size(pieces)))]);
+            }
+            for (const QByteArray &line : framer.push(chunk) + QList<QByteArray>{chunk}) {
+                const CieLine::Reading c = CieLine::parse(QString::fromUtf8(line));
+                QVERIFY(std::isfinite(c.x) && std::isfinite(c.y) && std::isfinite(c.lux) && std::isfinite(c.cct));
+                const ImuLine::Reading m = ImuLine::parse(QString::fromUtf8(line));
+                const QQuaternion q = QQuaternion(float(m.w), float(m.x), float(m.y), float(m.z)).normalized();
+                QVERIFY(!m.usable || (std::isfinite(q.scalar()) && !q.isNull()));
+            }
+            QVERIFY(framer.tail().size() <= LineFramer::kMaxTail);
+        }
+    }
+
+    // Without OpenGL the 3D view is a notice, turning it is a no-op, and
+    // the whole window starts with the IMU tab on.
+    void noOpenGl()
+    {
+        vexmora_3d_imu view;
+        QVERIFY(!view.view);
+        QVERIFY(view.notice && !view.notice->text().isEmpty());
+        view.Set_Value(1, 0, 0, 0);
+        // The oscilloscope's chart draws through OpenGL on its own account
+        // and is no part of this.
+        kesptest::TempHome home(kesptest::quietIni({{"Oscilloscope", "false"}}));
+        MainWindow w;
+        QVERIFY(w.initialisedTabs.contains(QStringLiteral("IMU")));
+        auto *notice = w.findChild<QLabel *>(QStringLiteral("imu3dNotice"));
+        QVERIFY(notice);
+        notice->window()->show();
+        w.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentWidget(w.findChild<QWidget *>("tab_3"));
+        kesptest::spin(200);
+        QVERIFY(notice->isVisible());
+    }
+};
+
+QTEST_MAIN(CieImuLinesTest)
+#include "tst_cie_imu_lines.moc"
