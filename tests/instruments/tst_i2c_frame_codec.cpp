@@ -48,6 +48,19 @@ static QByteArray noise(QRandomGenerator &rng, int n) // never a 'V'
     return out;
 }
 
+// Scan, dump and read results behind noise and a bad frame each; the
+// frames expected out go to `good`.
+static QByteArray mixed(QRandomGenerator &rng, int count, Frames *good)
+{
+    QByteArray out;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray payload = i == 3 ? trickyRegs() : noise(rng, int(rng.bounded(300)));
+        out += noise(rng, int(rng.bounded(30))) + h("565802000201020f") + I2CFrameCodec::frame(uchar(i % 3 + 1), payload);
+        *good << char(i % 3 + 1) + payload;
+    }
+    return out;
+}
+
 class I2CFrameCodecTest : public QObject
 {
     Q_OBJECT
@@ -84,15 +97,9 @@ private slots:
                                      << Frames{'\x02' + QByteArray(300, 7)};
         QTest::newRow("VX inside a dump in 97-byte pieces")
             << pieces(I2CFrameCodec::frame(2, trickyRegs()) + kScan, 97) << Frames{'\x02' + trickyRegs(), h("013c68")};
-        QByteArray mixed; // noise, a bad frame, a good one, over and over
         Frames good;
         QRandomGenerator rng(14);
-        for (int i = 0; i < 6; ++i) {
-            const QByteArray payload = i == 3 ? trickyRegs() : noise(rng, int(rng.bounded(40)));
-            mixed += noise(rng, int(rng.bounded(5))) + h("565802000201020f") + I2CFrameCodec::frame(uchar(i % 3 + 1), payload);
-            good << char(i % 3 + 1) + payload;
-        }
-        QTest::newRow("noise and bad frames between good ones") << Chunks{mixed} << good;
+        QTest::newRow("noise and bad frames between good ones") << Chunks{mixed(rng, 4, &good)} << good;
         QTest::newRow("trailing V waits") << Chunks{h("010256"), h("580100023c68a4")} << Frames{h("013c68")};
     }
     // As given, cut in two at every offset, and byte by byte: the same
@@ -126,14 +133,9 @@ private slots:
             I2CFrameCodec codec;
             (void)feed(codec, pieces(junk, int(rng.bounded(1, 4096))));
             (void)feed(codec, {noise(rng, I2CFrameCodec::kMaxPayload + 6)}); // ends a half-open false frame
-            QByteArray stream;
-            Frames expected;
-            for (int i = 0; i < 50; ++i) {
-                const QByteArray payload = noise(rng, int(rng.bounded(300)));
-                stream += noise(rng, int(rng.bounded(30))) + I2CFrameCodec::frame(2, payload);
-                expected << '\x02' + payload;
-            }
-            QCOMPARE(feed(codec, pieces(stream, int(rng.bounded(1, 200)))), expected);
+            Frames good;
+            const QByteArray stream = mixed(rng, 50, &good);
+            QCOMPARE(feed(codec, pieces(stream, int(rng.bounded(1, 200)))), good);
         }
         QElapsedTimer t;
         t.start();

