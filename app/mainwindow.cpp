@@ -61,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     closeShellDialogs();
+    i2cdumpCloseDialogs();
     serialShutdown();
     delete ui;
 }

@@ -58,6 +58,9 @@ class QDialog;
 class QPushButton;
 class Ui_Config;
 class Ui_Help;
+class vexmora_i2c_tools;
+class Ui_I2CDump_ReadREG;
+class Ui_I2CDump_WriteREG;
 
 namespace Ui {
 class MainWindow;
@@ -555,6 +558,38 @@ private:
     Q_SLOT void i2cdumpsetsetComboBoxEnabled(bool enabled);
     Q_SLOT void I2CdumpOpen_triggered();
     Q_SLOT void readi2cdumpCom(const QByteArray &data);
+    Q_SLOT void I2Cdump_Stop();
+    Q_SLOT void I2CdumpactionScanf_triggered();
+    Q_SLOT void I2Cdump_Setaddr(int address);
+    Q_SLOT void I2Cdump_printscanf(const QByteArray &payload);
+    Q_SLOT void I2Cdump_printread(const QByteArray &payload);
+    Q_SLOT void slotI2Cdump_read_ui();
+    Q_SLOT void slotI2Cdump_write_ui();
+    Q_SLOT void I2Cdump_Read();
+    Q_SLOT void I2Cdump_Send();
+    Q_SLOT void slotI2Cdump_read_ui_dialogclose();
+    Q_SLOT void slotI2Cdump_write_ui_dialogclose();
+    Q_SLOT void I2CdumpactionClear_triggered();
+    void i2cdumpAfterOpen();
+    void i2cdumpAfterClose();
+    void i2cdumpSetActionsEnabled(bool enabled);
+    // Sends only while this tab holds the port; else the frame is dropped.
+    void i2cdumpWrite(const QByteArray &frame);
+    void i2cdumpLog(const QString &text);
+    void i2cdumpCloseDialogs();
+    vexmora_i2c_tools *i2cTools = nullptr;
+    std::unique_ptr<SensorLog> i2cLog;
+    QDialog *i2cReadDialog = nullptr;
+    Ui_I2CDump_ReadREG *i2cReadUi = nullptr;
+    bool i2cReadDialogOpen = false;
+    QDialog *i2cWriteDialog = nullptr;
+    Ui_I2CDump_WriteREG *i2cWriteUi = nullptr;
+    bool i2cWriteDialogOpen = false;
+    // The button's text follows this, in any language.
+    bool i2cStreaming = false;
+    // Named in the read result's log line: the reply may come after the
+    // dialog is gone.
+    unsigned char i2cLastReadRegister = 0;
 
     // --- "TOF" ---
     void TOF_Init_Start();

@@ -56,6 +56,8 @@ MainWindow::SensorPort MainWindow::sensorPort(SensorTab tab) const
         p.openSlot = &MainWindow::I2CdumpOpen_triggered;
         p.reader = SLOT(readi2cdumpCom(QByteArray));
         p.lock = &MainWindow::i2cdumpsetsetComboBoxEnabled;
+        p.afterOpen = &MainWindow::i2cdumpAfterOpen;
+        p.afterClose = &MainWindow::i2cdumpAfterClose;
         break;
     case SensorTab::CIE:
         p.open = ui->CIEopencompushButton;

@@ -496,6 +496,26 @@
         <source>Yaw:</source>
         <translation>偏航角:</translation>
     </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Read Reg</source>
+        <translation>读寄存器</translation>
+    </message>
+    <message>
+        <source>Write Reg</source>
+        <translation>写寄存器</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Invalid input format. Please enter the correct format (e.g., 0x01,0x34,0xab)</source>
+        <translation>输入格式无效，请按正确格式输入（例如 0x01,0x34,0xab）</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
@@ -1706,6 +1726,59 @@ Do you want to save your changes?</source>
     <message>
         <source>The 3D view needs OpenGL, which is not available here.</source>
         <translation>3D 视图需要 OpenGL，此处不可用。</translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_i2c_tools</name>
+    <message>
+        <source>i2c addresss:</source>
+        <translation>I2C 地址:</translation>
+    </message>
+</context>
+<context>
+    <name>I2CDump_ReadREG</name>
+    <message>
+        <source>I2C Read Reg</source>
+        <translation>I2C 读寄存器</translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation>寄存器地址:</translation>
+    </message>
+    <message>
+        <source>length:</source>
+        <translation>长度:</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>I2CDump_WriteREG</name>
+    <message>
+        <source>I2C Write Reg</source>
+        <translation>I2C 写寄存器</translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation>寄存器地址:</translation>
+    </message>
+    <message>
+        <source>e.g.: 0x12,0x34,0xab</source>
+        <translation>例如: 0x12,0x34,0xab</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 </TS>
