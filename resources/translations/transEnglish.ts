@@ -464,6 +464,18 @@
         <source>SMS sent failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Filter: OFF (RAW)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter: ON (IIR 3:7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
@@ -1638,6 +1650,13 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Mx/cm²(maxwell per square centimeter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_tof_surface</name>
+    <message>
+        <source>The 3D view needs OpenGL, which this display does not offer.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

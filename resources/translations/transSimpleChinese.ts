@@ -464,6 +464,18 @@
         <source>SMS sent failed</source>
         <translation>短信发送失败</translation>
     </message>
+    <message>
+        <source>Filter: OFF (RAW)</source>
+        <translation>滤波：关 (原始)</translation>
+    </message>
+    <message>
+        <source>Filter: ON (IIR 3:7)</source>
+        <translation>滤波：开 (IIR 3:7)</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>深度</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
@@ -1640,6 +1652,13 @@ Do you want to save your changes?</source>
     <message>
         <source>Mx/cm²(maxwell per square centimeter)</source>
         <translation>Mx/cm²(麦克斯韦每平方厘米)</translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_tof_surface</name>
+    <message>
+        <source>The 3D view needs OpenGL, which this display does not offer.</source>
+        <translation>3D 视图需要 OpenGL，当前显示环境不支持。</translation>
     </message>
 </context>
 </TS>
