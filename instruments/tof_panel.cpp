@@ -44,7 +44,7 @@ private:
 
 // A grid refresh yields to the event loop after this long; a 54x42 grid
 // costs far more than one frame interval when done in one go.
-constexpr qint64 kGridSliceMs = 8;
+constexpr qint64 kGridSliceMs = 4;
 
 } // namespace
 

@@ -35,6 +35,10 @@ void vexmora_tof_data::addLabel(int row, int col, const QFont &font)
     auto *label = new QLabel(QStringLiteral("0"), this);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
+    // Cells share the space evenly whatever they show: a width that
+    // followed the text would move, and repaint, the whole grid whenever a
+    // value gained a digit.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     ui->gridLayout_tofdata->addWidget(label, row, col);
     labels.append(label);
     shownColors.append(kNoColor);

@@ -3,11 +3,11 @@
 ending CR LF, paced to a byte rate, optionally cut at random points.
 
     fake_tof_board.py DEVICE --count N [--frames F | --seconds T] [--seed S]
-                      [--rate BYTES_PER_S] [--cut] [--print]
+                      [--rate BYTES_PER_S] [--cut] [--print | --last]
 
 Values are random in 0..4100, so some fall outside a 51..3999 window.
-With --print every frame sent is printed as a JSON list; the last line is
-{"done": frames, "bytes": n, "seconds": t}.
+With --print every frame sent is printed as a JSON list, with --last only
+the last one; the last line is {"done": frames, "bytes": n, "seconds": t}.
 """
 import argparse
 import json
@@ -37,6 +37,7 @@ def main():
     ap.add_argument("--rate", type=float, default=0)
     ap.add_argument("--cut", action="store_true")
     ap.add_argument("--print", action="store_true")
+    ap.add_argument("--last", action="store_true")
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
@@ -45,6 +46,7 @@ def main():
     start = time.monotonic()
     sent = 0
     frames = 0
+    values = []
     while True:
         if args.frames and frames >= args.frames:
             break
@@ -64,6 +66,8 @@ def main():
                 if delay > 0:
                     time.sleep(delay)
         frames += 1
+    if args.last:
+        print(json.dumps(values))
     # Let the last bytes leave before the pty may go.
     time.sleep(0.05)
     print(json.dumps({"done": frames, "bytes": sent, "seconds": round(time.monotonic() - start, 3)}), flush=True)
