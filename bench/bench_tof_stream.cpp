@@ -162,8 +162,8 @@ void run(MainWindow &w, const kesptest::PtyPair &pty, const Scenario &sc, double
 
     QProcess board;
     board.start(QStringLiteral("python3"),
-                {QStringLiteral(KESP_FAKE_TOF), pty.deviceB(), "--count", QString::number(sc.count), "--seconds",
-                 QString::number(seconds), "--rate", "115200", "--last", "--seed", "7"});
+                {QStringLiteral(KESP_FAKE_TOF), pty.deviceB(), QString::number(sc.count), "--seconds",
+                 QString::number(seconds), "--rate", "115200", "--seed", "7"});
     board.waitForStarted(5000);
     QElapsedTimer clock;
     clock.start();
