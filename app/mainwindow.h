@@ -4,6 +4,7 @@
 #include "terminals/mqtt_client.h"
 #include "instruments/line_framer.h"
 #include "instruments/sensor_log.h"
+#include "instruments/tof_frame.h"
 #include "terminals/terminal_view.h"
 #include "terminals/vexmora_modbus_client.h"
 
@@ -46,6 +47,7 @@ class QUdpSocket;
 class QPlainTextEdit;
 class QWebEngineView;
 class MWaveView;
+class vexmora_tof;
 class WebSocketIODevice;
 class ProgressBarPercent;
 class CThermometer;
@@ -597,6 +599,30 @@ private:
     Q_SLOT void TOFsetsetComboBoxEnabled(bool enabled);
     Q_SLOT void TOFOpen_triggered();
     Q_SLOT void readTOFCom(const QByteArray &data);
+    Q_SLOT void TOFactionClear_triggered();
+    Q_SLOT void TOFprocessFrame(const QByteArray &frameData);
+    Q_SLOT void onTOFTYPEComboBoxChanged(int index);
+    Q_SLOT void TOFchangeArrangement();
+    Q_SLOT void onTOFChartComboBoxChanged(int index);
+    void TOFmirrorPixels(QList<int> &pixels, int numRows, int numCols);
+    void TOF_rearrange_image(const int *image_data, int *new_image_data);
+    int TOF_get8829CorrectedIndex(int deliveryIndex, int cols);
+    void tofClearBuffer();
+    void tofRefreshLater();
+    void tofRefresh();
+    vexmora_tof *tofWidget = nullptr;
+    LineFramer tofLineBuffer;
+    QList<int> tofValues;
+    TofFrame::FilterState tofFilterState{};
+    // Frames are parsed on arrival but the grid and the surface are fed at
+    // most once per event-loop turn, and only while shown: the values a
+    // view still lacks are the first tofGridPending / tofSurfacePending.
+    int tofGridPending = 0;
+    int tofSurfacePending = 0;
+    // A grid refresh in progress, spread over turns: next label, last + 1.
+    int tofGridCursor = -1;
+    int tofGridEnd = 0;
+    bool tofRefreshQueued = false;
 
     // --- "Modbus" ---
 private slots:

@@ -75,6 +75,7 @@ MainWindow::SensorPort MainWindow::sensorPort(SensorTab tab) const
         p.openSlot = &MainWindow::TOFOpen_triggered;
         p.reader = SLOT(readTOFCom(QByteArray));
         p.lock = &MainWindow::TOFsetsetComboBoxEnabled;
+        p.beforeConnect = &MainWindow::tofClearBuffer;
         break;
     case SensorTab::Spectra:
         p.open = ui->SpectraopencompushButton;

@@ -496,6 +496,18 @@
         <source>Yaw:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Filter: OFF (RAW)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter: ON (IIR 3:7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
@@ -1704,6 +1716,13 @@ Do you want to save your changes?</source>
     <name>vexmora_3d_imu</name>
     <message>
         <source>The 3D view needs OpenGL, which is not available here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_tof_surface</name>
+    <message>
+        <source>The 3D view needs OpenGL, which this display does not offer.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -516,6 +516,18 @@
         <source>Invalid input format. Please enter the correct format (e.g., 0x01,0x34,0xab)</source>
         <translation>输入格式无效，请按正确格式输入（例如 0x01,0x34,0xab）</translation>
     </message>
+    <message>
+        <source>Filter: OFF (RAW)</source>
+        <translation>滤波：关 (原始)</translation>
+    </message>
+    <message>
+        <source>Filter: ON (IIR 3:7)</source>
+        <translation>滤波：开 (IIR 3:7)</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>深度</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>
@@ -1779,6 +1791,13 @@ Do you want to save your changes?</source>
     <message>
         <source>close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_tof_surface</name>
+    <message>
+        <source>The 3D view needs OpenGL, which this display does not offer.</source>
+        <translation>3D 视图需要 OpenGL，当前显示环境不支持。</translation>
     </message>
 </context>
 </TS>
