@@ -364,6 +364,7 @@ private:
     void NMEA_GxGSA_Data(char *sentence);
     void NMEA_GPVTG_Data(char *sentence);
     void gpsShowReadout();
+    void gpsReadBatch(const QByteArray &data);
     void gpsPortOpened();
     void gpsPortClosed();
     QList<QWidget *> gpsTcpWidgets() const;
@@ -381,6 +382,8 @@ private:
     double gpsPushLongitude = 0;
     QMetaObject::Connection gpsMapConnection;
     std::unique_ptr<TerminalView> gpsView;
+    bool gpsInReader = false;
+    QList<QByteArray> gpsLateBatches;
     // Satellite-signal dialog: GSV sentences go to it while it is open
     // and not drawing.
     bool gpsSignalDialogOpen = false;

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QSerialPort>
 #include <QSettings>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -137,10 +138,28 @@ void MainWindow::gpsPortClosed()
 
 void MainWindow::readGPSCom(QByteArray data)
 {
+    // The event pass below may deliver the next batch: it waits its turn,
+    // so batches reach the labels and the log in the order they came.
+    if (gpsInReader) {
+        gpsLateBatches.append(data);
+        return;
+    }
+    gpsInReader = true;
+    gpsReadBatch(data);
+    while (!gpsLateBatches.isEmpty())
+        gpsReadBatch(gpsLateBatches.takeFirst());
+    gpsInReader = false;
+
+    // Bytes the port took in during the event pass raise no second
+    // readyRead: fetch them now, or a burst's end waits for the next burst.
+    if (QSerialPort *port = sensorPortFor(SensorTab::GPS); port && port->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(serialThread, &ThreadSerial::readData, Qt::QueuedConnection);
+}
+
+void MainWindow::gpsReadBatch(const QByteArray &data)
+{
     GPS_Analysis_Data_Process(data);
-    // One pass for input and painting; socket notifiers stay out, so the
-    // next batch cannot overtake this one in the log.
-    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    QCoreApplication::processEvents();
 
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     if (Nmea::pushDue(gpsPositionUpdated == 1, now, gpsLastMapPush)) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Plays a multi-GNSS NMEA 4.10 receiver.
 
-  nmea_log.py OUT [--epochs N] [--seed S] [--rate HZ] [--split a,b,...]
+  nmea_log.py OUT [--epochs N] [--first I] [--seed S] [--rate HZ] [--split a,b,...]
               [--bytes N] [--faults]
 
 OUT is a file or a tty.  Each epoch (one second of receiver time) holds
@@ -85,6 +85,7 @@ def main():
     ap.add_argument('out')
     ap.add_argument('--epochs', type=int, default=20)
     ap.add_argument('--seed', type=int, default=1)
+    ap.add_argument('--first', type=int, default=0)
     ap.add_argument('--rate', type=float, default=0)
     ap.add_argument('--split', default='')
     ap.add_argument('--bytes', type=int, default=0)
@@ -93,8 +94,8 @@ def main():
     rnd = random.Random(a.seed)
     splits = [int(x) for x in a.split.split(',') if x] or [0]
     fd = os.open(a.out, os.O_WRONLY | os.O_CREAT | os.O_TRUNC | os.O_NOCTTY)
-    written, k, i = 0, 0, 0
-    while i < a.epochs or a.bytes:
+    written, k, i = 0, 0, a.first
+    while i < a.first + a.epochs or a.bytes:
         chunks, truth = epoch(i, rnd)
         if a.faults:
             chunks.insert(rnd.randrange(len(chunks) + 1), faults(rnd))
