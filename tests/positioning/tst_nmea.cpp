@@ -81,7 +81,7 @@ private slots:
             << withSum("GPRMC,080503.00,A,,,,,,,070424,,") << QByteArray("0=8:5:3") << false;
         QTest::newRow("7 decimals, hemispheres, fix")
             << fix + withSum("GNRMC,080503,A,2232.5926,N,11403.4734,E,0.0,0,070424,,,A")
-            << QByteArray("0=8:5:3;1=22.5432100;2=N;3=114.0578900;4=E;5=Yes;7=545.4 m") << true;
+            << QByteArray("0=8:5:3;1=22.5432100;2=N;3=114.0578900;4=E;5=是;7=545.4 m") << true;
         QTest::newRow("near the equator and Greenwich: not empty")
             << fix + withSum("GPRMC,120000,A,0030.0000,S,00007.6560,W,0,0,070424,,")
             << QByteArray("1=0.5000000;2=S;3=0.1276000;4=W") << true;
@@ -89,9 +89,9 @@ private slots:
             << fix + withSum("GPRMC,120000,A,,S,,W,0,0,070424,,") << QByteArray("1=;2=S;3=;4=W") << false;
         QTest::newRow("no fix: position untouched")
             << withSum("GPGGA,1,,,,,0,,,,") + withSum("GPRMC,120000,A,2232.5926,S,11403.4734,W,0,0,,,")
-            << QByteArray("1=;2=S;3=;4=W;5=No") << false;
-        QTest::newRow("RTK quality 4 is a fix") << withSum("GPGGA,1,,,,,4,12,,12.5,M") << QByteArray("5=Yes;6=12;7=12.5 m") << false;
-        QTest::newRow("quality 6 is no fix") << withSum("GPGGA,1,,,,,6,,,,M") << QByteArray("5=No;6=0;7=0 m") << false;
+            << QByteArray("1=;2=S;3=;4=W;5=否") << false;
+        QTest::newRow("RTK quality 4 is a fix") << withSum("GPGGA,1,,,,,4,12,,12.5,M") << QByteArray("5=是;6=12;7=12.5 m") << false;
+        QTest::newRow("quality 6 is no fix") << withSum("GPGGA,1,,,,,6,,,,M") << QByteArray("5=否;6=0;7=0 m") << false;
         QTest::newRow("lower-case checksum") << withSum("GPVTG,1,T,,M,2,N,3.7,K", true) << QByteArray("11=3.7 km/h") << false;
         QTest::newRow("general notation")
             << withSum("GNGSA,A,3,,,,,,,,,,,,,1234567,0.0000123,1.5,1") << QByteArray("8=1.23457e+06;9=1.23e-05;10=1.5") << false;
@@ -105,7 +105,7 @@ private slots:
         QTest::newRow("wrong checksum fails") << withSum("GPGGA,1,,,,,1,,,1,M").replace("*", "0*") << QByteArray("") << false;
         QTest::newRow("nan, inf, 1e999 read as 0")
             << withSum("GPGGA,1,,,,,1,nan,,1e999,M") + withSum("GPVTG,1,T,,M,2,N,inf,K")
-            << QByteArray("5=Yes;6=0;7=0 m;11=0 km/h") << false;
+            << QByteArray("5=是;6=0;7=0 m;11=0 km/h") << false;
         QTest::newRow("huge time reads as 0") << withSum("GPRMC,1e300,A,,,,,,,,,") << QByteArray("0=0:0:0") << false;
         QTest::newRow("field cut to 95 characters")
             << withSum("GPGGA,1,,,,,1,,," + QByteArray(200, '9') + ",M") << QByteArray("7=1e+95 m") << false;
@@ -123,7 +123,8 @@ private slots:
         bool sawUpdate = false;
         for (const QByteArray &s : framer.feed(input)) {
             r.positionUpdated = false;
-            Nmea::decode(s.constData(), &msg, &r, "Yes", "No");
+            // Translated fix texts: the fix is a flag, not the label text.
+            Nmea::decode(s.constData(), &msg, &r, QStringLiteral("是"), QStringLiteral("否"));
             sawUpdate |= r.positionUpdated;
         }
         uint32_t want = 0;
