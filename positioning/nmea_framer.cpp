@@ -1,5 +1,7 @@
 #include "positioning/nmea_framer.h"
 
+#include <cstring>
+
 namespace {
 
 int hexDigit(char c)
