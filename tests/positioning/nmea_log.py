@@ -1,13 +1,6 @@
 #!/usr/bin/env python3
-"""A multi-GNSS NMEA 4.10 receiver: nmea_log.py OUT [options] (OUT: file or tty).
-
-Each epoch: GNGGA, GNGSA, GP/GL/BD/GA GSV, GNRMC, GNVTG with our own checksums
-(every third epoch in lower case); positions in all four hemispheres and within
-a degree of the equator and Greenwich; GGA quality 1, 4, 1, 2, 5, 1, 0.
---faults mixes in what must be dropped; --split writes in pieces of the given
-sizes; --rate paces epochs per second; --bytes stops at a size.  Prints one
-JSON line per epoch: the signed position and values it meant.
-"""
+"""A multi-GNSS NMEA 4.10 receiver: nmea_log.py OUT [--epochs --first --seed --bytes
+--rate --split a,b,.. --faults]; OUT a file or tty.  Prints one JSON line per epoch."""
 import argparse, functools, json, os, random, time
 
 AREAS = [(22.54321, 114.0579), (-33.8688, 151.2093), (51.5072, -0.1276), (-12.0464, -77.0428),
@@ -24,9 +17,11 @@ def dm(v, width):
     return '%0*d%07.4f' % (width, d, (abs(v) - d) * 60)
 
 
+# Per epoch GGA, GSA, four GSV, RMC, VTG; all hemispheres, near 0/0, quality
+# 1/4/1/2/5/1/0, every third epoch's sums in lower case.
 def epoch(i, rnd):
-    t = 80503 + i
-    hh, mm, ss = (t // 10000) % 24, (t // 100) % 100 % 60, t % 100 % 60
+    t = 8 * 3600 + 5 * 60 + 3 + i
+    hh, mm, ss = t // 3600 % 24, t // 60 % 60, t % 60
     when = '%02d%02d%02d.00' % (hh, mm, ss)
     lat, lon = (x + rnd.uniform(-0.01, 0.01) for x in AREAS[i % 6])
     q = [1, 4, 1, 2, 5, 1, 0][i % 7]
@@ -46,6 +41,7 @@ def epoch(i, rnd):
                      pdop=pdop, hdop=hdop, vdop=vdop, speed=speed)
 
 
+# What must be dropped: bad or short sums, noise, '$' runs, NUL and non-ASCII, no line feed.
 def fault(rnd):
     return rnd.choice([
         sentence('GNGGA,000000.00,9999.000,N,09999.000,E,1,08,0.9,1.0,M,,M,,')[:-4] + b'00\r\n',

@@ -1,13 +1,12 @@
-// NMEA framer and decoders: one row per label rule, a generated multi-GNSS
-// log that decodes alike however it is split and agrees with gpsdecode,
-// and a bounded buffer under garbage.
+// NMEA framer and decoders: one row per label rule, and a generated
+// multi-GNSS log with garbage mixed in that decodes alike however it is
+// split, keeps the buffer bounded and agrees with gpsdecode.
 #include "positioning/nmea_decoder.h"
 #include "positioning/nmea_framer.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,7 +20,9 @@ static QByteArray withSum(const QByteArray &body, bool lower = false)
 }
 
 // Feeds `log` in batches of `batch` bytes (0: whole); per RMC the time and,
-// with a fix, the signed position and altitude; per GSA the DOPs.
+// with a fix, the signed position and altitude; per GSA the DOPs.  Notes
+// the largest partial sentence the framer ever held.
+static qsizetype g_mostPending = 0;
 static QStringList decodeAll(const QByteArray &log, int batch, NmeaFramer *framer, NmeaReadout *r)
 {
     QStringList out;
@@ -38,6 +39,7 @@ static QStringList decodeAll(const QByteArray &log, int batch, NmeaFramer *frame
                                                : QString());
             else if (k == Nmea::Kind::GSA)
                 out << "DOP " + t[NmeaReadout::Pdop] + ' ' + t[NmeaReadout::Hdop] + ' ' + t[NmeaReadout::Vdop];
+            g_mostPending = qMax(g_mostPending, framer->pending().size());
         }
     return out;
 }
@@ -101,15 +103,16 @@ private slots:
         for (int b : {1, 7, 64})
             QTest::newRow(qPrintable(QString("%1 bytes").arg(b))) << b;
     }
-    // With dropped sentences mixed in: the same as fed whole, and gpsdecode's
-    // positions, altitudes and DOPs.
+    // With noise, '$' storms, lost line feeds and bad sums mixed in: the same
+    // as fed whole, a bounded buffer, and gpsdecode's positions, altitudes
+    // and DOPs.
     void wholeLog()
     {
         QFETCH(int, batch);
         QTemporaryDir dir;
         const QString path = dir.filePath("log.nmea");
         QProcess gen;
-        gen.start("python3", {QFINDTESTDATA("nmea_log.py"), path, "--epochs", "60", "--seed", "7", "--faults"});
+        gen.start("python3", {QFINDTESTDATA("nmea_log.py"), path, "--epochs", "600", "--seed", "7", "--faults"});
         QVERIFY(gen.waitForFinished(30000) && gen.exitCode() == 0);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -119,8 +122,9 @@ private slots:
         const QStringList ref = decodeAll(log, 0, &whole, &r1);
         QCOMPARE(decodeAll(log, batch, &split, &r2), ref);
         QCOMPARE(split.droppedBytes(), whole.droppedBytes());
-        QCOMPARE(ref.filter("DOP").size(), 60);
-        QVERIFY(whole.badSentences() > 0);
+        QCOMPARE(ref.filter("DOP").size(), 600);
+        QVERIFY(whole.badSentences() > 50 && whole.droppedBytes() > 100000);
+        QVERIFY(g_mostPending <= NmeaFramer::kMaxSentence);
 
         QProcess gpsd;
         gpsd.setStandardInputFile(path);
@@ -130,7 +134,7 @@ private slots:
         QStringList sky;
         for (const QByteArray &line : gpsd.readAllStandardOutput().split('\n')) {
             const QJsonObject o = QJsonDocument::fromJson(line).object();
-            if (o["class"] == "TPV" && o.contains("lat")) {
+            if (o["class"] == "TPV" && o.contains("lat") && o.contains("alt")) {
                 const QTime t = QDateTime::fromString(o["time"].toString(), Qt::ISODateWithMs).toUTC().time();
                 tpv[QString("%1:%2:%3").arg(t.hour()).arg(t.minute()).arg(t.second())] =
                     QString("%1 %2 %3").arg(o["lat"].toDouble(), 0, 'f', 7).arg(o["lon"].toDouble(), 0, 'f', 7).arg(o["alt"].toDouble());
@@ -146,38 +150,12 @@ private slots:
                 QCOMPARE(fix.section(' ', 1), tpv[fix.section(' ', 0, 0)]);
                 ++compared;
             }
-        QVERIFY2(compared >= 40, qPrintable(QString::number(compared)));
-        QStringList dops = ref.filter("DOP");
-        dops.removeDuplicates();
-        QCOMPARE(dops, sky);
-    }
-
-    // Megabytes of mutated sentences, '$' storms and lost line feeds: the
-    // buffer never passes one sentence's limit, and decoding goes on.
-    void garbageKeepsTheBufferBounded()
-    {
-        QRandomGenerator rnd(42);
-        const QByteArray good = withSum("GNGGA,080503.00,2232.1538,N,11403.8909,E,1,24,1.00,2286.6,M,-2.1,M,,")
-                                + withSum("GNRMC,080503.00,A,2232.1538,N,11403.8909,E,24.6,84.4,070424,,,A,V");
-        NmeaFramer framer;
-        NmeaReadout r;
-        for (qint64 fed = 0; fed < 8 << 20;) {
-            QByteArray chunk = good;
-            for (int n = rnd.bounded(8); n > 0; --n) {
-                const int at = rnd.bounded(int(chunk.size()));
-                const int what = rnd.bounded(5);
-                if (what < 2)
-                    what ? chunk.remove(at, 1) : chunk.replace(at, 1, QByteArray(1, char(rnd.bounded(256))));
-                else
-                    chunk.insert(at, QByteArray(rnd.bounded(3000), "$x\0"[what - 2]));
-            }
-            decodeAll(chunk, 0, &framer, &r);
-            QVERIFY(framer.pending().size() <= NmeaFramer::kMaxSentence);
-            fed += chunk.size();
-        }
-        QVERIFY(framer.sentences() > 1000 && framer.droppedBytes() > 0);
-        decodeAll("\n" + withSum("GPVTG,1,T,,M,2,N,9.5,K"), 0, &framer, &r);
-        QCOMPARE(r.text[NmeaReadout::Speed], QStringLiteral("9.5 km/h"));
+        QVERIFY2(compared >= 400, qPrintable(QString::number(compared)));
+        // After garbage gpsdecode now and then works DOPs out of the sky
+        // view instead of taking the GSA's: nearly all must be ours.
+        const QStringList dops = ref.filter("DOP");
+        const qsizetype same = std::count_if(sky.begin(), sky.end(), [&](const QString &d) { return dops.contains(d); });
+        QVERIFY2(sky.size() >= 500 && same >= sky.size() * 95 / 100, qPrintable(QString("%1 of %2").arg(same).arg(sky.size())));
     }
 };
 
