@@ -39,57 +39,71 @@ QList<QByteArray> NmeaFramer::feed(QByteArrayView bytes)
     QList<QByteArray> out;
     const char *p = bytes.data();
     const char *const end = p + bytes.size();
+    // Start of the current sentence's bytes in this batch; what came in
+    // earlier batches waits in m_buffer.
+    const char *from = p;
     while (p < end) {
-        if (m_buffer.isEmpty()) {
-            // Outside a sentence: skip to the next '$'.
+        if (!m_inside) {
             const char *dollar = static_cast<const char *>(memchr(p, '$', size_t(end - p)));
             if (!dollar) {
                 m_dropped += end - p;
                 break;
             }
             m_dropped += dollar - p;
-            m_buffer.append('$');
+            m_inside = true;
+            from = dollar;
             p = dollar + 1;
             continue;
         }
-        // Inside: look for the line feed, or a '$' that starts the next
-        // sentence (a receiver never sends one inside), no further than the
-        // sentence may grow.
-        const qsizetype room = kMaxSentence - m_buffer.size();
+        // Look for the line feed, or a '$' that starts the next sentence (a
+        // receiver never sends one inside), no further than a sentence may
+        // grow.
+        const qsizetype have = m_buffer.size() + (p - from);
+        const qsizetype room = kMaxSentence - have;
         const char *limit = end - p > room ? p + room : end;
-        const char *q = p;
-        while (q < limit && *q != '\n' && *q != '$')
-            ++q;
+        const char *lf = static_cast<const char *>(memchr(p, '\n', size_t(limit - p)));
+        const char *q = lf ? lf : limit;
+        if (const char *dollar = static_cast<const char *>(memchr(p, '$', size_t(q - p))))
+            q = dollar;
         if (q == limit) {
-            if (limit == end) {
-                m_buffer.append(p, end - p);
-                break;
-            }
+            if (limit == end)
+                break; // the line feed is still to come
             // Too long for a sentence: a lost line feed or noise.
-            m_dropped += m_buffer.size() + (limit - p);
+            m_dropped += have + (limit - p);
             m_buffer.clear();
+            m_inside = false;
             p = limit;
             continue;
         }
         if (*q == '$') {
-            m_dropped += m_buffer.size() + (q - p);
+            m_dropped += have + (q - p);
             m_buffer.clear();
-            p = q;
+            from = q;
+            p = q + 1;
             continue;
         }
-        m_buffer.append(p, q + 1 - p);
+        QByteArray sentence;
+        if (m_buffer.isEmpty()) {
+            sentence = QByteArray(from, q + 1 - from);
+        } else {
+            sentence = m_buffer.append(from, q + 1 - from);
+            m_buffer.clear();
+        }
+        m_inside = false;
         p = q + 1;
         ++m_sentences;
-        if (checksumOk(m_buffer))
-            out.append(m_buffer);
+        if (checksumOk(sentence))
+            out.append(std::move(sentence));
         else
             ++m_bad;
-        m_buffer.clear();
     }
+    if (m_inside)
+        m_buffer.append(from, end - from);
     return out;
 }
 
 void NmeaFramer::clear()
 {
     m_buffer.clear();
+    m_inside = false;
 }

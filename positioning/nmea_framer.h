@@ -25,7 +25,8 @@ public:
     // Forgets a partial sentence (a new port).
     void clear();
 
-    // Bytes of the sentence still waiting for its line feed.
+    // Bytes of the sentence still waiting for its line feed (those of
+    // earlier batches).
     const QByteArray &pending() const { return m_buffer; }
 
     // Counters since construction.
@@ -38,7 +39,8 @@ public:
     [[nodiscard]] static bool checksumOk(QByteArrayView sentence);
 
 private:
-    QByteArray m_buffer; // empty, or a '$' and what followed it
+    QByteArray m_buffer; // the current sentence's bytes from earlier batches
+    bool m_inside = false;
     qint64 m_sentences = 0;
     qint64 m_bad = 0;
     qint64 m_dropped = 0;
