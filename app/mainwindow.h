@@ -5,6 +5,8 @@
 #include "instruments/line_framer.h"
 #include "instruments/sensor_log.h"
 #include "instruments/tof_frame.h"
+#include "positioning/nmea_decoder.h"
+#include "positioning/nmea_framer.h"
 #include "terminals/terminal_view.h"
 #include "terminals/vexmora_modbus_client.h"
 
@@ -231,7 +233,7 @@ private:
     int sendInterval = 200;
 
     // --- Sensor tabs: one Open/Close frame (instruments/sensor_port.cpp) ---
-    enum class SensorTab { None = -1, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU };
+    enum class SensorTab { None = -1, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU, GPS };
     struct SensorPort;
     SensorPort sensorPort(SensorTab tab) const;
     void sensorInit(SensorTab tab);
@@ -357,8 +359,43 @@ private:
     void GPS_Init_Start();
     // Port-widget lock (terminals/serial_locks.cpp); true unlocks.
     Q_SLOT void GPSsetComboBoxEnabled(bool enabled);
+    Q_SLOT void GPSPortModeChanged();
+    Q_SLOT void GPSCleanData_triggered();
+    Q_SLOT void GPSactionOpen_triggered();
+    Q_SLOT void readGPSCom(QByteArray data);
+    Q_SLOT void GPS_MAP(bool first);
+    QByteArray GPS_Analysis_Data_Process(QByteArray data);
+    void GPS_Analysis(nmea_msg *msg, char *sentence);
+    void NMEA_GxRMC_Data(nmea_msg *msg, char *sentence);
+    void NMEA_GxGSV_Data(char *sentence);
+    void NMEA_GxGGA_Data(char *sentence);
+    void NMEA_GxGSA_Data(char *sentence);
+    void NMEA_GPVTG_Data(char *sentence);
+    void gpsShowReadout();
+    void gpsReadBatch(const QByteArray &data);
+    void gpsPortOpened();
+    void gpsPortClosed();
+    QList<QWidget *> gpsTcpWidgets() const;
+    QList<QWidget *> gpsComWidgets() const;
     QTcpServer *gpsServer = nullptr;
     QList<QTcpSocket *> gpsServerClients;
+    QWebEngineView *gpsMapView = nullptr;
+    int gpsPositionUpdated = 0;
+    qint64 gpsLastMapPush = 0;
+    NmeaFramer gpsNmeaBuffer;
+    nmea_msg gpsNmeaMsg;
+    NmeaReadout gpsReadout;
+    // Signed position of the newest push, for the map page.
+    double gpsPushLatitude = 0;
+    double gpsPushLongitude = 0;
+    QMetaObject::Connection gpsMapConnection;
+    std::unique_ptr<TerminalView> gpsView;
+    bool gpsInReader = false;
+    QList<QByteArray> gpsLateBatches;
+    // Satellite-signal dialog: GSV sentences go to it while it is open
+    // and not drawing.
+    bool gpsSignalDialogOpen = false;
+    bool gpsSignalBusy = false;
 
     // --- "GSM Debug" ---
 private slots:

@@ -7,9 +7,9 @@
 #include <QPointer>
 #include <QTimer>
 
-// The seven sensor tabs open and close the shared port the same way; only
-// their widgets, reader and a few hooks differ, so the pattern lives here
-// once and each tab is a row of the table below.
+// The sensor tabs and the GPS tab open and close the shared port the same
+// way; only their widgets, reader and a few hooks differ, so the pattern
+// lives here once and each tab is a row of the table below.
 
 struct MainWindow::SensorPort
 {
@@ -97,6 +97,16 @@ MainWindow::SensorPort MainWindow::sensorPort(SensorTab tab) const
         p.lock = &MainWindow::imusetsetComboBoxEnabled;
         p.beforeConnect = &MainWindow::imuClearBuffer;
         p.afterOpen = &MainWindow::imuResetLabelToggle;
+        break;
+    case SensorTab::GPS:
+        p.open = ui->GPSopencompushButton;
+        p.portName = ui->GPSportNameComboBox;
+        p.baudRate = ui->GPSbaudRateComboBox;
+        p.openSlot = &MainWindow::GPSactionOpen_triggered;
+        p.reader = SLOT(readGPSCom(QByteArray));
+        p.lock = &MainWindow::GPSsetComboBoxEnabled;
+        p.afterOpen = &MainWindow::gpsPortOpened;
+        p.afterClose = &MainWindow::gpsPortClosed;
         break;
     case SensorTab::None:
         break;

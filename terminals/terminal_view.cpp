@@ -50,13 +50,16 @@ TerminalView::Decoders &TerminalView::Decoders::operator=(Decoders &&) noexcept 
 void TerminalView::setUp()
 {
     for (QPlainTextEdit *view : {m_text, m_hex}) {
+        if (!view)
+            continue;
         view->setMaximumBlockCount(kMaxBlocks);
         // An undo history would keep every received byte forever.
         view->setUndoRedoEnabled(false);
         view->setReadOnly(true);
         view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
-    m_hex->hide();
+    if (m_hex)
+        m_hex->hide();
 }
 
 std::unique_ptr<TerminalView::Decoders> TerminalView::makeDecoders() const
@@ -137,12 +140,16 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
     chunk.carriageReturns += carriageReturns;
     m_textQueued += body.size();
 
-    if (stamped || m_hexQueue.empty() || m_hexQueue.back().stamped
-        || m_hexQueue.back().bytes.size() + bytes.size() > kBatchBytes)
+    if (!m_hex) {
+        // Text only: nothing to queue for a hex view.
+    } else if (stamped || m_hexQueue.empty() || m_hexQueue.back().stamped
+               || m_hexQueue.back().bytes.size() + bytes.size() > kBatchBytes) {
         m_hexQueue.push_back(HexChunk{stamped, chunk.time, bytes});
-    else
+        m_hexQueued += bytes.size();
+    } else {
         m_hexQueue.back().bytes += bytes;
-    m_hexQueued += bytes.size();
+        m_hexQueued += bytes.size();
+    }
 
     // Far behind (a flood the window cannot show as fast): what is older
     // than a full view would be dropped on arrival anyway.
@@ -387,7 +394,8 @@ void TerminalView::clear()
     m_textQueued = 0;
     reportShown();
     m_text->clear();
-    m_hex->clear();
+    if (m_hex)
+        m_hex->clear();
     m_hexQueue.clear();
     m_hexQueued = 0;
     m_textColumn = 0;
@@ -398,12 +406,14 @@ void TerminalView::clear()
 void TerminalView::scrollToBottom()
 {
     for (QPlainTextEdit *view : {m_text, m_hex})
-        showNewest(view);
+        if (view)
+            showNewest(view);
 }
 
 void TerminalView::showHex(bool shown, bool stamped)
 {
-    m_hex->setVisible(shown);
+    if (m_hex)
+        m_hex->setVisible(shown);
     if (stamped)
         scrollToBottom();
 }

@@ -30,6 +30,7 @@ class TerminalView
 public:
     // plainCodec decodes in plain mode, stampedCodec in time-stamped mode
     // (codec names as QTextCodec knows them, e.g. "UTF8", "GBK").
+    // hex may be null: a log of text only.
     TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalText::HexStyle style,
                  const char *plainCodec, const char *stampedCodec);
     ~TerminalView();

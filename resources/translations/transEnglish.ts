@@ -508,6 +508,98 @@
         <source>Depth</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Receive has been cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successfully read %1 byte data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track the GPS moving map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save latitude and longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import  track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location state:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beidou satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location factor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical factor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level factor:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>

@@ -528,6 +528,98 @@
         <source>Depth</source>
         <translation>深度</translation>
     </message>
+    <message>
+        <source>Receive has been cleared</source>
+        <translation>接收区已清空</translation>
+    </message>
+    <message>
+        <source>Successfully read %1 byte data</source>
+        <translation>成功读取%1字节数据</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>GPS information</source>
+        <translation>GPS信息</translation>
+    </message>
+    <message>
+        <source>Serial Message</source>
+        <translation>串口消息</translation>
+    </message>
+    <message>
+        <source>Track the GPS moving map</source>
+        <translation>地图跟随GPS移动</translation>
+    </message>
+    <message>
+        <source>Save latitude and longitude</source>
+        <translation>保存经纬度</translation>
+    </message>
+    <message>
+        <source>Import  track</source>
+        <translation>导入轨迹</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>导航</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>经度:</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>纬度:</translation>
+    </message>
+    <message>
+        <source>Location state:</source>
+        <translation>定位状态:</translation>
+    </message>
+    <message>
+        <source>GPS satellite:</source>
+        <translation>GPS卫星:</translation>
+    </message>
+    <message>
+        <source>Beidou satellite:</source>
+        <translation>北斗卫星:</translation>
+    </message>
+    <message>
+        <source>Use satellite:</source>
+        <translation>使用卫星:</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>海拔高度:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>地面速度:</translation>
+    </message>
+    <message>
+        <source>Location factor:</source>
+        <translation>位置精度因子:</translation>
+    </message>
+    <message>
+        <source>Vertical factor:</source>
+        <translation>垂直精度因子:</translation>
+    </message>
+    <message>
+        <source>Level factor:</source>
+        <translation>水平精度因子:</translation>
+    </message>
 </context>
 <context>
     <name>WriteDialog</name>

@@ -1,4 +1,4 @@
-// The seven sensor tabs' Open buttons against a pty: each opens the port
+// The seven sensor tabs' and the GPS tab's Open buttons against a pty: each opens the port
 // 8N1 at its baud combo's rate and closes it again with the texts, looks,
 // locks and rescan of the shared frame; a failed open, an empty list and an
 // unplugged device leave the window usable and free the port holder.
@@ -72,7 +72,7 @@ static void verifyIdle(MainWindow &w, QPushButton *open)
     QCOMPARE(open->styleSheet(), kGreen);
     for (const QString &name : kPortWidgets + kOpenButtons)
         QVERIFY2(w.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
-    for (const char *name : {"ModbusportMode_1", "ModbusportMode_2"})
+    for (const char *name : {"ModbusportMode_1", "ModbusportMode_2", "GPSportMode_01", "GPSportMode_02"})
         QVERIFY2(child<QWidget>(w, name)->isEnabled(), name);
     QVERIFY(child<QTimer>(w, "portScanTimer")->isActive());
     QCOMPARE(child<QTimer>(w, "portScanTimer")->interval(), 500);
@@ -97,6 +97,8 @@ private slots:
         QTest::newRow("Spectra") << "SpectraopencompushButton" << "SpectraportNameComboBox"
                                  << "SpectrabaudRateComboBox" << false;
         QTest::newRow("IMU") << "imuopencompushButton" << "imuportNameComboBox" << "imubaudRateComboBox" << true;
+        // The GPS tab shares the frame and also locks its source radio buttons.
+        QTest::newRow("GPS") << "GPSopencompushButton" << "GPSportNameComboBox" << "GPSbaudRateComboBox" << false;
     }
     // Open, Close and Open, Close again, pressing the real button: every
     // step shows in the texts, looks and locks, and each close frees the
@@ -108,7 +110,8 @@ private slots:
         QFETCH(QString, baudCombo);
         QFETCH(bool, locksModbusRadios);
 
-        TempHome home(kesptest::quietIni());
+        const bool gps = openButton.startsWith("GPS");
+        TempHome home(kesptest::quietIni(gps ? QMap<QString, QVariant>{{"GPS", "true"}} : QMap<QString, QVariant>{}));
         PtyPair pty;
         QVERIFY(pty.isReady());
         MainWindow w;
@@ -139,6 +142,8 @@ private slots:
                     QVERIFY2(!w.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
             for (const char *name : {"ModbusportMode_1", "ModbusportMode_2"})
                 QCOMPARE(child<QWidget>(w, name)->isEnabled(), !locksModbusRadios);
+            for (const char *name : {"GPSportMode_01", "GPSportMode_02"})
+                QCOMPARE(child<QWidget>(w, name)->isEnabled(), !gps);
             QVERIFY(!child<QTimer>(w, "portScanTimer")->isActive());
 
             speed_t speed = 0;

@@ -2,6 +2,7 @@
 
 #include "app/maker_site.h"
 #include "app/settings_file.h"
+#include "positioning/gps_map_pages.h"
 #include "utilities/rate_feed.h"
 
 #include <QAbstractButton>
@@ -30,6 +31,8 @@ TempHome::TempHome(const QMap<QString, QVariant> &ini, bool writeIni)
     m_oldHome = qgetenv("HOME");
     qputenv("HOME", m_dir.path().toLocal8Bit());
     MakerSite::homePage = QStringLiteral("about:blank");
+    GpsMapPages::openStreetMap = QStringLiteral("about:blank");
+    GpsMapPages::baidu = QStringLiteral("about:blank");
     RateFeed::address = QStringLiteral("http://127.0.0.1:1/stats/eurofxref/eurofxref-daily.xml");
     if (writeIni) {
         QSettings s(SettingsFile::path(), QSettings::IniFormat);

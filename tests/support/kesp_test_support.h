@@ -20,8 +20,8 @@ namespace kesptest {
 
 // Points HOME at a fresh folder and writes the given keys into
 // $HOME/.config/Vexmora/KESP/kesp_config.ini before any window exists.
-// Also points the "More" page at about:blank and the rate feed at a closed
-// loopback port so no test reaches the network.
+// Also points the "More" page and the GPS map pages at about:blank and the
+// rate feed at a closed loopback port so no test reaches the network.
 class TempHome
 {
 public:

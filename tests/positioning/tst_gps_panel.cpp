@@ -1,0 +1,172 @@
+// The "GPS Debug" tab through its widgets with a generated receiver on a
+// pty: labels, log and status from oddly split input, the 11-second map
+// push with signed positions, failed opens, reopening, an unplugged
+// receiver, and the page's switches.
+#include "tests/terminals/serial_fixture.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QWebEngineView>
+
+using namespace serialtest;
+
+static QString label(MainWindow &w, const char *name) { return child<QLabel>(w, name)->text(); }
+
+// Runs the receiver script towards `out`; returns the epochs it meant.
+static QList<QJsonObject> play(const QString &out, const QStringList &args)
+{
+    QProcess p;
+    p.start("python3", QStringList{QFINDTESTDATA("nmea_log.py"), out} + args);
+    kesptest::waitFor([&] { return p.state() == QProcess::NotRunning; }, 60000);
+    QList<QJsonObject> epochs;
+    for (const QByteArray &line : p.readAllStandardOutput().trimmed().split('\n'))
+        epochs << QJsonDocument::fromJson(line).object();
+    return epochs;
+}
+
+// The GPS tab in front, with a map page of our own that records its calls
+// ("Set_Latit(v)" as JavaScript prints v) instead of reaching a map service.
+struct GpsWindow
+{
+    GpsWindow()
+        : home(kesptest::quietIni({{"GPS", "true"}}))
+    {
+        w.show();
+        child<QTabWidget>(w, "tabWidget")->setCurrentWidget(child<QWidget>(w, "gps"));
+        auto *view = child<QWebEngineView>(w, "gpsMapView");
+        bool loaded = false;
+        QObject::connect(view, &QWebEngineView::loadFinished, view, [&loaded] { loaded = true; });
+        view->setHtml("<script>var calls=[];function rec(f,v){calls.push(f+'('+(v===undefined?'':v)+')')}"
+                      "function Set_Latit(v){rec('Set_Latit',v)}function Set_Longit(v){rec('Set_Longit',v)}"
+                      "function Set_Location(){rec('Set_Location')}function Set_Location_First(){rec('Set_Location_First')}"
+                      "</script>");
+        kesptest::waitFor([&] { return loaded; }, 20000);
+    }
+    QStringList calls()
+    {
+        QString got;
+        bool done = false;
+        child<QWebEngineView>(w, "gpsMapView")->page()->runJavaScript("calls.join(';')", [&](const QVariant &v) {
+            got = v.toString();
+            done = true;
+        });
+        kesptest::waitFor([&] { return done; }, 10000);
+        return got.isEmpty() ? QStringList() : got.split(';');
+    }
+    bool open(const QString &device)
+    {
+        choosePort(w, "GPSportNameComboBox", device);
+        press(w, "GPSopencompushButton");
+        return status(w) == QStringLiteral("Serial opened");
+    }
+    kesptest::TempHome home;
+    MainWindow w;
+};
+
+class GpsPanelTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Labels of the last epoch (its last sentence needs no further bytes),
+    // every byte once in the log, the first fix on the map at once and
+    // signed, later ones only after 11 s.
+    void receiverThroughThePty()
+    {
+        kesptest::PtyPair pty;
+        pty.farFd();
+        GpsWindow g;
+        QVERIFY(g.open(pty.deviceA()));
+        const QStringList args{"--epochs", "12", "--seed", "3", "--split", "1,7,64,3,200"};
+        QTemporaryDir dir;
+        play(dir.filePath("copy.nmea"), args);
+        QFile copy(dir.filePath("copy.nmea"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        const QString want = QString::fromUtf8(copy.readAll()).remove('\r');
+        const QList<QJsonObject> epochs = play(pty.deviceB(), args);
+        const QJsonObject last = epochs.last();
+
+        auto *log = child<QPlainTextEdit>(g.w, "GPStextBrowser");
+        QVERIFY(kesptest::waitFor([&] { return log->toPlainText() == want; }, 10000));
+        QVERIFY(QRegularExpression("^Successfully read \\d+ byte data$").match(status(g.w)).hasMatch());
+        QCOMPARE(label(g.w, "GPS_UTC"), last["time"].toString());
+        QCOMPARE(label(g.w, "Dimiansudu"), QString::number(last["speed"].toDouble()) + " km/h");
+        // Epoch 11: RTK float a quarter degree south-west of 0/0.
+        QCOMPARE(label(g.w, "Dingweizhuangtai") + label(g.w, "Weidufangxiang") + label(g.w, "Jingdufangxiang"), "YesSW");
+        QVERIFY(qAbs(label(g.w, "Weidu").toDouble() + last["lat"].toDouble()) < 1e-5);
+        QVERIFY(qAbs(label(g.w, "Jingdu").toDouble() + last["lon"].toDouble()) < 1e-5);
+
+        QStringList calls = g.calls();
+        QCOMPARE(calls.size(), 3);
+        const double lon = calls[0].mid(11).chopped(1).toDouble(), lat = calls[1].mid(10).chopped(1).toDouble();
+        QVERIFY2(std::any_of(epochs.begin(), epochs.end(), [&](const QJsonObject &e) {
+                     return qAbs(e["lat"].toDouble() - lat) < 1e-5 && qAbs(e["lon"].toDouble() - lon) < 1e-5;
+                 }), qPrintable(calls.join(';')));
+        QCOMPARE(calls[2], QStringLiteral("Set_Location()"));
+
+        kesptest::spin(11000);
+        child<QAbstractButton>(g.w, "GPS_on_off_checkBox")->setChecked(true);
+        play(pty.deviceB(), {"--first", "3", "--epochs", "1", "--seed", "3"});
+        QVERIFY(kesptest::waitFor([&] { return g.calls().size() == 6; }, 10000));
+        calls = g.calls();
+        // South-west: both pushed negative, the labels stay unsigned.
+        QCOMPARE(calls[3].mid(11).chopped(1).toDouble(), -label(g.w, "Jingdu").toDouble());
+        QCOMPARE(calls[4].mid(10).chopped(1).toDouble(), -label(g.w, "Weidu").toDouble());
+        QCOMPARE(calls[5], QStringLiteral("Set_Location_First()"));
+    }
+
+    // The COM/TCP switch and Clear; ten failed opens leave no connection
+    // behind, so the good open pushes a fix once; a reopen reads each batch
+    // once; an unplugged receiver closes the tab.
+    void switchesFailedOpensReopenAndUnplug()
+    {
+        auto pty = std::make_unique<kesptest::PtyPair>();
+        GpsWindow g;
+        QVERIFY(child<QWidget>(g.w, "GPSpushButtonsearchdriving")->isHidden());
+        QVERIFY(child<QWidget>(g.w, "Shiyongweixing")->isHidden());
+        auto *ip = child<QWidget>(g.w, "GPSTCPServerIPcomboBox");
+        auto *port = child<QWidget>(g.w, "GPSportNameComboBox");
+        for (const char *radio : {"GPSportMode_02", "GPSportMode_01"}) {
+            auto *r = child<QRadioButton>(g.w, radio);
+            // A radio button takes clicks on its indicator and text only.
+            QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, r->height() / 2));
+            const bool tcp = radio == QByteArray("GPSportMode_02");
+            QVERIFY(ip->isVisible() == tcp && port->isVisible() == !tcp && r->isChecked());
+        }
+        press(g.w, "GPScleandatapushButton");
+        QCOMPARE(status(g.w), QStringLiteral("Receive has been cleared"));
+
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(!g.open(QDir::tempPath() + "/kesp-no-such-gps"));
+            QCOMPARE(status(g.w), QStringLiteral("Serial failed to open, The serial does not exist or already used."));
+        }
+        QVERIFY(g.open(pty->deviceA()));
+        play(pty->deviceB(), {"--epochs", "1"});
+        QVERIFY(kesptest::waitFor([&] { return g.calls().size() >= 3; }, 10000));
+        kesptest::spin(300);
+        QCOMPARE(g.calls().size(), 3);
+
+        press(g.w, "GPSopencompushButton");
+        QVERIFY(g.open(pty->deviceA()));
+        press(g.w, "GPScleandatapushButton");
+        auto *log = child<QPlainTextEdit>(g.w, "GPStextBrowser");
+        QVERIFY(pty->writeFar("$GPTXT,once*00\r\n"));
+        QVERIFY(kesptest::waitFor([&] { return !log->toPlainText().isEmpty(); }));
+        kesptest::spin(200);
+        QCOMPARE(log->toPlainText(), QStringLiteral("$GPTXT,once*00\n"));
+        QCOMPARE(status(g.w), QStringLiteral("Successfully read 16 byte data"));
+
+        pty->hangUp();
+        auto *open = child<QPushButton>(g.w, "GPSopencompushButton");
+        QVERIFY(kesptest::waitFor([&] { return open->text() == QStringLiteral("Open"); }));
+        QVERIFY(status(g.w).startsWith(QStringLiteral("Serial closed: the device is gone (")));
+        QVERIFY(open->styleSheet() == kGreen && child<QWidget>(g.w, "GPSportMode_01")->isEnabled());
+    }
+};
+
+QTEST_MAIN(GpsPanelTest)
+#include "tst_gps_panel.moc"
