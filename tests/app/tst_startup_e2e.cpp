@@ -33,7 +33,10 @@ private slots:
             search.waitForFinished(3000);
             return !search.readAllStandardOutput().trimmed().isEmpty();
         };
-        QVERIFY(kesptest::waitFor(windowShown, 40000));
+        QVERIFY2(kesptest::waitFor(windowShown, 40000),
+                 qPrintable(app.state() == QProcess::Running
+                                ? QString("still running after %1 ms, no window").arg(clock.elapsed())
+                                : QString("ended with %1 (%2)").arg(app.exitCode()).arg(int(app.exitStatus()))));
         QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString::number(clock.elapsed())));
 
         kesptest::spin(1500); // let the web page and timers run a while
