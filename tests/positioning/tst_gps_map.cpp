@@ -166,6 +166,37 @@ private slots:
         QVERIFY(waitFor([&] { return js(w, "Destination") == address; }));
         QCOMPARE(closer.titles.at(1), QString("终点"));
     }
+
+    // A southern, eastern fix from the receiver is saved signed, as the map gets it.
+    void serialFixSavedSigned()
+    {
+        TempHome home(gpsIni());
+        MapService service;
+        PtyPair pty;
+        QVERIFY(pty.isReady());
+        MainWindow w;
+        showGps(w);
+        QVERIFY(waitFor([&] { return js(w, "typeof marker") == "object"; }, 30000));
+        child<QCheckBox>(w, "GPSSavecheckBox")->setChecked(true);
+        choosePort(w, "GPSportNameComboBox", pty.deviceA());
+        press(w, "GPSopencompushButton");
+        QCOMPARE(status(w), QString("Serial opened"));
+        // The fix state comes with GGA, the position with RMC.
+        for (const QByteArray body : {QByteArray("GPGGA,123519,3351.1280,S,15112.5580,E,1,08,0.9,545.4,M,46.9,M,,"),
+                                      QByteArray("GPRMC,123519,A,3351.1280,S,15112.5580,E,022.4,084.4,230394,003.1,W")}) {
+            char sum = 0;
+            for (char c : body)
+                sum ^= c;
+            QVERIFY(pty.writeFar("$" + body + "*" + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0')
+                                 + "\r\n"));
+        }
+        QFile file(home.path() + "/GPS_Date.txt");
+        QVERIFY(waitFor([&] { return file.exists() && file.size() > 0; }));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Latitude:-33.8521333,Longitude:151.2093000\r\n"));
+        QVERIFY(waitFor([&] { return js(w, "marker.getLatLng().lat.toFixed(4)") == "-33.8521"; }));
+        press(w, "GPSopencompushButton");
+    }
 };
 
 QTEST_MAIN(GpsMapTest)
