@@ -20,6 +20,15 @@ void MainWindow::gpsServerInit()
     connect(ui->GPSTCPopencompushButton, &QPushButton::pressed, this, &MainWindow::GPSTCPopencompushButton_triggered);
     connect(ui->GPSpushButtonsearchdriving, &QPushButton::pressed, this, &MainWindow::GPSsearchdriving_triggered);
     connect(ui->GPStrochoidpushButton, &QPushButton::pressed, this, &MainWindow::GPStrochoidpushButton_triggered);
+    // Peers write these labels: their text must never be read as markup.
+    ui->Weidu->setTextFormat(Qt::PlainText);
+    ui->Jingdu->setTextFormat(Qt::PlainText);
+}
+
+// A peer's text for a label, cut short so a long value cannot stretch the tab.
+static QString labelText(const QString &text)
+{
+    return text.size() > 64 ? text.left(64) + QChar(0x2026) : text;
 }
 
 void MainWindow::GPSTCPopencompushButton_triggered()
@@ -154,8 +163,8 @@ void MainWindow::gpsTcpLine(const QByteArray &line)
             ui->statusBar->showMessage(tr("Position without longitude skipped"), 0);
         return;
     }
-    ui->Weidu->setText(fix->latitude);
-    ui->Jingdu->setText(fix->longitude);
+    ui->Weidu->setText(labelText(fix->latitude));
+    ui->Jingdu->setText(labelText(fix->longitude));
     const auto lat = PositionLine::number(fix->latitude);
     const auto lon = PositionLine::number(fix->longitude);
     if (!lat || !lon) {
@@ -163,7 +172,7 @@ void MainWindow::gpsTcpLine(const QByteArray &line)
         return;
     }
     if (ui->GPSSavecheckBox->isChecked())
-        GPSSavefile(ui->Weidu->text(), ui->Jingdu->text());
+        GPSSavefile(fix->latitude, fix->longitude);
     gpsPositionUpdated = 0;
     if (gpsMapView) {
         const QStringList calls = MapScript::push(*lat, *lon, ui->GPS_on_off_checkBox->isChecked());
