@@ -7,6 +7,7 @@
 #include "instruments/tof_frame.h"
 #include "positioning/nmea_decoder.h"
 #include "positioning/nmea_framer.h"
+#include "positioning/position_line.h"
 #include "terminals/terminal_view.h"
 #include "terminals/vexmora_modbus_client.h"
 
@@ -396,6 +397,27 @@ private:
     // and not drawing.
     bool gpsSignalDialogOpen = false;
     bool gpsSignalBusy = false;
+    // Position server and file, track replay, route search.
+    void gpsServerInit();
+    Q_SLOT void GPSTCPopencompushButton_triggered();
+    bool GPSTCP_Server_WorkOpen();
+    void GPSTCP_Server_WorkClose();
+    Q_SLOT void GPSupdateserver();
+    Q_SLOT void GPSupdateSendStatus();
+    Q_SLOT void GPSTCP_Server_ReadMessage();
+    void GPSSavefile(QString latitude, QString longitude);
+    Q_SLOT void GPSsearchdriving_triggered();
+    Q_SLOT void GPStrochoidpushButton_triggered();
+    void gpsTcpRead(QTcpSocket *socket);
+    void gpsTcpLine(const QByteArray &line);
+    int gpsServerRunning = 0;
+    struct GpsClientState
+    {
+        PositionLine::LineBuffer lines;
+        std::shared_ptr<QTextDecoder> gbk;
+    };
+    std::map<QTcpSocket *, GpsClientState> gpsClientState;
+    bool gpsReplaying = false;
 
     // --- "GSM Debug" ---
 private slots:

@@ -57,6 +57,7 @@ void MainWindow::GPS_Init_Start()
     connect(ui->GPSportMode_01, &QRadioButton::pressed, this, &MainWindow::GPSPortModeChanged);
     connect(ui->GPSportMode_02, &QRadioButton::pressed, this, &MainWindow::GPSPortModeChanged);
     connect(ui->GPScleandatapushButton, &QPushButton::pressed, this, &MainWindow::GPSCleanData_triggered);
+    gpsServerInit();
     // Open button and its idle look: the shared sensor frame.
     sensorInit(SensorTab::GPS);
 
@@ -166,6 +167,9 @@ void MainWindow::gpsReadBatch(const QByteArray &data)
         gpsLastMapPush = now;
         gpsPushLatitude = gpsReadout.latitude;
         gpsPushLongitude = gpsReadout.longitude;
+        // Saved signed, as pushed: the labels drop the hemisphere.
+        if (ui->GPSSavecheckBox->isChecked())
+            GPSSavefile(QString::number(gpsPushLatitude, 'f', 7), QString::number(gpsPushLongitude, 'f', 7));
         gpsPositionUpdated = 0;
         emit GPS_Signal_Map(ui->GPS_on_off_checkBox->isChecked());
     }

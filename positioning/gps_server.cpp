@@ -1,0 +1,201 @@
+// "GPS Debug" tab: the position server that takes fixes from TCP clients,
+// and the position file both sources append to.
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "positioning/map_script.h"
+#include "positioning/position_line.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextCodec>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+void MainWindow::gpsServerInit()
+{
+    connect(ui->GPSTCPopencompushButton, &QPushButton::pressed, this, &MainWindow::GPSTCPopencompushButton_triggered);
+    connect(ui->GPSpushButtonsearchdriving, &QPushButton::pressed, this, &MainWindow::GPSsearchdriving_triggered);
+    connect(ui->GPStrochoidpushButton, &QPushButton::pressed, this, &MainWindow::GPStrochoidpushButton_triggered);
+    // Peers write these labels: their text must never be read as markup.
+    ui->Weidu->setTextFormat(Qt::PlainText);
+    ui->Jingdu->setTextFormat(Qt::PlainText);
+}
+
+// A peer's text for a label, cut short so a long value cannot stretch the tab.
+static QString labelText(const QString &text)
+{
+    return text.size() > 64 ? text.left(64) + QChar(0x2026) : text;
+}
+
+void MainWindow::GPSTCPopencompushButton_triggered()
+{
+    if (gpsServerRunning == 0) {
+        if (GPSTCP_Server_WorkOpen()) {
+            ui->GPSTCPopencompushButton->setText(tr("Stop"));
+            gpsServerRunning = 1;
+        }
+    } else {
+        GPSTCP_Server_WorkClose();
+        ui->GPSTCPopencompushButton->setText(tr("Start"));
+        gpsServerRunning = 0;
+    }
+}
+
+bool MainWindow::GPSTCP_Server_WorkOpen()
+{
+    const QString portText = ui->GPSTCPServerPortlineEdit->text();
+    if (portText.isEmpty()) {
+        QMessageBox::warning(this, tr("warning:"), tr("Port is empty!"), QMessageBox::Ok);
+        return false;
+    }
+    if (!gpsServer)
+        gpsServer = new QTcpServer(this);
+    bool ok = false;
+    int port = portText.toInt(&ok);
+    // Not a port number: the system picks one, as for 0.
+    if (!ok || port < 0 || port > 65535)
+        port = 0;
+    // A busy or privileged port must not pass for a running server.
+    if (!gpsServer->listen(QHostAddress::Any, quint16(port))) {
+        ui->statusBar->showMessage(tr("Server failed to start: %1").arg(gpsServer->errorString()), 0);
+        return false;
+    }
+    ui->GPSTCPServerPortlineEdit->setEnabled(false);
+    ui->GPSTCPServerIPcomboBox->setEnabled(false);
+    connect(gpsServer, &QTcpServer::newConnection, this, &MainWindow::GPSupdateserver, Qt::UniqueConnection);
+    ui->statusBar->showMessage(tr("Server has started"), 0);
+    return true;
+}
+
+void MainWindow::GPSTCP_Server_WorkClose()
+{
+    for (QTcpSocket *socket : std::as_const(gpsServerClients)) {
+        // Signals cut first: a client dropped by Stop is not reported as left.
+        socket->disconnect();
+        socket->close();
+        socket->deleteLater();
+    }
+    if (gpsServer)
+        gpsServer->close();
+    ui->statusBar->showMessage(tr("Server has stopped"), 0);
+    gpsServerClients.clear();
+    gpsClientState.clear();
+    ui->GPSTCPServerPortlineEdit->setEnabled(true);
+    ui->GPSTCPServerIPcomboBox->setEnabled(true);
+}
+
+void MainWindow::GPSupdateserver()
+{
+    QTcpSocket *socket = gpsServer ? gpsServer->nextPendingConnection() : nullptr;
+    if (!socket)
+        return;
+    const QString peer = socket->peerAddress().toString();
+    ui->statusBar->showMessage(tr("New client: ") + tr("%1 Joined").arg(peer), 0);
+    if (peer.isEmpty()) {
+        socket->disconnectFromHost();
+        socket->deleteLater();
+        return;
+    }
+    gpsServerClients.append(socket);
+    GpsClientState &state = gpsClientState[socket];
+    state.gbk.reset(QTextCodec::codecForName("GBK")->makeDecoder());
+    connect(socket, &QTcpSocket::disconnected, this, &MainWindow::GPSupdateSendStatus);
+    connect(socket, &QTcpSocket::readyRead, this, &MainWindow::GPSTCP_Server_ReadMessage);
+    if (socket->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, [this, socket] { gpsTcpRead(socket); }, Qt::QueuedConnection);
+}
+
+void MainWindow::GPSupdateSendStatus()
+{
+    auto *socket = qobject_cast<QTcpSocket *>(sender());
+    if (!socket)
+        return;
+    // Lines that came with the close still count.
+    gpsTcpRead(socket);
+    ui->statusBar->showMessage(tr("Client: ") + tr("%1 Left").arg(socket->peerAddress().toString()), 0);
+    gpsServerClients.removeAll(socket);
+    gpsClientState.erase(socket);
+    socket->disconnect();
+    socket->close();
+    socket->deleteLater();
+}
+
+void MainWindow::GPSTCP_Server_ReadMessage()
+{
+    if (auto *socket = qobject_cast<QTcpSocket *>(sender()))
+        gpsTcpRead(socket);
+}
+
+// Each client has its own line buffer and GBK decoder, so clients that
+// send at once never mix their lines or split characters.
+void MainWindow::gpsTcpRead(QTcpSocket *socket)
+{
+    auto it = gpsClientState.find(socket);
+    if (it == gpsClientState.end() || !gpsServerClients.contains(socket))
+        return;
+    const QByteArray chunk = socket->readAll();
+    if (chunk.isEmpty())
+        return;
+    GpsClientState &state = it->second;
+    ui->statusBar->showMessage(
+        tr("TCP receive ") + tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()), 0);
+    const QString text = state.gbk ? state.gbk->toUnicode(chunk) : QString::fromLatin1(chunk);
+    if (gpsView)
+        gpsView->append(text.toUtf8(), false);
+
+    const int droppedBefore = state.lines.dropped();
+    const QList<QByteArray> lines = state.lines.feed(chunk);
+    if (state.lines.dropped() != droppedBefore)
+        ui->statusBar->showMessage(tr("Line longer than %1 bytes dropped").arg(PositionLine::LineBuffer::maxLine), 0);
+    for (const QByteArray &line : lines)
+        gpsTcpLine(line);
+}
+
+void MainWindow::gpsTcpLine(const QByteArray &line)
+{
+    const auto fix = PositionLine::parse(QString::fromUtf8(line));
+    if (!fix) {
+        if (line.contains("Latitude:"))
+            ui->statusBar->showMessage(tr("Position without longitude skipped"), 0);
+        return;
+    }
+    ui->Weidu->setText(labelText(fix->latitude));
+    ui->Jingdu->setText(labelText(fix->longitude));
+    const auto lat = PositionLine::number(fix->latitude);
+    const auto lon = PositionLine::number(fix->longitude);
+    if (!lat || !lon) {
+        ui->statusBar->showMessage(tr("Position is not a number, not saved or shown on the map"), 0);
+        return;
+    }
+    if (ui->GPSSavecheckBox->isChecked())
+        GPSSavefile(fix->latitude, fix->longitude);
+    gpsPositionUpdated = 0;
+    if (gpsMapView) {
+        const QStringList calls = MapScript::push(*lat, *lon, ui->GPS_on_off_checkBox->isChecked());
+        gpsMapView->page()->runJavaScript(calls.join(QLatin1Char(';')));
+    }
+    ui->Haibagaodu->setText(QStringLiteral("Null"));
+}
+
+void MainWindow::GPSSavefile(QString latitude, QString longitude)
+{
+    const PositionLine::Fix fix{latitude, longitude};
+    if (PositionLine::isNull(fix))
+        return;
+    // Only numbers are saved: anything else would break the file's records.
+    if (!PositionLine::isNumeric(fix)) {
+        ui->statusBar->showMessage(tr("Unable to save GPS data."), 0);
+        return;
+    }
+    const QByteArray record = PositionLine::record(latitude, longitude);
+    QFile file(QDir::homePath() + QStringLiteral("/GPS_Date.txt"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered)
+        || file.write(record) != record.size()) {
+        ui->statusBar->showMessage(tr("Unable to save GPS data."), 0);
+        return;
+    }
+}
