@@ -139,7 +139,7 @@ private slots:
         press(w, "GPSopencompushButton");
         QCOMPARE(status(w), QString("Serial opened"));
         // The fix state comes with GGA, the position with RMC.
-        for (const QByteArray body : {QByteArray("GPGGA,123519,3351.1280,S,15112.5580,E,1,08,0.9,545.4,M,46.9,M,,"),
+        for (const QByteArray &body : {QByteArray("GPGGA,123519,3351.1280,S,15112.5580,E,1,08,0.9,545.4,M,46.9,M,,"),
                                       QByteArray("GPRMC,123519,A,3351.1280,S,15112.5580,E,022.4,084.4,230394,003.1,W")}) {
             char sum = 0;
             for (char c : body)
