@@ -102,6 +102,12 @@ void GPS_Signal::stop()
     m_stopRequested = true;
 }
 
+bool GPS_Signal::ready() const
+{
+    QMutexLocker lock(&m_mutex);
+    return !m_waiting && m_queue.size() >= 2;
+}
+
 void GPS_Signal::run()
 {
     while (!m_stopRequested) {
@@ -125,8 +131,10 @@ void GPS_Signal::run()
             emit ReturnResult(r);
             continue;
         }
-        // Sleep in short steps so a stop is seen within 100 ms.
-        for (int i = 0; i < 10 && !m_stopRequested; ++i)
+        // Up to 100 ms in short steps: a stop is seen at once, and so is the
+        // GUI's answer, so a 10 Hz receiver's four GSV sentences per epoch
+        // are not thrown away with a full queue.
+        for (int i = 0; i < 10 && !m_stopRequested && !ready(); ++i)
             QThread::msleep(10);
     }
 }

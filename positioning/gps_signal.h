@@ -67,6 +67,7 @@ protected:
     void run() override;
 
 private:
+    bool ready() const;
     mutable QMutex m_mutex;
     QStringList m_queue;
     std::atomic_bool m_waiting{false};
