@@ -119,52 +119,21 @@ private slots:
         }
     }
 
-    void examplesAndBadInput()
+    // What the grids miss: 180 and west of -180 (zone 0 once), bands past
+    // 84 and -80, a zone without letter (southern), junk input.  The worked
+    // examples go through the calculator's buttons.
+    void edgesAndJunk()
     {
-        UTM u = LatLong_to_UTM(23, 0, 0);
-        QCOMPARE(QString(u.Zone), QStringLiteral("31N"));
-        QCOMPARE(QString::number(u.Easting, 'f', 8), QStringLiteral("166021.44317931"));
-        QCOMPARE(QString::number(u.Northing, 'f', 8), QStringLiteral("0.00000000"));
-        QCOMPARE(QString(LatLong_to_UTM(23, 60, 5).Zone), QStringLiteral("32V"));
-        QCOMPARE(QString(LatLong_to_UTM(23, 75, 10).Zone), QStringLiteral("33X"));
-        QCOMPARE(QString(LatLong_to_UTM(23, 75, 8).Zone), QStringLiteral("31X"));
         QCOMPARE(QString(LatLong_to_UTM(23, 10, 180).Zone), QStringLiteral("1P"));
-        QCOMPARE(QString(LatLong_to_UTM(23, 10, -180).Zone), QStringLiteral("1P"));
-        // West of -180 wraps round instead of giving zone 0.
         QCOMPARE(QString(LatLong_to_UTM(23, 10, -190).Zone), QStringLiteral("59P"));
-        QCOMPARE(UTM_Letter_Designator(84), 'X');
-        QCOMPARE(UTM_Letter_Designator(84.5), 'Z');
-        QCOMPARE(UTM_Letter_Designator(-80.5), 'Z');
-        QCOMPARE(UTM_Letter_Designator(-80), 'C');
-
-        u = LatLong_to_UTM(23, -33.9, 151.2);
-        QCOMPARE(QString(u.Zone), QStringLiteral("56H"));
-        LatLong back = UTM_to_LatLong(23, u);
-        QVERIFY(std::fabs(back.latitude + 33.9) < 1e-8 && std::fabs(back.longitude - 151.2) < 1e-8);
-        // Lower case is still the southern band H, not a northern one.
-        strcpy(u.Zone, "56h");
-        back = UTM_to_LatLong(23, u);
-        QVERIFY(std::fabs(back.latitude + 33.9) < 1e-8);
-        // No letter: southern.
+        QCOMPARE((QByteArray{UTM_Letter_Designator(84), UTM_Letter_Designator(84.5), UTM_Letter_Designator(-80.5)}),
+                 QByteArray("XZZ"));
         UTM n = LatLong_to_UTM(23, -20, 117);
         strcpy(n.Zone, "50");
         QVERIFY(std::fabs(UTM_to_LatLong(23, n).latitude + 20) < 1e-8);
-
-        // Nothing undefined or non-finite from junk.
-        const double junk[] = {NAN, INFINITY, -INFINITY, 1e300, -1e300};
-        for (double v : junk) {
-            const UTM j = LatLong_to_UTM(23, v, v);
-            QVERIFY(strlen(j.Zone) >= 2 && strlen(j.Zone) <= 5);
-            const UTM k = LatLong_to_UTM(0, 10, v);
-            QVERIFY(std::isfinite(k.Easting) && atoi(k.Zone) >= 1 && atoi(k.Zone) <= 60);
-        }
-        for (const char *zone : {"", "abc", "99Z", "12345"}) {
-            UTM z;
-            z.Easting = 500000;
-            z.Northing = 1000;
-            strcpy(z.Zone, zone);
-            const LatLong ll = UTM_to_LatLong(23, z);
-            QVERIFY2(std::isfinite(ll.latitude) && std::isfinite(ll.longitude), zone);
+        for (double v : {double(NAN), double(INFINITY), 1e300, -1e300}) {
+            const UTM j = LatLong_to_UTM(0, v, v);
+            QVERIFY(std::isfinite(j.Easting) && atoi(j.Zone) >= 1 && atoi(j.Zone) <= 60);
         }
     }
 
