@@ -126,8 +126,8 @@ private slots:
     {
         QCOMPARE(QString(LatLong_to_UTM(23, 10, 180).Zone), QStringLiteral("1P"));
         QCOMPARE(QString(LatLong_to_UTM(23, 10, -190).Zone), QStringLiteral("59P"));
-        QCOMPARE((QByteArray{UTM_Letter_Designator(84), UTM_Letter_Designator(84.5), UTM_Letter_Designator(-80.5)}),
-                 QByteArray("XZZ"));
+        const char bands[] = {UTM_Letter_Designator(84), UTM_Letter_Designator(84.5), UTM_Letter_Designator(-80.5), 0};
+        QCOMPARE(QByteArray(bands), QByteArray("XZZ"));
         UTM n = LatLong_to_UTM(23, -20, 117);
         strcpy(n.Zone, "50");
         QVERIFY(std::fabs(UTM_to_LatLong(23, n).latitude + 20) < 1e-8);
