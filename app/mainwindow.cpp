@@ -62,6 +62,7 @@ MainWindow::~MainWindow()
 {
     closeShellDialogs();
     i2cdumpCloseDialogs();
+    gpsCloseDialogs();
     serialShutdown();
     delete ui;
 }

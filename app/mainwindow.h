@@ -6,6 +6,7 @@
 #include "instruments/sensor_log.h"
 #include "instruments/tof_frame.h"
 #include "positioning/nmea_decoder.h"
+#include "positioning/gps_signal.h"
 #include "positioning/nmea_framer.h"
 #include "positioning/position_line.h"
 #include "terminals/terminal_view.h"
@@ -66,6 +67,16 @@ class Ui_Help;
 class vexmora_i2c_tools;
 class Ui_I2CDump_ReadREG;
 class Ui_I2CDump_WriteREG;
+class Ui_GPSsignal;
+class Ui_GPScalculate;
+class Callout;
+class QChart;
+class QPolarChart;
+class QValueAxis;
+class QScatterSeries;
+class QStackedBarSeries;
+class QBarCategoryAxis;
+class QBarSet;
 
 namespace Ui {
 class MainWindow;
@@ -418,6 +429,45 @@ private:
     };
     std::map<QTcpSocket *, GpsClientState> gpsClientState;
     bool gpsReplaying = false;
+    Q_SLOT void slotGPSsignal();
+    Q_SLOT void GPS_SignalSetbuf(GsvRecords records);
+    Q_SLOT void GPS_Signaltip_Setting(nmea_slmsg record);
+    Q_SLOT void GPS_SignaltipSlot(QPointF point, bool state);
+    Q_SLOT void slotgpssignaldialogclose();
+    // Stops and frees the parser thread; waits for it.
+    void gpsStopSatelliteThread();
+    // Both dialogs and the thread go before the window comes apart.
+    void gpsCloseDialogs();
+    QDialog *gpsSignalDialog = nullptr;
+    Ui_GPSsignal *gpsSignalForm = nullptr;
+    GPS_Signal *gpsSatelliteThread = nullptr;
+    QList<QMetaObject::Connection> gpsSatelliteConnections;
+    Callout *gpsSignalTip = nullptr;
+    QPolarChart *gpsSkyChart = nullptr;
+    QValueAxis *gpsSkyAngularAxis = nullptr;
+    QValueAxis *gpsSkyRadialAxis = nullptr;
+    static constexpr int kSkySlots = 99;
+    QScatterSeries *gpsSkySeries[kSkySlots] = {};
+    bool gpsSkyPlotted[kSkySlots] = {};
+    // Per constellation 1-5 at index 0-4.  The label and value lists
+    // outlive the dialog.
+    QChart *gpsBarChart[5] = {};
+    QStackedBarSeries *gpsBarSeries[5] = {};
+    QBarCategoryAxis *gpsBarAxis[5] = {};
+    QBarSet *gpsBarSet[5] = {};
+    QStringList gpsBarLabels[5];
+    QList<qreal> gpsBarValues[5];
+    // Distance and UTM calculator.
+    Q_SLOT void slotGPScalculate();
+    Q_SLOT void GPScalculate_triggered();
+    Q_SLOT void GPSLatLong_Conversions_UTM_triggered();
+    Q_SLOT void GPSUTM_Conversions_LatLong_triggered();
+    Q_SLOT void slotgpscalculatedialogclose();
+    double CalcDistance(double lat1, double lon1, double lat2, double lon2);
+    double GPS_rad(double degrees);
+    QDialog *gpsCalcDialog = nullptr;
+    Ui_GPScalculate *gpsCalcForm = nullptr;
+    bool gpsCalcDialogOpen = false;
 
     // --- "GSM Debug" ---
 private slots:

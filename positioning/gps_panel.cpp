@@ -58,6 +58,8 @@ void MainWindow::GPS_Init_Start()
     connect(ui->GPSportMode_02, &QRadioButton::pressed, this, &MainWindow::GPSPortModeChanged);
     connect(ui->GPScleandatapushButton, &QPushButton::pressed, this, &MainWindow::GPSCleanData_triggered);
     gpsServerInit();
+    connect(ui->GPScalculate, &QPushButton::pressed, this, &MainWindow::slotGPScalculate);
+    connect(ui->GPSsignal, &QPushButton::pressed, this, &MainWindow::slotGPSsignal);
     // Open button and its idle look: the shared sensor frame.
     sensorInit(SensorTab::GPS);
 

@@ -602,6 +602,84 @@
     </message>
 </context>
 <context>
+    <name>GPScalculate</name>
+    <message>
+        <source>GPS calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Conversions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Northing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Easting:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNIT:meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GPSsignal</name>
+    <message>
+        <source>GPS Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WriteDialog</name>
     <message>
         <source>Data:</source>

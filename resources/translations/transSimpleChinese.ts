@@ -622,6 +622,84 @@
     </message>
 </context>
 <context>
+    <name>GPScalculate</name>
+    <message>
+        <source>GPS calculation</source>
+        <translation>GPS计算</translation>
+    </message>
+    <message>
+        <source>Original longitude:</source>
+        <translation>起点经度:</translation>
+    </message>
+    <message>
+        <source>Original latitude:</source>
+        <translation>起点纬度:</translation>
+    </message>
+    <message>
+        <source>Target longitude:</source>
+        <translation>终点经度:</translation>
+    </message>
+    <message>
+        <source>Target latitude:</source>
+        <translation>终点纬度:</translation>
+    </message>
+    <message>
+        <source>result:</source>
+        <translation>结果:</translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation>公里</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>UTM Conversions</source>
+        <translation>UTM转换</translation>
+    </message>
+    <message>
+        <source>longitude:</source>
+        <translation>经度:</translation>
+    </message>
+    <message>
+        <source>UTM Northing:</source>
+        <translation>UTM北向:</translation>
+    </message>
+    <message>
+        <source>latitude:</source>
+        <translation>纬度:</translation>
+    </message>
+    <message>
+        <source>UTM Easting:</source>
+        <translation>UTM东向:</translation>
+    </message>
+    <message>
+        <source>UNIT:meters</source>
+        <translation>单位:米</translation>
+    </message>
+    <message>
+        <source>UTM Zone:</source>
+        <translation>UTM区域:</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>GPSsignal</name>
+    <message>
+        <source>GPS Signal</source>
+        <translation>GPS信号</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>WriteDialog</name>
     <message>
         <source>Data:</source>

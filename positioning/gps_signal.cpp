@@ -1,0 +1,140 @@
+#include "positioning/gps_signal.h"
+
+#include "positioning/nmea_decoder.h"
+
+#include <QMutexLocker>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+std::atomic<quint64> nextWorkerId{1};
+
+// Whole part of a field, 0 when it does not fit comfortably in an int.
+int wholeNumber(double v)
+{
+    return std::fabs(v) < 1e9 ? int(std::trunc(v)) : 0;
+}
+
+} // namespace
+
+GPS_Signal::GPS_Signal(QObject *parent)
+    : QThread(parent)
+    , m_id(nextWorkerId++)
+{
+}
+
+double GPS_Signal::GPS_calculation_value_double(const char *sentence, int n)
+{
+    if (!sentence)
+        return 0;
+    return Nmea::number(Nmea::field(QByteArrayView(sentence, qsizetype(std::strlen(sentence))), n));
+}
+
+uint8_t GPS_Signal::constellationOf(QByteArrayView s)
+{
+    if (s.contains("PGSV"))
+        return 1;
+    if (s.contains("DGSV") || s.contains("BGSV"))
+        return 2;
+    if (s.contains("LGSV"))
+        return 3;
+    if (s.contains("QGSV"))
+        return 5;
+    if (s.contains("AGSV"))
+        return 4;
+    return 0;
+}
+
+GsvRecords GPS_Signal::parse(QByteArrayView s)
+{
+    // Fields before the checksum: commas + 1.
+    qsizetype end = s.indexOf('*');
+    if (end < 0)
+        end = s.size();
+    int fields = 1;
+    for (qsizetype i = 0; i < end; ++i)
+        if (s[i] == ',')
+            ++fields;
+
+    const uint8_t c = constellationOf(s);
+    GsvRecords r;
+    for (int k = 0; k < 4; ++k) {
+        const int first = 4 + 4 * k;
+        if (first + 3 >= fields)
+            break;
+        nmea_slmsg &m = r.sat[k];
+        m.PRN = wholeNumber(Nmea::number(Nmea::field(s, first)));
+        m.elevation = wholeNumber(Nmea::number(Nmea::field(s, first + 1)));
+        m.azimuth = wholeNumber(Nmea::number(Nmea::field(s, first + 2)));
+        m.SNR = wholeNumber(Nmea::number(Nmea::field(s, first + 3)));
+        m.constellation = m.PRN != 0 ? c : 0;
+    }
+    return r;
+}
+
+int GPS_Signal::queued() const
+{
+    QMutexLocker lock(&m_mutex);
+    return int(m_queue.size());
+}
+
+void GPS_Signal::Get_Data(char *sentence)
+{
+    const QString text = sentence ? QString::fromUtf8(sentence) : QString();
+    QMutexLocker lock(&m_mutex);
+    // A GUI that is behind loses the backlog rather than growing it: the
+    // worker may sleep 100 ms between looks while sentences keep coming.
+    if (m_queue.size() >= kQueueLimit)
+        m_queue.clear();
+    m_queue.append(text);
+    if (m_queue.size() > m_peak.load())
+        m_peak.store(int(m_queue.size()));
+}
+
+void GPS_Signal::Wait_Data(bool waiting)
+{
+    m_waiting = waiting;
+}
+
+void GPS_Signal::stop()
+{
+    m_stopRequested = true;
+}
+
+bool GPS_Signal::ready() const
+{
+    QMutexLocker lock(&m_mutex);
+    return !m_waiting && m_queue.size() >= 2;
+}
+
+void GPS_Signal::run()
+{
+    while (!m_stopRequested) {
+        QString sentence;
+        bool take = false;
+        {
+            QMutexLocker lock(&m_mutex);
+            if (m_queue.size() >= 2) {
+                if (!m_waiting)
+                    take = true, sentence = m_queue.takeFirst();
+                else if (m_queue.size() >= kQueueLimit)
+                    m_queue.clear();
+            }
+        }
+        if (take) {
+            const QByteArray bytes = sentence.toLatin1();
+            GsvRecords r = parse(bytes);
+            r.source = m_id;
+            m_waiting = true;
+            ++m_emitted;
+            emit ReturnResult(r);
+            continue;
+        }
+        // Up to 100 ms in short steps: a stop is seen at once, and so is the
+        // GUI's answer, so a 10 Hz receiver's four GSV sentences per epoch
+        // are not thrown away with a full queue.
+        for (int i = 0; i < 10 && !m_stopRequested && !ready(); ++i)
+            QThread::msleep(10);
+    }
+}

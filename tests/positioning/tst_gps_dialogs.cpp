@@ -1,0 +1,182 @@
+// The GPS tab's two dialogs through their widgets: the calculator's
+// buttons, and the satellite dialog fed GSV sentences through a pty.
+#include "tests/terminals/serial_fixture.h"
+
+#include "positioning/callout.h"
+
+#include <QBarCategoryAxis>
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScatterSeries>
+#include <QTabWidget>
+
+using namespace serialtest;
+
+static QByteArray nmea(const QByteArray &body)
+{
+    char sum = 0;
+    for (char c : body)
+        sum ^= c;
+    return "$" + body + "*" + QByteArray::number(uchar(sum), 16).rightJustified(2, '0').toUpper() + "\r\n";
+}
+
+struct GpsTab
+{
+    GpsTab()
+        : home(kesptest::quietIni({{"GPS", "true"}}))
+        , w(new MainWindow)
+    {
+        w->show();
+        child<QTabWidget>(*w, "tabWidget")->setCurrentWidget(child<QWidget>(*w, "gps"));
+    }
+    QList<QDialog *> dialogs(const char *name) { return w->findChildren<QDialog *>(name); }
+    QChart *chart(const char *view) { return child<QChartView>(*dialogs("GPSsignal")[0], view)->chart(); }
+    QStringList bars(int c) { return qobject_cast<QBarCategoryAxis *>(chart(qPrintable(QStringLiteral("gpsBarView%1").arg(c)))->axes(Qt::Horizontal)[0])->categories(); }
+    QMap<QString, QPointF> sky()
+    {
+        QMap<QString, QPointF> points;
+        for (QAbstractSeries *s : chart("gpsSkyView")->series())
+            if (auto *sc = qobject_cast<QScatterSeries *>(s); sc && sc->count() == 1)
+                points[sc->name()] = sc->at(0);
+        return points;
+    }
+    kesptest::TempHome home;
+    std::unique_ptr<MainWindow> w;
+};
+
+class GpsDialogsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Opened once; empty fields give 0; one degree of meridian 111.319;
+    // (0, 0) on WGS-84 to 31N and back; junk reads as 0; close and reopen.
+    void calculator()
+    {
+        GpsTab g;
+        press(*g.w, "GPScalculate");
+        press(*g.w, "GPScalculate");
+        QCOMPARE(g.dialogs("GPScalculate").size(), 1);
+        QDialog *d = g.dialogs("GPScalculate")[0];
+        QCOMPARE(d->windowTitle(), QStringLiteral("GPS calculation"));
+        auto *combo = child<QComboBox>(*d, "utm_comboBox");
+        QCOMPARE(combo->count(), 23);
+        QCOMPARE(combo->currentText(), QStringLiteral("WGS-84"));
+        auto set = [&](const char *name, const QString &text) { child<QLineEdit>(*d, name)->setText(text); };
+        auto text = [&](const char *name) {
+            if (auto *l = d->findChild<QLineEdit *>(name))
+                return l->text();
+            return child<QLabel>(*d, name)->text();
+        };
+
+        press(*d, "GPSpushButtoncalculate");
+        QCOMPARE(text("GPSresults"), QStringLiteral("0"));
+        set("YlatlineEdit", "0"), set("YlonglineEdit", "0"), set("MlatlineEdit", "1"), set("MlonglineEdit", "0");
+        press(*d, "GPSpushButtoncalculate");
+        QCOMPARE(text("GPSresults"), QStringLiteral("111.319"));
+        // Near-antipodal points used to show "nan".
+        set("YlatlineEdit", "-89.92"), set("YlonglineEdit", "0"), set("MlatlineEdit", "89.92"), set("MlonglineEdit", "180");
+        press(*d, "GPSpushButtoncalculate");
+        QCOMPARE(text("GPSresults"), QStringLiteral("20037.5"));
+
+        set("latlineEdit", "0"), set("longlineEdit", "0");
+        press(*d, "lltoutm");
+        QCOMPARE(text("utmElineEdit") + " " + text("utmNlineEdit") + " " + text("utmZlineEdit"),
+                 QStringLiteral("166021.44317931 0.00000000 31N"));
+        set("latlineEdit", "-33.9"), set("longlineEdit", "151.2");
+        press(*d, "lltoutm");
+        // A lower-case band letter is still southern.
+        set("utmZlineEdit", text("utmZlineEdit").toLower());
+        set("latlineEdit", ""), set("longlineEdit", "");
+        press(*d, "utmtoll");
+        QCOMPARE(text("latlineEdit") + " " + text("longlineEdit"), QStringLiteral("-33.90000000 151.20000000"));
+        set("latlineEdit", "nan"), set("longlineEdit", "1e999");
+        press(*d, "lltoutm");
+        QCOMPARE(text("utmZlineEdit"), QStringLiteral("31N"));
+        for (const char *zone : {"", "abc", "99Z", "123456"}) {
+            set("utmZlineEdit", zone);
+            press(*d, "utmtoll");
+            QVERIFY(text("latlineEdit") != "nan" && text("longlineEdit") != "nan");
+        }
+
+        press(*d, "GPScalculateCancel");
+        QVERIFY(kesptest::waitFor([&] { return g.dialogs("GPScalculate").isEmpty(); }));
+        press(*g.w, "GPScalculate");
+        QCOMPARE(g.dialogs("GPScalculate").size(), 1);
+        QCOMPARE(child<QLabel>(*g.dialogs("GPScalculate")[0], "GPSresults")->text(), QStringLiteral("0"));
+    }
+
+    // Through the pty with the dialog open: bars from SNR 5, points from 6,
+    // a point that never moves, numbers above 98 as bars only, the 4.10
+    // signal ID no phantom; the hover text; closing with results queued,
+    // reopening with the labels kept, and the window closing under it.
+    void satellitesThroughThePty()
+    {
+        kesptest::PtyPair pty;
+        GpsTab g;
+        choosePort(*g.w, "GPSportNameComboBox", pty.deviceA());
+        press(*g.w, "GPSopencompushButton");
+        QCOMPARE(status(*g.w), QStringLiteral("Serial opened"));
+        press(*g.w, "GPSsignal");
+        press(*g.w, "GPSsignal");
+        QCOMPARE(g.dialogs("GPSsignal").size(), 1);
+        QCOMPARE(g.dialogs("GPSsignal")[0]->windowTitle(), QStringLiteral("GPS Signal"));
+
+        QByteArray feed = nmea("GPGSV,2,1,06,02,45,120,38,12,67,045,30,05,10,300,05,25,30,200,04,1")
+                          + nmea("GPGSV,2,2,06,25,30,200,40,46,20,010,22,1")
+                          + nmea("GPGSV,2,1,06,12,20,100,25,25,30,200,04,,,,,,,,,1")
+                          + nmea("GBGSV,1,1,02,201,40,150,35,07,33,060,29,1")
+                          + nmea("GLGSV,1,1,01,65,20,100,33,1") + nmea("GAGSV,1,1,01,301,70,270,36,7");
+        // The worker parses a sentence once another is behind it.
+        for (int i = 0; i < 2; ++i)
+            feed += nmea("GNGSV,1,1,00");
+        QVERIFY(pty.writeFar(feed));
+        QVERIFY(kesptest::waitFor([&] { return g.bars(4) == QStringList{"GA301"}; }, 10000));
+        QCOMPARE(g.bars(1), (QStringList{"GP2", "GP12", "GP5", "GP46"}));
+        QCOMPARE(g.bars(2), (QStringList{"GB201", "GB7"}));
+        QCOMPARE(g.bars(3), QStringList{"GL65"});
+        const QBarSet *gps = qobject_cast<QAbstractBarSeries *>(g.chart("gpsBarView1")->series()[0])->barSets()[0];
+        QCOMPARE((QList<qreal>{gps->at(0), gps->at(1), gps->at(2), gps->at(3)}), (QList<qreal>{38, 25, 5, 22}));
+        const QMap<QString, QPointF> sky = g.sky();
+        QCOMPARE(QStringList(sky.keys()), (QStringList{"12", "2", "46", "65", "7"}));
+        QCOMPARE(sky["12"], QPointF(45, 23));
+
+        // Hovering satellite 12's point.
+        QScatterSeries *twelve = nullptr;
+        for (QAbstractSeries *s : g.chart("gpsSkyView")->series())
+            if (s->name() == "12")
+                twelve = qobject_cast<QScatterSeries *>(s);
+        emit twelve->hovered(QPointF(45, 23), true);
+        Callout *tip = nullptr;
+        for (QGraphicsItem *item : g.chart("gpsSkyView")->scene()->items())
+            if ((tip = dynamic_cast<Callout *>(item)))
+                break;
+        QVERIFY(tip && tip->isVisible());
+        QCOMPARE(tip->text(), QStringLiteral("PRN number: 12 \nElevation: 67 \nAzimuth: 45 "));
+        emit twelve->hovered(QPointF(45, 23), false);
+        QVERIFY(!tip->isVisible());
+
+        // Close while a burst is still being handed over, then reopen.
+        QByteArray burst;
+        for (int i = 0; i < 200; ++i)
+            burst += nmea(QStringLiteral("GPGSV,1,1,01,%1,40,100,30,1").arg(10 + i % 40).toLatin1());
+        QVERIFY(pty.writeFar(burst));
+        kesptest::spin(150);
+        press(*g.dialogs("GPSsignal")[0], "GPSsignalCancel");
+        QVERIFY(kesptest::waitFor([&] { return g.dialogs("GPSsignal").isEmpty(); }));
+        kesptest::spin(300);
+        press(*g.w, "GPSsignal");
+        QVERIFY(kesptest::waitFor([&] { return !g.dialogs("GPSsignal").isEmpty(); }));
+        QVERIFY(g.bars(1).mid(0, 4) == (QStringList{"GP2", "GP12", "GP5", "GP46"}));
+        QCOMPARE(g.bars(3), QStringList{"GL65"});
+        QVERIFY(pty.writeFar(burst));
+        kesptest::spin(200);
+        g.w.reset();
+    }
+};
+
+QTEST_MAIN(GpsDialogsTest)
+#include "tst_gps_dialogs.moc"
