@@ -6,7 +6,6 @@
 // sentences per epoch) into a pty with the dialog open: GSV sentences
 // offered against results drawn per second, worst lateness of a 10 ms GUI
 // timer; then RSS over repeated close and reopen with the stream running.
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "positioning/gps_signal.h"
 #include "tests/support/kesp_test_support.h"
@@ -22,8 +21,7 @@
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     double seconds = 30;
     int reopen = 20;

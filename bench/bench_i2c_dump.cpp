@@ -8,7 +8,6 @@
 // Dumps sent and applied, GUI-thread CPU per dump against a bare QSerialPort
 // draining the same stream in the same run, worst lateness of a 10 ms GUI
 // timer, and RSS every 5 s.
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "instruments/i2c_frame_codec.h"
 #include "instruments/vexmora_i2c_tools.h"
@@ -76,8 +75,7 @@ static Run stream(const QString &device, const QString &log, double seconds, con
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {

@@ -5,7 +5,6 @@
 //   bench_mqtt_flood [--messages N]      (default 50000)
 //
 // Needs mosquitto; run it under a display (xvfb-run).
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
 #include "tests/support/mosquitto_broker.h"
@@ -39,7 +38,7 @@ void press(QPushButton *button)
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(vexmora_disable_log);
+    kesptest::quietBenchmark();
     TempHome home(quietIni());
     QApplication app(argc, argv);
     QCommandLineParser args;

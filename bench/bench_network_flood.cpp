@@ -5,7 +5,6 @@
 //
 // Defaults are short (3 s, 10 MB); the full UDP run is --udp-seconds 20.
 // Run it under a display (xvfb-run).
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
 
@@ -95,9 +94,7 @@ void report(const Phase &p, const char *unit)
 
 int main(int argc, char **argv)
 {
-    // Qt's own warnings (fonts and the like) would bury the figures.
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     TempHome home(quietIni());
     QApplication app(argc, argv);
     QCommandLineParser parser;

@@ -8,7 +8,6 @@
 // then twice the log in 4096-byte batches.  Tab: the receiver paced at about
 // 921600 baud into a pty for the given time; time until the last fix shows
 // after the receiver stops, worst lateness of a 10 ms GUI timer, RSS every 5 s.
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "positioning/nmea_decoder.h"
 #include "positioning/nmea_framer.h"
@@ -74,8 +73,7 @@ static double plainLoop(const QByteArray &log, qint64 *good)
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     int mb = 30;
     double seconds = 20;

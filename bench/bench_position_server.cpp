@@ -49,14 +49,7 @@ print(per * 4 * int(seconds), flush=True)
 
 static QString js(MainWindow &w, const QString &script)
 {
-    QString got;
-    bool done = false;
-    child<QWebEngineView>(w, "gpsMapView")->page()->runJavaScript(script, [&](const QVariant &v) {
-        got = v.toString();
-        done = true;
-    });
-    waitFor([&] { return done; }, 60000);
-    return got;
+    return pageScript(child<QWebEngineView>(w, "gpsMapView")->page(), script, 60000);
 }
 
 static int arg(int argc, char **argv, const char *name, int def)
@@ -72,7 +65,7 @@ static const char *kCount = "(function(){var n=0;map.eachLayer(function(l){if(l 
 
 int main(int argc, char **argv)
 {
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     const int seconds = arg(argc, argv, "seconds", 10);
     const int rate = arg(argc, argv, "rate", 1000);

@@ -9,7 +9,6 @@
 // the last line shows against the board's sending time, GUI-thread CPU per
 // line against a bare QSerialPort draining the same stream, worst lateness
 // of a 10 ms GUI timer, and RSS every 5 s.
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "instruments/mwave_view.h"
 #include "instruments/ultraviolet.h"
@@ -117,8 +116,7 @@ static void report(const char *what, const char *pacing, const Run &tab, const R
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {

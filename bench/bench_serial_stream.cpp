@@ -11,7 +11,6 @@
 // screen, which leaves out the cost of painting; --more opens the "More" tab
 // (and so the web engine) first.  CPU is given for the GUI thread and for the
 // whole process, the benchmark's own writer thread included.
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
 
@@ -166,9 +165,7 @@ static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &da
 
 int main(int argc, char **argv)
 {
-    // Qt's own warnings (fonts and the like) would bury the figures.
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     QList<double> sizes {1};
     bool paced = true;

@@ -9,7 +9,6 @@
 // updates, whether the charts end on the last sweep, GUI-thread CPU per
 // 10000 lines, worst and p99 lateness of a 10 ms timer, RSS at 5 s and at
 // the end.
-#include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "instruments/vexmora_spectroscopy.h"
 #include "instruments/vexmora_spectroscopy_spline.h"
@@ -33,8 +32,7 @@
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {

@@ -9,7 +9,6 @@
 // lateness of a 10 ms GUI timer, RSS at 5 s and at the end.  Reference: one
 // refresh of each view with one 54x42 frame.  The filter is off so the last
 // frame alone decides what must show.
-#include "app/log_handlers.h"
 #include "instruments/line_framer.h"
 #include "instruments/tof_frame.h"
 #include "terminals/thread_serial.h"
@@ -263,8 +262,7 @@ void reference(MainWindow &w)
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(vexmora_disable_log);
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    kesptest::quietBenchmark();
     QApplication app(argc, argv);
     double seconds = 20;
     int only = -1;

@@ -29,17 +29,9 @@ static QMap<QString, QVariant> gpsIni(const QMap<QString, QVariant> &extra = {})
     return quietIni(ini);
 }
 
-// Runs a script in the page and returns its result as text.
 static QString js(MainWindow &w, const QString &script)
 {
-    QString got;
-    bool done = false;
-    child<QWebEngineView>(w, "gpsMapView")->page()->runJavaScript(script, [&](const QVariant &v) {
-        got = v.toString();
-        done = true;
-    });
-    waitFor([&] { return done; }, 10000);
-    return got;
+    return pageScript(child<QWebEngineView>(w, "gpsMapView")->page(), script, 10000);
 }
 
 static void showGps(MainWindow &w)

@@ -1,5 +1,6 @@
 #include "tests/support/kesp_test_support.h"
 
+#include "app/log_handlers.h"
 #include "app/maker_site.h"
 #include "app/settings_file.h"
 #include "positioning/gps_map_pages.h"
@@ -290,6 +291,12 @@ void StallProbe::tick()
     if (late > m_worst)
         m_worst = late;
     m_last = now;
+}
+
+void quietBenchmark()
+{
+    qInstallMessageHandler(vexmora_disable_log);
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
 static double seconds(const timeval &user, const timeval &system)

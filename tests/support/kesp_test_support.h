@@ -125,6 +125,10 @@ private:
 // Figures for the benchmarks: CPU seconds of this thread and of the whole
 // process (all threads), resident and peak memory in MB, and how many
 // processes this one has started (the web engine's helpers).
+// A benchmark's first step, before its QApplication: Qt's own warnings
+// would bury the figures, and the web engine must run as root.
+void quietBenchmark();
+
 double threadCpuSeconds();
 double processCpuSeconds();
 double rssMB();

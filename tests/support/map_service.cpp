@@ -1,4 +1,7 @@
 #include "tests/support/map_service.h"
+#include "tests/support/kesp_test_support.h"
+
+#include <QWebEnginePage>
 
 #include "positioning/gps_map_pages.h"
 
@@ -60,6 +63,18 @@ MapService::~MapService()
     GpsMapPages::baidu = QStringLiteral("about:blank");
     m_server.kill();
     m_server.waitForFinished(3000);
+}
+
+QString pageScript(QWebEnginePage *page, const QString &script, int timeoutMs)
+{
+    QString got;
+    bool done = false;
+    page->runJavaScript(script, [&](const QVariant &v) {
+        got = v.toString();
+        done = true;
+    });
+    waitFor([&] { return done; }, timeoutMs);
+    return got;
 }
 
 } // namespace kesptest

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QWebEngineUrlRequestInterceptor;
+class QWebEnginePage;
 
 namespace kesptest {
 
@@ -27,6 +28,10 @@ private:
     quint16 m_port = 0;
     std::unique_ptr<QWebEngineUrlRequestInterceptor> m_interceptor;
 };
+
+// Runs a script in the page and returns its result as text (empty when it
+// did not answer within timeoutMs).
+QString pageScript(QWebEnginePage *page, const QString &script, int timeoutMs = 10000);
 
 } // namespace kesptest
 
