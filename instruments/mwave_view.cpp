@@ -51,11 +51,20 @@ void MWaveView::addChannel(WAVE_CH channel)
     QPen pen(QColor(QLatin1String(kChannelColours[channel])));
     pen.setWidth(3);
     series->setPen(pen);
-    series->setUseOpenGL(true);
     channels.insert(channel, series);
     waveChart->addSeries(series);
     series->attachAxis(axisX);
     series->attachAxis(axisY);
+}
+
+// The series are drawn through OpenGL from the first time the chart is
+// shown: a GL surface in the window puts all of its painting through GL,
+// which without a GPU driver costs every other tab dearly.
+void MWaveView::showEvent(QShowEvent *event)
+{
+    QChartView::showEvent(event);
+    for (QLineSeries *series : std::as_const(channels))
+        series->setUseOpenGL(true);
 }
 
 void MWaveView::openChannel(WAVE_CH channel)
