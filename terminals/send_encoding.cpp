@@ -37,6 +37,25 @@ bool destinationPort(const QString &text, quint16 *port)
     return true;
 }
 
+QByteArray bleHexBytes(const QString &text)
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9a-fA-F]+$"));
+    QByteArray out;
+    for (const QString &piece : text.split(separators, Qt::SkipEmptyParts)) {
+        if (piece.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+            const QString number = piece.mid(2);
+            bool ok = false;
+            const uint value = number.toUInt(&ok, 16);
+            if (ok && digits.match(number).hasMatch() && value <= 0xFF)
+                out.append(char(value));
+        } else {
+            out.append(QByteArray::fromHex(piece.toLatin1()));
+        }
+    }
+    return out;
+}
+
 bool isSerialHexToken(const QString &token)
 {
     static const QRegularExpression prefixed(QStringLiteral("^0x[0-9a-fA-F]+$"));

@@ -76,6 +76,36 @@ private slots:
         QCOMPARE(SendEncoding::destinationPort(text, &got), ok);
         QCOMPARE(int(got), port);
     }
+
+    // One-digit "0x" pieces are whole bytes: stripping every prefix first
+    // would join "0x1, 0x2" into 0x12 and shift "0x41 0x4" into 04 14.
+    void bleHexBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << "" << QByteArray();
+        QTest::newRow("blank only") << "  \t " << QByteArray();
+        QTest::newRow("prefix without digits skipped") << "0x" << QByteArray();
+        QTest::newRow("upper-case prefix") << "0X0a" << QByteArray::fromHex("0a");
+        QTest::newRow("above 0xFF skipped") << "0x100" << QByteArray();
+        QTest::newRow("no digits") << "zz" << QByteArray();
+        QTest::newRow("not a number after the prefix skipped") << "0xzz, 0x41" << QByteArray("A");
+        QTest::newRow("trailing comma and blank") << "0x41, 0x42, " << QByteArray("AB");
+        QTest::newRow("one-digit pieces, comma") << "0x1, 0x2" << QByteArray::fromHex("0102");
+        QTest::newRow("one-digit pieces, blank") << "0x1 0x2" << QByteArray::fromHex("0102");
+        QTest::newRow("one-digit last piece") << "0x41 0x4" << QByteArray::fromHex("4104");
+        QTest::newRow("over-range piece between") << "0x41, 0x100, 0x42" << QByteArray::fromHex("4142");
+        QTest::newRow("bare digit pairs") << "0102" << QByteArray::fromHex("0102");
+        QTest::newRow("bare pairs with a blank") << "41 42" << QByteArray("AB");
+        QTest::newRow("bare odd count") << "ABC" << QByteArray::fromHex("0ABC");
+        QTest::newRow("mixed") << "0x7,ff 0X10" << QByteArray::fromHex("07ff10");
+    }
+    void bleHexBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(SendEncoding::bleHexBytes(text).toHex(' '), bytes.toHex(' '));
+    }
 };
 
 QTEST_APPLESS_MAIN(SendEncodingTest)
