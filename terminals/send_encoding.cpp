@@ -27,14 +27,19 @@ quint16 portFromText(const QString &text)
     return ok ? quint16(value & 0xFFFF) : 0;
 }
 
-bool destinationPort(const QString &text, quint16 *port)
+bool portField(const QString &text, bool systemChooses, quint16 *port)
 {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok || value < 1 || value > 65535)
+    if (!ok || value < (systemChooses ? 0 : 1) || value > 65535)
         return false;
     *port = quint16(value);
     return true;
+}
+
+bool destinationPort(const QString &text, quint16 *port)
+{
+    return portField(text, false, port);
 }
 
 QByteArray bleHexBytes(const QString &text)

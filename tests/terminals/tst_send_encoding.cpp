@@ -106,6 +106,39 @@ private slots:
         QFETCH(QByteArray, bytes);
         QCOMPARE(SendEncoding::bleHexBytes(text).toHex(' '), bytes.toHex(' '));
     }
+
+    // Every port field: a number that would wrap or a text that is no number
+    // is refused, 0 only where the system picks the port.
+    void portField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("systemChooses");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("port");
+        QTest::newRow("plain") << "1883" << false << true << 1883;
+        QTest::newRow("blanks around") << " 1000 " << false << true << 1000;
+        QTest::newRow("lowest") << "1" << false << true << 1;
+        QTest::newRow("highest") << "65535" << true << true << 65535;
+        QTest::newRow("zero refused for a peer") << "0" << false << false << 0;
+        QTest::newRow("zero where the system chooses") << "0" << true << true << 0;
+        QTest::newRow("70000 does not wrap to 4464") << "70000" << true << false << 0;
+        QTest::newRow("99999 does not wrap to 34463") << "99999" << false << false << 0;
+        QTest::newRow("65536") << "65536" << true << false << 0;
+        QTest::newRow("negative") << "-1" << true << false << 0;
+        QTest::newRow("beyond 32 bits") << "4294968296" << true << false << 0;
+        QTest::newRow("not a number") << "80a" << true << false << 0;
+        QTest::newRow("empty") << "" << true << false << 0;
+    }
+    void portField()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, systemChooses);
+        QFETCH(bool, ok);
+        QFETCH(int, port);
+        quint16 got = 0;
+        QCOMPARE(SendEncoding::portField(text, systemChooses, &got), ok);
+        QCOMPARE(int(got), port);
+    }
 };
 
 QTEST_APPLESS_MAIN(SendEncodingTest)
