@@ -35,7 +35,10 @@ void MainWindow::terminalSaveText(TerminalView *view)
         ui->statusBar->showMessage(tr("Save failed:Open file %1 failed, can't save\n%2").arg(path, error), 0);
         return;
     }
-    ui->statusBar->showMessage(QStringLiteral("Saved success.\tsaved: ") + canonical, 0);
+    // The views keep only their newest lines: say how many reached the file.
+    const qsizetype lines = text.count(QLatin1Char('\n')) + (text.endsWith(QLatin1Char('\n')) ? 0 : 1);
+    ui->statusBar->showMessage(QStringLiteral("Saved success.\tsaved: ") + canonical + tr("\tlines: %1").arg(lines),
+                               0);
 }
 
 QString MainWindow::portRefusal(const QString &text, bool systemChooses) const
