@@ -1889,10 +1889,6 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Server has started</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Server has stopped</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1978,10 +1974,6 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>UDP starts listening</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>UDP stop listening</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2043,6 +2035,26 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Unable to save GPS data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server has started on port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	lines: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid port &quot;%1&quot;: enter a number from 0 to 65535 (0 lets the system choose)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid port &quot;%1&quot;: enter a number from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP starts listening on port %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
