@@ -24,7 +24,7 @@ void MainWindow::I2Cdump_Init_Start()
     ui->i2cdump_StrTextBrowser->setMaximumBlockCount(100);
     if (!i2cLog)
         i2cLog = std::make_unique<SensorLog>(ui->i2cdump_StrTextBrowser, "GBK", 100);
-    sensorInit(SensorTab::I2Cdump);
+    portInit(PortTab::I2Cdump);
     connect(i2cTools, &vexmora_i2c_tools::Channge_Addr, this, &MainWindow::I2Cdump_Setaddr);
     connect(i2cTools, &vexmora_i2c_tools::Get_Addr, this, &MainWindow::I2Cdump_printscanf);
     connect(i2cTools, &vexmora_i2c_tools::Get_Data, this, &MainWindow::I2Cdump_printread);
@@ -65,7 +65,7 @@ void MainWindow::i2cdumpWrite(const QByteArray &frame)
 {
     // Another tab's device must never get our frames, so the shared
     // "a port is open" flag is not enough.
-    if (QSerialPort *port = sensorPortFor(SensorTab::I2Cdump))
+    if (QSerialPort *port = portFor(PortTab::I2Cdump))
         port->write(frame);
 }
 
@@ -196,7 +196,7 @@ void MainWindow::I2Cdump_Read()
         return;
     const int reg = i2cReadUi->reg_comboBox->currentIndex();
     const int count = i2cReadUi->length_comboBox->currentIndex();
-    if (reg < 0 || count < 0 || !sensorPortFor(SensorTab::I2Cdump))
+    if (reg < 0 || count < 0 || !portFor(PortTab::I2Cdump))
         return;
     i2cLastReadRegister = static_cast<unsigned char>(reg);
     i2cdumpWrite(I2CFrameCodec::readRegisters(static_cast<unsigned char>(reg), static_cast<unsigned char>(count)));
