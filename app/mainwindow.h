@@ -214,6 +214,7 @@ private:
     // Configuration dialog: at most one at a time, it shares configUi and
     // configFlags.
     QPointer<QDialog> configDialog;
+    bool configDialogOpened = false;
     QPushButton *configButton(int index) const;
     void toggleConfigSwitch(int index);
     // Help dialog.

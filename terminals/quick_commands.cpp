@@ -2,6 +2,8 @@
 #include "ui_com_expand.h"
 #include "ui_mainwindow.h"
 
+#include "app/single_dialog.h"
+
 #include "terminals/terminal_view.h"
 #include "terminals/thread_serial.h"
 
@@ -57,12 +59,10 @@ QString commandKey(int n)
 
 void MainWindow::slotCom_expand()
 {
-    if (comExpandOpened)
+    QDialog *dialog = openSingleDialog(this, comExpandOpened, comExpandUi, &MainWindow::slotCom_expandclose);
+    if (!dialog)
         return;
-    comExpandDialog = new QDialog(this);
-    comExpandDialog->setAttribute(Qt::WA_DeleteOnClose);
-    comExpandUi = new Ui_COM_Expand;
-    comExpandUi->setupUi(comExpandDialog);
+    comExpandDialog = dialog;
 
     using Slot = void (MainWindow::*)();
     static const Slot renameSlots[] = {
@@ -77,14 +77,12 @@ void MainWindow::slotCom_expand()
         &MainWindow::slotcom_pushButton_4,  &MainWindow::slotcom_pushButton_5,  &MainWindow::slotcom_pushButton_6,
         &MainWindow::slotcom_pushButton_7,  &MainWindow::slotcom_pushButton_8,  &MainWindow::slotcom_pushButton_9,
         &MainWindow::slotcom_pushButton_10, &MainWindow::slotcom_pushButton_11, &MainWindow::slotcom_pushButton_12};
-    connect(comExpandDialog, &QObject::destroyed, this, &MainWindow::slotCom_expandclose);
     connect(comExpandUi->save_pushButton, &QPushButton::pressed, this, &MainWindow::slotCOM_expandsave);
     for (int n = 1; n <= 12; ++n)
         connect(renameButton(comExpandUi, n), &QPushButton::pressed, this, renameSlots[n - 1]);
     for (int n = 1; n <= 12; ++n)
         connect(sendButton(comExpandUi, n), &QPushButton::pressed, this, sendSlots[n - 1]);
 
-    comExpandOpened = true;
     comExpandDialog->show();
     comExpandDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
 
@@ -100,9 +98,7 @@ void MainWindow::slotCom_expand()
 
 void MainWindow::slotCom_expandclose()
 {
-    comExpandOpened = false;
-    delete comExpandUi;
-    comExpandUi = nullptr;
+    singleDialogClosed(comExpandOpened, comExpandUi);
 }
 
 void MainWindow::slotCOM_expandsave()
