@@ -42,6 +42,17 @@ struct MainWindow::PortRow
     bool (MainWindow::*lostWhileBusy)(const QString &error) = nullptr;
     // A press while a port is open closes it only when this panel opened it.
     bool closesOnlyOwnPort = false;
+
+    void set(QPushButton *button, void (MainWindow::*slot)(), QComboBox *port, QComboBox *baud,
+             void (MainWindow::*read)(const QByteArray &), void (MainWindow::*lockWith)(bool))
+    {
+        open = button;
+        openSlot = slot;
+        portName = port;
+        baudRate = baud;
+        reader = read;
+        lock = lockWith;
+    }
 };
 
 MainWindow::PortRow MainWindow::portRow(PortTab tab) const
@@ -50,37 +61,25 @@ MainWindow::PortRow MainWindow::portRow(PortTab tab) const
     p.tab = tab;
     switch (tab) {
     case PortTab::Serial:
-        p.open = ui->opencompushButton;
-        p.openSlot = &MainWindow::actionOpen_triggered;
-        p.portName = ui->portNameComboBox;
-        p.baudRate = ui->baudRateComboBox;
+        p.set(ui->opencompushButton, &MainWindow::actionOpen_triggered, ui->portNameComboBox,
+              ui->baudRateComboBox, &MainWindow::readCom, &MainWindow::setComboBoxEnabled);
         p.dataBits = ui->dataBitsComboBox;
         p.parity = ui->parityComboBox;
         p.stopBits = ui->stopBitsComboBox;
-        p.reader = &MainWindow::readCom;
-        p.lock = &MainWindow::setComboBoxEnabled;
         p.afterOpen = &MainWindow::serialTerminalOpened;
         p.afterFailed = &MainWindow::serialTerminalIdle;
         p.beforeClose = &MainWindow::serialTerminalClosing;
         p.afterClose = &MainWindow::serialTerminalIdle;
         break;
     case PortTab::GPS:
-        p.open = ui->GPSopencompushButton;
-        p.openSlot = &MainWindow::GPSactionOpen_triggered;
-        p.portName = ui->GPSportNameComboBox;
-        p.baudRate = ui->GPSbaudRateComboBox;
-        p.reader = &MainWindow::readGPSCom;
-        p.lock = &MainWindow::GPSsetComboBoxEnabled;
+        p.set(ui->GPSopencompushButton, &MainWindow::GPSactionOpen_triggered, ui->GPSportNameComboBox,
+              ui->GPSbaudRateComboBox, &MainWindow::readGPSCom, &MainWindow::GPSsetComboBoxEnabled);
         p.afterOpen = &MainWindow::gpsPortOpened;
         p.afterClose = &MainWindow::gpsPortClosed;
         break;
     case PortTab::GSM:
-        p.open = ui->GSMopencompushButton;
-        p.openSlot = &MainWindow::GSMactionOpen_triggered;
-        p.portName = ui->GSMportNameComboBox;
-        p.baudRate = ui->GSMbaudRateComboBox;
-        p.reader = &MainWindow::gsmFeed;
-        p.lock = &MainWindow::GSMsetComboBoxEnabled;
+        p.set(ui->GSMopencompushButton, &MainWindow::GSMactionOpen_triggered, ui->GSMportNameComboBox,
+              ui->GSMbaudRateComboBox, &MainWindow::gsmFeed, &MainWindow::GSMsetComboBoxEnabled);
         p.beforeConnect = &MainWindow::gsmPortOpening;
         p.afterOpen = &MainWindow::gsmPortOpened;
         p.afterClose = &MainWindow::gsmPortClosed;
@@ -88,80 +87,49 @@ MainWindow::PortRow MainWindow::portRow(PortTab tab) const
         p.lostWhileBusy = &MainWindow::gsmPortLostWhileBusy;
         break;
     case PortTab::Environment:
-        p.open = ui->ENVopencompushButton;
-        p.openSlot = &MainWindow::ENVactionOpen_triggered;
-        p.portName = ui->ENVportNameComboBox;
-        p.baudRate = ui->ENVbaudRateComboBox;
-        p.reader = &MainWindow::readENVCom;
-        p.lock = &MainWindow::ENVsetComboBoxEnabled;
+        p.set(ui->ENVopencompushButton, &MainWindow::ENVactionOpen_triggered, ui->ENVportNameComboBox,
+              ui->ENVbaudRateComboBox, &MainWindow::readENVCom, &MainWindow::ENVsetComboBoxEnabled);
         break;
     case PortTab::Oscilloscope:
-        p.open = ui->OSCopencompushButton;
-        p.openSlot = &MainWindow::OscilloscopeOpen_triggered;
-        p.portName = ui->OSCportNameComboBox;
-        p.baudRate = ui->OSCbaudRateComboBox;
-        p.reader = &MainWindow::readOSCCom;
-        p.lock = &MainWindow::OSCsetComboBoxEnabled;
+        p.set(ui->OSCopencompushButton, &MainWindow::OscilloscopeOpen_triggered, ui->OSCportNameComboBox,
+              ui->OSCbaudRateComboBox, &MainWindow::readOSCCom, &MainWindow::OSCsetComboBoxEnabled);
         p.beforeConnect = &MainWindow::oscilloscopeClearBuffer;
         break;
     case PortTab::I2Cdump:
-        p.open = ui->i2cdumpopencompushButton;
-        p.openSlot = &MainWindow::I2CdumpOpen_triggered;
-        p.portName = ui->i2cdumpportNameComboBox;
-        p.baudRate = ui->i2cdumpbaudRateComboBox;
-        p.reader = &MainWindow::readi2cdumpCom;
-        p.lock = &MainWindow::i2cdumpsetsetComboBoxEnabled;
+        p.set(ui->i2cdumpopencompushButton, &MainWindow::I2CdumpOpen_triggered, ui->i2cdumpportNameComboBox,
+              ui->i2cdumpbaudRateComboBox, &MainWindow::readi2cdumpCom, &MainWindow::i2cdumpsetsetComboBoxEnabled);
         p.afterOpen = &MainWindow::i2cdumpAfterOpen;
         p.afterClose = &MainWindow::i2cdumpAfterClose;
         break;
     case PortTab::CIE:
-        p.open = ui->CIEopencompushButton;
-        p.openSlot = &MainWindow::CIEOpen_triggered;
-        p.portName = ui->CIEportNameComboBox;
-        p.baudRate = ui->CIEbaudRateComboBox;
-        p.reader = &MainWindow::readCIECom;
-        p.lock = &MainWindow::CIEsetsetComboBoxEnabled;
+        p.set(ui->CIEopencompushButton, &MainWindow::CIEOpen_triggered, ui->CIEportNameComboBox,
+              ui->CIEbaudRateComboBox, &MainWindow::readCIECom, &MainWindow::CIEsetsetComboBoxEnabled);
         p.beforeConnect = &MainWindow::cieClearBuffer;
         break;
     case PortTab::TOF:
-        p.open = ui->TOFopencompushButton;
-        p.openSlot = &MainWindow::TOFOpen_triggered;
-        p.portName = ui->TOFportNameComboBox;
-        p.baudRate = ui->TOFbaudRateComboBox;
-        p.reader = &MainWindow::readTOFCom;
-        p.lock = &MainWindow::TOFsetsetComboBoxEnabled;
+        p.set(ui->TOFopencompushButton, &MainWindow::TOFOpen_triggered, ui->TOFportNameComboBox,
+              ui->TOFbaudRateComboBox, &MainWindow::readTOFCom, &MainWindow::TOFsetsetComboBoxEnabled);
         p.beforeConnect = &MainWindow::tofClearBuffer;
         break;
     case PortTab::Spectra:
-        p.open = ui->SpectraopencompushButton;
-        p.openSlot = &MainWindow::SpectraOpen_triggered;
-        p.portName = ui->SpectraportNameComboBox;
-        p.baudRate = ui->SpectrabaudRateComboBox;
-        p.reader = &MainWindow::readSpectraCom;
-        p.lock = &MainWindow::SpectrasetsetComboBoxEnabled;
+        p.set(ui->SpectraopencompushButton, &MainWindow::SpectraOpen_triggered, ui->SpectraportNameComboBox,
+              ui->SpectrabaudRateComboBox, &MainWindow::readSpectraCom, &MainWindow::SpectrasetsetComboBoxEnabled);
         p.beforeConnect = &MainWindow::spectraClearPending;
         p.afterOpen = &MainWindow::spectraClearLogBuffer;
         p.afterClose = &MainWindow::spectraClearLogBuffer;
         break;
     case PortTab::IMU:
-        p.open = ui->imuopencompushButton;
-        p.openSlot = &MainWindow::IMUOpen_triggered;
-        p.portName = ui->imuportNameComboBox;
-        p.baudRate = ui->imubaudRateComboBox;
-        p.reader = &MainWindow::readimuCom;
-        p.lock = &MainWindow::imusetsetComboBoxEnabled;
+        p.set(ui->imuopencompushButton, &MainWindow::IMUOpen_triggered, ui->imuportNameComboBox,
+              ui->imubaudRateComboBox, &MainWindow::readimuCom, &MainWindow::imusetsetComboBoxEnabled);
         p.beforeConnect = &MainWindow::imuClearBuffer;
         p.afterOpen = &MainWindow::imuResetLabelToggle;
         break;
     case PortTab::Modbus:
-        p.open = ui->ModbusopencompushButton;
-        p.openSlot = &MainWindow::ModbusOpen_triggered;
-        p.portName = ui->ModbusportNameComboBox;
-        p.baudRate = ui->ModbusbaudRateComboBox;
+        p.set(ui->ModbusopencompushButton, &MainWindow::ModbusOpen_triggered, ui->ModbusportNameComboBox,
+              ui->ModbusbaudRateComboBox, nullptr, &MainWindow::ModbussetsetComboBoxEnabled);
         p.dataBits = ui->ModbusdataBitsComboBox;
         p.parity = ui->ModbusparityComboBox;
         p.stopBits = ui->ModbusstopBitsComboBox;
-        p.lock = &MainWindow::ModbussetsetComboBoxEnabled;
         p.closesOnlyOwnPort = true;
         break;
     case PortTab::None:
