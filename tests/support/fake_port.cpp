@@ -120,10 +120,11 @@ bool FakePort::waitForReadyRead(int msecs)
             return true;
         if (m_broken)
             return false;
-        const qint64 left = msecs - waited.elapsed();
+        const qint64 next = untilNext();
+        // No time limit: up to the next scripted event, if there is one.
+        const qint64 left = msecs < 0 ? (next < 0 ? 0 : next + 1) : msecs - waited.elapsed();
         if (left <= 0)
             return false;
-        const qint64 next = untilNext();
         QThread::msleep(quint64(next < 0 ? left : qBound<qint64>(1, next, left)));
     }
 }
