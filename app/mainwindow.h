@@ -2,6 +2,7 @@
 #define MAINWINDOW_H
 
 #include "terminals/mqtt_client.h"
+#include "terminals/serial_device_watch.h"
 #include "instruments/line_framer.h"
 #include "instruments/sensor_log.h"
 #include "instruments/tof_frame.h"
@@ -239,6 +240,7 @@ private:
     void applySerialLock(bool enabled, const QList<QPushButton *> &leftAlone,
                          const QList<QRadioButton *> &radios);
     QTimer *portScanTimer = nullptr;
+    SerialDeviceWatch serialDeviceWatch;
     bool serialOpened = false;
     ThreadSerial *serialThread = nullptr;
     QTimer *sendTimer = nullptr;
