@@ -3,6 +3,7 @@
 
 #include "app/maker_site.h"
 #include "app/settings_file.h"
+#include "instruments/gl_check.h"
 #include "instruments/mwave_view.h"
 #include "terminals/vexmora_ble.h"
 #include "utilities/vexmora_convert.h"
@@ -191,12 +192,11 @@ void MainWindow::tabShown()
 }
 
 QWebEngineView *MainWindow::makeTabWebView(QLayout *layout, const QString &viewName, QLabel *&notice,
-                                           const QString &noticeName, QWebEnginePage *page)
+                                           const QString &noticeName, const std::function<QWebEnginePage *()> &makePage)
 {
     // The web engine refuses to start as root without its sandbox switched
     // off, and takes the whole program down with it.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        delete page;
         notice = new QLabel(tr("This page cannot be shown while the program runs as root. "
                                "Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set."),
                             this);
@@ -206,11 +206,13 @@ QWebEngineView *MainWindow::makeTabWebView(QLayout *layout, const QString &viewN
         layout->addWidget(notice);
         return nullptr;
     }
+    // The engine takes the shared GL context as it finds it on its start.
+    GlCheck::openGlAvailable();
     auto *view = new QWebEngineView(this);
     view->setObjectName(viewName);
     // The page first: the settings belong to it.
-    if (page)
-        view->setPage(page);
+    if (makePage)
+        view->setPage(makePage());
     view->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
     view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     layout->addWidget(view);

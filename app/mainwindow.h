@@ -232,7 +232,8 @@ private:
     // A web view in a page's layout, or, where the web engine cannot start,
     // a notice in its place (then null is returned and `notice` set).
     QWebEngineView *makeTabWebView(QLayout *layout, const QString &viewName, QLabel *&notice,
-                                   const QString &noticeName, QWebEnginePage *page = nullptr);
+                                   const QString &noticeName,
+                                   const std::function<QWebEnginePage *()> &makePage = {});
     // "More": its web view, or the notice shown instead when it cannot run.
     void showMorePage();
     QWebEngineView *moreWebView = nullptr;

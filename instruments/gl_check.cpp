@@ -1,13 +1,32 @@
 #include "instruments/gl_check.h"
 
+#include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+QT_END_NAMESPACE
+
 namespace GlCheck {
+
+void deferSharedContext()
+{
+    // With a shared context already set, the web engine leaves it to us;
+    // widgets share with it as with the one it would have made.
+    QGuiApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    qt_gl_set_global_share_context(new QOpenGLContext);
+}
 
 bool openGlAvailable()
 {
     static const bool available = [] {
+        // Made before the application object, it has no screen yet.
+        if (QOpenGLContext *shared = qt_gl_global_share_context(); shared && !shared->isValid()) {
+            shared->setScreen(QGuiApplication::primaryScreen());
+            shared->create();
+        }
         QOpenGLContext context;
         if (!context.create())
             return false;

@@ -58,7 +58,7 @@ void MainWindow::gpsShowMap()
     if (gpsMapPage.isEmpty() || gpsMapView || gpsMapNotice)
         return;
     gpsMapView = makeTabWebView(ui->gps_gridLayout, QStringLiteral("gpsMapView"), gpsMapNotice,
-                                QStringLiteral("gpsMapNotice"), new CustomWebPage(this));
+                                QStringLiteral("gpsMapNotice"), [this] { return new CustomWebPage(this); });
     if (!gpsMapView) {
         // No map will ever take the calls.
         gpsMapCalls.pageLoaded([](const QString &) {});
