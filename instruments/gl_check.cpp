@@ -14,9 +14,15 @@ namespace GlCheck {
 void deferSharedContext()
 {
     // With a shared context already set, the web engine leaves it to us;
-    // widgets share with it as with the one it would have made.
+    // widgets share with it as with the one it would have made, and it
+    // goes with the application object, as the engine's would.
     QGuiApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     qt_gl_set_global_share_context(new QOpenGLContext);
+    qAddPostRoutine([] {
+        QOpenGLContext *shared = qt_gl_global_share_context();
+        qt_gl_set_global_share_context(nullptr);
+        delete shared;
+    });
 }
 
 bool openGlAvailable()

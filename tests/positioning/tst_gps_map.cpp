@@ -191,7 +191,7 @@ private slots:
         const quint16 port = freeTcpPort();
         child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
         press(w, "GPSTCPopencompushButton");
-        QCOMPARE(status(w), QString("Server has started"));
+        QCOMPARE(status(w), QString("Server has started on port %1").arg(port));
         QTcpSocket client;
         client.connectToHost(QHostAddress::LocalHost, port);
         QVERIFY(client.waitForConnected(5000));
