@@ -197,13 +197,10 @@ QWebEngineView *MainWindow::makeTabWebView(QLayout *layout, const QString &viewN
     // The web engine refuses to start as root without its sandbox switched
     // off, and takes the whole program down with it.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        notice = new QLabel(tr("This page cannot be shown while the program runs as root. "
-                               "Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set."),
-                            this);
-        notice->setObjectName(noticeName);
-        notice->setWordWrap(true);
-        notice->setAlignment(Qt::AlignCenter);
-        layout->addWidget(notice);
+        notice = GlCheck::placeNotice(layout, this,
+                                      tr("This page cannot be shown while the program runs as root. "
+                                         "Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set."),
+                                      noticeName);
         return nullptr;
     }
     // The engine takes the shared GL context as it finds it on its start.

@@ -1,6 +1,8 @@
 #include "instruments/gl_check.h"
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
@@ -45,6 +47,17 @@ bool openGlAvailable()
         return true;
     }();
     return available;
+}
+
+QLabel *placeNotice(QLayout *layout, QWidget *parent, const QString &text, const QString &objectName)
+{
+    auto *notice = new QLabel(text, parent);
+    notice->setObjectName(objectName);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setWordWrap(true);
+    layout->addWidget(notice);
+    notice->show();
+    return notice;
 }
 
 } // namespace GlCheck

@@ -1,6 +1,11 @@
 #ifndef GL_CHECK_H
 #define GL_CHECK_H
 
+class QLabel;
+class QLayout;
+class QString;
+class QWidget;
+
 // OpenGL for the views that need it: the 3D views, the oscilloscope's
 // series and the web views.  Without a GPU, making the first GL context
 // loads a software driver of some 50 MB, so the program makes it only when
@@ -17,6 +22,10 @@ void deferSharedContext();
 // view: Qt's 3D widgets end the program without GL instead of failing.
 // Checked once and remembered.
 bool openGlAvailable();
+
+// A centred, wrapped notice put in `layout`, shown, in place of a view that
+// cannot be made here.
+QLabel *placeNotice(QLayout *layout, QWidget *parent, const QString &text, const QString &objectName);
 
 } // namespace GlCheck
 

@@ -25,12 +25,8 @@ void vexmora_3d_imu::showEvent(QShowEvent *event)
     if (view || notice)
         return;
     if (!GlCheck::openGlAvailable()) {
-        notice = new QLabel(tr("The 3D view needs OpenGL, which is not available here."), this);
-        notice->setObjectName(QStringLiteral("imu3dNotice"));
-        notice->setAlignment(Qt::AlignCenter);
-        notice->setWordWrap(true);
-        layout->addWidget(notice, 0, 0);
-        notice->show();
+        notice = GlCheck::placeNotice(layout, this, tr("The 3D view needs OpenGL, which is not available here."),
+                                      QStringLiteral("imu3dNotice"));
         return;
     }
     view = new widget3D(50, 100, 20);

@@ -59,12 +59,9 @@ void vexmora_tof_surface::showEvent(QShowEvent *event)
         return;
     if (!GlCheck::openGlAvailable()) {
         // Q3DSurface ends the process without a GL context: say so instead.
-        placeholder = new QLabel(tr("The 3D view needs OpenGL, which this display does not offer."), this);
-        placeholder->setObjectName(QStringLiteral("tofSurfacePlaceholder"));
-        placeholder->setAlignment(Qt::AlignCenter);
-        placeholder->setWordWrap(true);
-        ui->gridLayout_3dsurface->addWidget(placeholder);
-        placeholder->show();
+        placeholder = GlCheck::placeNotice(ui->gridLayout_3dsurface, this,
+                                           tr("The 3D view needs OpenGL, which this display does not offer."),
+                                           QStringLiteral("tofSurfacePlaceholder"));
         return;
     }
     makeGraph();

@@ -27,8 +27,6 @@ public:
     // A page is loading anew: hold calls again.
     void pageLoading();
 
-    [[nodiscard]] bool waiting() const { return m_fix.has_value() || !m_calls.isEmpty(); }
-
 private:
     struct Fix
     {

@@ -26,10 +26,10 @@ public:
 
     static constexpr int settleLooks = 2;
 
+private:
     // Whether a device file name is one the port list may offer.
     [[nodiscard]] static bool isSerialName(const QString &name);
 
-private:
     struct Entry
     {
         QString name;
