@@ -29,8 +29,17 @@ quint16 portFromText(const QString &text)
 
 bool portField(const QString &text, bool systemChooses, quint16 *port)
 {
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString body = text.trimmed();
+    if (!number.match(body).hasMatch()) {
+        // Where the system may choose, a field without a number asks it to.
+        if (!systemChooses)
+            return false;
+        *port = 0;
+        return true;
+    }
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
+    const qlonglong value = body.toLongLong(&ok, 10);
     if (!ok || value < (systemChooses ? 0 : 1) || value > 65535)
         return false;
     *port = quint16(value);

@@ -20,9 +20,9 @@ QByteArray encode(const QString &text, bool hex);
 quint16 portFromText(const QString &text);
 
 // A port field before anything is started with it: a decimal number
-// 1..65535, or 0 too where the system may choose the port.  False for
-// anything else (empty, not a number, out of range): a wrapped number would
-// quietly start on some other port.
+// 1..65535, or 0 too where the system may choose the port (there an empty
+// field or one without a number also gives 0).  False for a number out of
+// range: a wrapped number would quietly start on some other port.
 [[nodiscard]] bool portField(const QString &text, bool systemChooses, quint16 *port);
 
 // Strict form for a destination: a decimal number 1..65535, or false.

@@ -126,8 +126,10 @@ private slots:
         QTest::newRow("65536") << "65536" << true << false << 0;
         QTest::newRow("negative") << "-1" << true << false << 0;
         QTest::newRow("beyond 32 bits") << "4294968296" << true << false << 0;
-        QTest::newRow("not a number") << "80a" << true << false << 0;
-        QTest::newRow("empty") << "" << true << false << 0;
+        QTest::newRow("not a number, the system chooses") << "80a" << true << true << 0;
+        QTest::newRow("not a number for a peer") << "80a" << false << false << 0;
+        QTest::newRow("empty, the system chooses") << "" << true << true << 0;
+        QTest::newRow("empty for a peer") << "" << false << false << 0;
     }
     void portField()
     {
