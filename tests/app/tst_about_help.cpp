@@ -2,6 +2,7 @@
 // dialogs' end when the window goes, and msleep's wait.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QAction>
 #include <QApplication>
@@ -253,5 +254,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AboutHelpTest)
+KESP_TEST_MAIN(AboutHelpTest)
 #include "tst_about_help.moc"

@@ -1,6 +1,7 @@
 // The real executable under X: the splash stays at least three seconds,
 // then the main window appears, and nothing is printed on standard error.
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -47,5 +48,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StartupE2E)
+KESP_TEST_GUILESS_MAIN(StartupE2E)
 #include "tst_startup_e2e.moc"

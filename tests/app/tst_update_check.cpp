@@ -5,6 +5,7 @@
 #include "app/shell_hooks.h"
 #include "app/update_check.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QAction>
 #include <QApplication>
@@ -161,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(UpdateCheckTest)
+KESP_TEST_MAIN(UpdateCheckTest)
 #include "tst_update_check.moc"

@@ -5,6 +5,7 @@
 #include "instruments/dash_board.h"
 #include "instruments/progress_bar_percent.h"
 #include "instruments/ultraviolet.h"
+#include "tests/support/test_base.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -307,5 +308,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GaugesTest)
+KESP_TEST_MAIN(GaugesTest)
 #include "tst_gauges.moc"

@@ -2,6 +2,7 @@
 // cut: each good frame once, in order, at once; noise and bad checksums
 // dropped; a "VX" inside a dump never a header; the buffer bounded.
 #include "instruments/i2c_frame_codec.h"
+#include "tests/support/test_base.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -145,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(I2CFrameCodecTest)
+KESP_TEST_GUILESS_MAIN(I2CFrameCodecTest)
 #include "tst_i2c_frame_codec.moc"

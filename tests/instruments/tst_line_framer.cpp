@@ -2,6 +2,7 @@
 // CR or LF kept as data, and a stream without line ends held to a bounded
 // tail while later lines still come through.
 #include "instruments/line_framer.h"
+#include "tests/support/test_base.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(LineFramerTest)
+KESP_TEST_GUILESS_MAIN(LineFramerTest)
 #include "tst_line_framer.moc"

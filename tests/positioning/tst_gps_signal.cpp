@@ -1,6 +1,7 @@
 // The GSV parse as a table and against gpsdecode's SKY report, and the
 // parser thread's handshake under a GUI that answers late or not at all.
 #include "positioning/gps_signal.h"
+#include "tests/support/test_base.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -160,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(GpsSignalTest)
+KESP_TEST_GUILESS_MAIN(GpsSignalTest)
 #include "tst_gps_signal.moc"

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "tests/positioning/fake_modem.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
 #include <QAction>
@@ -643,7 +644,7 @@ int main(int argc, char **argv)
         return exitDuringCommand(1, argv, QString::fromLocal8Bit(argv[2]));
     QApplication app(argc, argv);
     GsmConsoleTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kesptest::runStrict(&test, argc, argv);
 }
 
 #include "tst_gsm_console.moc"

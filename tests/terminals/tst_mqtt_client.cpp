@@ -5,6 +5,7 @@
 #include "terminals/websocket_iodevice.h"
 #include "tests/support/kesp_test_support.h"
 #include "tests/support/mosquitto_broker.h"
+#include "tests/support/test_base.h"
 
 #include <QElapsedTimer>
 #include <QSslConfiguration>
@@ -264,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(MqttClientTest)
+KESP_TEST_GUILESS_MAIN(MqttClientTest)
 #include "tst_mqtt_client.moc"

@@ -1,6 +1,7 @@
 // Port-list rules of the rescan: which names are offered and how a scan
 // changes a list without disturbing the names that stay.
 #include "terminals/port_list.h"
+#include "tests/support/test_base.h"
 
 #include <QtTest>
 
@@ -60,5 +61,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(PortListTest)
+KESP_TEST_APPLESS_MAIN(PortListTest)
 #include "tst_port_list.moc"

@@ -3,6 +3,7 @@
 // what the window leaves behind when it goes.
 #include "serial_fixture.h"
 #include "terminals/thread_serial.h"
+#include "tests/support/test_base.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -309,5 +310,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SerialHolderTest)
+KESP_TEST_MAIN(SerialHolderTest)
 #include "tst_serial_holder.moc"

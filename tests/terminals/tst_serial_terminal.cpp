@@ -3,6 +3,7 @@
 // without freezing the window, and the views stay bounded.
 #include "serial_fixture.h"
 #include "terminals/file_dialogs.h"
+#include "tests/support/test_base.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -547,5 +548,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SerialTerminalTest)
+KESP_TEST_MAIN(SerialTerminalTest)
 #include "tst_serial_terminal.moc"

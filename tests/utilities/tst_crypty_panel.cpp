@@ -2,6 +2,7 @@
 // warnings, the key-length limits, and Base64 against coreutils.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 #include "tests/utilities/openssl_des.h"
 
@@ -264,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CryptyPanelTest)
+KESP_TEST_MAIN(CryptyPanelTest)
 #include "tst_crypty_panel.moc"

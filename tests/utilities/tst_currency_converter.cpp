@@ -2,6 +2,7 @@
 // what each kind of reply leaves in the settings file, the time and size
 // limits, and the once-a-day rule counted in the server's request log.
 #include "app/settings_file.h"
+#include "tests/support/test_base.h"
 #include "tests/utilities/feed_fixture.h"
 #include "utilities/currency_converter.h"
 #include "utilities/rate_feed.h"
@@ -204,5 +205,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CurrencyConverterTest)
+KESP_TEST_GUILESS_MAIN(CurrencyConverterTest)
 #include "tst_currency_converter.moc"

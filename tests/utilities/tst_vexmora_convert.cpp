@@ -3,6 +3,7 @@
 // window torn down while a download hangs.
 #include "app/mainwindow.h"
 #include "app/settings_file.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 #include "tests/utilities/feed_fixture.h"
 #include "tests/utilities/unit_data.h"
@@ -417,5 +418,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(VexmoraConvertTest)
+KESP_TEST_MAIN(VexmoraConvertTest)
 #include "tst_vexmora_convert.moc"
