@@ -28,9 +28,12 @@ private slots:
         app.start();
         QVERIFY(app.waitForStarted(5000));
 
-        auto windowShown = [] {
+        // Only this process's windows: other tests may show theirs on the
+        // same display meanwhile.
+        const QString pid = QString::number(app.processId());
+        auto windowShown = [pid] {
             QProcess search;
-            search.start("xdotool", {"search", "--onlyvisible", "--name", "^Vexmora -- KESP Ver 3\\.4\\.4  http"});
+            search.start("xdotool", {"search", "--onlyvisible", "--pid", pid, "--name", "^Vexmora -- KESP Ver 3\\.4\\.4  http"});
             search.waitForFinished(3000);
             return !search.readAllStandardOutput().trimmed().isEmpty();
         };
