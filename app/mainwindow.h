@@ -3,13 +3,8 @@
 
 #include "terminals/mqtt_client.h"
 #include "instruments/line_framer.h"
-#include "instruments/sensor_log.h"
 #include "instruments/tof_frame.h"
-#include "positioning/nmea_decoder.h"
-#include "positioning/gps_signal.h"
 #include "positioning/nmea_framer.h"
-#include "positioning/position_line.h"
-#include "terminals/terminal_view.h"
 #include "terminals/vexmora_modbus_client.h"
 
 #include <QAbstractSocket>
@@ -21,7 +16,6 @@
 #include <QMetaObject>
 #include <QPair>
 #include <QPointer>
-#include <QSerialPortInfo>
 #include <QSet>
 #include <QStringList>
 #include <functional>
@@ -44,6 +38,12 @@ class TerminalView;
 class ThreadSerial;
 class AtExchange;
 class QSerialPort;
+class QSerialPortInfo;
+class SensorLog;
+class GPS_Signal;
+struct GsvRecords;
+struct nmea_msg;
+struct nmea_slmsg;
 class Ui_COM_Expand;
 class QTcpServer;
 class QTcpSocket;
@@ -87,6 +87,7 @@ class MainWindow;
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("positioning/gps_signal.h")
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
@@ -357,9 +358,9 @@ private:
     QString tcpLastPeer;
     quint16 tcpLastPeerPort = 0;
     QMetaObject::Connection tcpSendTimerConnection;
-    // One decoder pair per connection, so a character split between two
-    // reads of one peer is never glued to another peer's bytes.
-    std::map<QTcpSocket *, std::unique_ptr<TerminalView::Decoders>> tcpDecoders;
+    // Per-panel working state (app/panel_states.h).
+    struct TcpState;
+    std::unique_ptr<TcpState> tcpState;
     QSet<QTcpSocket *> tcpReadScheduled;
     // Cuts the sockets' links to the window before the window's members go:
     // a socket torn down with the window must not call back into it.
@@ -398,15 +399,14 @@ private:
     int gpsPositionUpdated = 0;
     qint64 gpsLastMapPush = 0;
     NmeaFramer gpsNmeaBuffer;
-    nmea_msg gpsNmeaMsg;
-    NmeaReadout gpsReadout;
+    struct GpsState;
+    std::unique_ptr<GpsState> gpsState;
     // Signed position of the newest push, for the map page.
     double gpsPushLatitude = 0;
     double gpsPushLongitude = 0;
     QMetaObject::Connection gpsMapConnection;
     std::unique_ptr<TerminalView> gpsView;
     bool gpsInReader = false;
-    QList<QByteArray> gpsLateBatches;
     // Satellite-signal dialog: GSV sentences go to it while it is open
     // and not drawing.
     bool gpsSignalDialogOpen = false;
@@ -425,12 +425,6 @@ private:
     void gpsTcpRead(QTcpSocket *socket);
     void gpsTcpLine(const QByteArray &line);
     int gpsServerRunning = 0;
-    struct GpsClientState
-    {
-        PositionLine::LineBuffer lines;
-        std::shared_ptr<QTextDecoder> gbk;
-    };
-    std::map<QTcpSocket *, GpsClientState> gpsClientState;
     bool gpsReplaying = false;
     Q_SLOT void slotGPSsignal();
     Q_SLOT void GPS_SignalSetbuf(GsvRecords records);
@@ -544,8 +538,8 @@ private:
     QString gsmLostError;
     // The link reader, not the console reader, takes the port's bytes.
     bool gsmLinkUp = false;
-    // One GBK decoder per link: a character split between batches shows whole.
-    TerminalView::Decoders gsmLinkDecoder;
+    struct GsmState;
+    std::unique_ptr<GsmState> gsmState;
 
     // --- "Unicode" ---
 private slots:
