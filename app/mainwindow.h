@@ -2,8 +2,10 @@
 #define MAINWINDOW_H
 
 #include "terminals/mqtt_client.h"
+#include "terminals/serial_device_watch.h"
 #include "instruments/line_framer.h"
 #include "instruments/tof_frame.h"
+#include "positioning/map_page_calls.h"
 #include "positioning/nmea_framer.h"
 #include "terminals/vexmora_modbus_client.h"
 
@@ -50,6 +52,8 @@ class QTcpSocket;
 class QUdpSocket;
 class QPlainTextEdit;
 class QWebEngineView;
+class QWebEnginePage;
+class QLayout;
 class MWaveView;
 class vexmora_tof;
 class WebSocketIODevice;
@@ -171,7 +175,6 @@ private slots:
     void COMHideHex_pushButton_clicked();
     void readCom(const QByteArray &data);
     void sendMsg();
-    void serialPortLost(const QString &error);
     // Quick-command dialog
     void slotCom_expand();
     void slotCom_expandclose();
@@ -219,6 +222,7 @@ private:
     // Configuration dialog: at most one at a time, it shares configUi and
     // configFlags.
     QPointer<QDialog> configDialog;
+    bool configDialogOpened = false;
     QPushButton *configButton(int index) const;
     void toggleConfigSwitch(int index);
     // Help dialog.
@@ -226,6 +230,14 @@ private:
     QDialog *helpDialog = nullptr;
     // Frees the open dialogs while the window is still whole.
     void closeShellDialogs();
+    // The web views of "More" and "GPS Debug" are made when their tab is
+    // first shown.
+    void tabShown();
+    // A web view in a page's layout, or, where the web engine cannot start,
+    // a notice in its place (then null is returned and `notice` set).
+    QWebEngineView *makeTabWebView(QLayout *layout, const QString &viewName, QLabel *&notice,
+                                   const QString &noticeName,
+                                   const std::function<QWebEnginePage *()> &makePage = {});
     // "More": its web view, or the notice shown instead when it cannot run.
     void showMorePage();
     QWebEngineView *moreWebView = nullptr;
@@ -243,25 +255,30 @@ private:
     void applySerialLock(bool enabled, const QList<QPushButton *> &leftAlone,
                          const QList<QRadioButton *> &radios);
     QTimer *portScanTimer = nullptr;
+    SerialDeviceWatch serialDeviceWatch;
     bool serialOpened = false;
     ThreadSerial *serialThread = nullptr;
     QTimer *sendTimer = nullptr;
     int sendInterval = 200;
 
-    // --- Sensor tabs: one Open/Close frame (instruments/sensor_port.cpp) ---
-    enum class SensorTab { None = -1, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU, GPS };
-    struct SensorPort;
-    SensorPort sensorPort(SensorTab tab) const;
-    void sensorInit(SensorTab tab);
-    void sensorOpenOrClose(SensorTab tab);
-    void sensorOpen(const SensorPort &p);
-    void sensorClose(const SensorPort &p);
-    // The open port when `tab` holds it, else null: a tab sends only on
+    // --- Every serial panel: one Open/Close frame (terminals/port_frame.cpp) ---
+    enum class PortTab { None = -1, Serial, GPS, GSM, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU, Modbus };
+    struct PortRow;
+    PortRow portRow(PortTab tab) const;
+    // Connects the panel's Open button to its Open slot and gives it the idle look.
+    void portInit(PortTab tab);
+    void portOpenOrClose(PortTab tab);
+    void portOpen(const PortRow &p);
+    void portClose(const PortRow &p);
+    void portClose(PortTab tab);
+    void showPortGone(const QString &error);
+    // The open port when `tab` holds it, else null: a panel sends only on
     // a port it opened itself.
-    QSerialPort *sensorPortFor(SensorTab tab) const;
-    // Which sensor tab holds the shared port; None when free or held by
-    // another panel.
-    SensorTab sensorPortOwner = SensorTab::None;
+    QSerialPort *portFor(PortTab tab) const;
+    // Which panel holds the shared port; None when it is free.
+    PortTab portOwner = PortTab::None;
+    // The rescan runs every 500 ms while no port is open.
+    void startPortScan();
 
     // --- "Serial Debug" ---
     void Serial_Init_Start();
@@ -270,13 +287,15 @@ private:
     bool COM_isValidHex(const QString &token);
     // Closes the port and the quick-command dialog before the form goes.
     void serialShutdown();
-    void closeSerialTerminalPort();
+    void serialTerminalOpened();
+    void serialTerminalClosing();
+    void serialTerminalIdle();
     void serialFileSent(bool ok, const QString &error);
     void renameQuickCommand(int n);
     void sendQuickCommand(int n);
     QMetaObject::Connection dtrConnection;
     QMetaObject::Connection rtsConnection;
-    TerminalView *serialView = nullptr;
+    std::unique_ptr<TerminalView> serialView;
     QPointer<LineSender> serialFileSender;
     bool comExpandOpened = false;
     QPointer<QDialog> comExpandDialog;
@@ -378,7 +397,7 @@ private:
     Q_SLOT void GPSPortModeChanged();
     Q_SLOT void GPSCleanData_triggered();
     Q_SLOT void GPSactionOpen_triggered();
-    Q_SLOT void readGPSCom(QByteArray data);
+    Q_SLOT void readGPSCom(const QByteArray &data);
     Q_SLOT void GPS_MAP(bool first);
     QByteArray GPS_Analysis_Data_Process(QByteArray data);
     void GPS_Analysis(nmea_msg *msg, char *sentence);
@@ -396,6 +415,11 @@ private:
     QTcpServer *gpsServer = nullptr;
     QList<QTcpSocket *> gpsServerClients;
     QWebEngineView *gpsMapView = nullptr;
+    QLabel *gpsMapNotice = nullptr;
+    // The map page chosen at start; the view loads it when first shown.
+    QString gpsMapPage;
+    MapPageCalls gpsMapCalls;
+    void gpsShowMap();
     int gpsPositionUpdated = 0;
     qint64 gpsLastMapPush = 0;
     NmeaFramer gpsNmeaBuffer;
@@ -471,7 +495,6 @@ private slots:
     void GSMactionOpen_triggered();
     void GSMTestSignalpushButton_triggered();
     void GSMreadMyCom(QByteArray data);
-    void GSMserialPortLost(const QString &error);
     void GSMANJIANpushButton0_triggered();
     void GSMANJIANpushButton1_triggered();
     void GSMANJIANpushButton2_triggered();
@@ -505,7 +528,14 @@ private:
     Q_SLOT void GSMsetComboBoxEnabled(bool enabled);
     void Phone_Status();
     void GSMUI_EnDisable(bool on);
-    void GSMclosePort();
+    void gsmPortOpening();
+    void gsmPortOpened();
+    void gsmPortClosed();
+    bool gsmBusy() const;
+    bool gsmPortLostWhileBusy(const QString &error);
+    // Every batch of the port goes through the exchange, which hands what
+    // no command waits for to the attached reader.
+    void gsmFeed(const QByteArray &data);
     void GSMattachReader();
     void GSMdetachReader();
     // Every command runs inside begin/end: the page's other commands and
@@ -744,7 +774,6 @@ private slots:
                                     int quantity, Vexmora_ModBus_Mode mode);
     void Modbus_onWriteButtonClicked(int unit, Vexmora_ModbusClient::FunctionCode code, int startAddress,
                                      int quantity, QByteArray writeData, Vexmora_ModBus_Mode mode);
-    void modbusPortLost(const QString &error);
 
 private:
     void Modbus_Init_Start();
@@ -753,7 +782,6 @@ private:
     bool Modbus_isValidHexInput(const QString &text);
     QByteArray Modbus_convertHexStringToByteArray(const QByteArray &text);
     void modbusShowLayout(bool com);
-    void modbusClosePort();
     void modbusTcpIdle();
     bool modbusLinkReady(Vexmora_ModBus_Mode mode);
     void modbusExchange(int unit, Vexmora_ModbusClient::FunctionCode code, int startAddress, int quantity,
@@ -763,8 +791,6 @@ private:
     QTcpSocket *modbusTcpSocket = nullptr;
     // Lives as long as the panel, so a TCP exchange never needs the serial port.
     Vexmora_ModbusClient *modbusClient = nullptr;
-    // The shared port is open and this panel opened it.
-    bool modbusOwnsPort = false;
 
     // --- "CIE" ---
     void CIE_Init_Start();
