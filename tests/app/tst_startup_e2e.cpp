@@ -33,7 +33,7 @@ private slots:
         const QString pid = QString::number(app.processId());
         auto windowShown = [pid] {
             QProcess search;
-            search.start("xdotool", {"search", "--onlyvisible", "--pid", pid, "--name", "^Vexmora -- KESP Ver 3\\.4\\.4  http"});
+            search.start("xdotool", {"search", "--all", "--onlyvisible", "--pid", pid, "--name", "^Vexmora -- KESP Ver 3\\.4\\.4  http"});
             search.waitForFinished(3000);
             return !search.readAllStandardOutput().trimmed().isEmpty();
         };
