@@ -2,9 +2,12 @@
 #include "ui_mainwindow.h"
 
 #include "app/maker_site.h"
+#include "app/panel_states.h"
 #include "app/settings_file.h"
 #include "instruments/gl_check.h"
 #include "instruments/mwave_view.h"
+#include "instruments/sensor_log.h"
+#include "positioning/gps_signal.h"
 #include "terminals/vexmora_ble.h"
 #include "utilities/vexmora_convert.h"
 #include "utilities/vexmora_hex_tools.h"
@@ -26,6 +29,9 @@
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
+    , tcpState(std::make_unique<TcpState>())
+    , gpsState(std::make_unique<GpsState>())
+    , gsmState(std::make_unique<GsmState>())
 {
     ui->setupUi(this);
 

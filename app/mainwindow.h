@@ -4,14 +4,9 @@
 #include "terminals/mqtt_client.h"
 #include "terminals/serial_device_watch.h"
 #include "instruments/line_framer.h"
-#include "instruments/sensor_log.h"
 #include "instruments/tof_frame.h"
-#include "positioning/nmea_decoder.h"
-#include "positioning/gps_signal.h"
 #include "positioning/map_page_calls.h"
 #include "positioning/nmea_framer.h"
-#include "positioning/position_line.h"
-#include "terminals/terminal_view.h"
 #include "terminals/vexmora_modbus_client.h"
 
 #include <QAbstractSocket>
@@ -23,7 +18,6 @@
 #include <QMetaObject>
 #include <QPair>
 #include <QPointer>
-#include <QSerialPortInfo>
 #include <QSet>
 #include <QStringList>
 #include <functional>
@@ -46,6 +40,12 @@ class TerminalView;
 class ThreadSerial;
 class AtExchange;
 class QSerialPort;
+class QSerialPortInfo;
+class SensorLog;
+class GPS_Signal;
+struct GsvRecords;
+struct nmea_msg;
+struct nmea_slmsg;
 class Ui_COM_Expand;
 class QTcpServer;
 class QTcpSocket;
@@ -91,6 +91,7 @@ class MainWindow;
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("positioning/gps_signal.h")
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
@@ -376,9 +377,9 @@ private:
     QString tcpLastPeer;
     quint16 tcpLastPeerPort = 0;
     QMetaObject::Connection tcpSendTimerConnection;
-    // One decoder pair per connection, so a character split between two
-    // reads of one peer is never glued to another peer's bytes.
-    std::map<QTcpSocket *, std::unique_ptr<TerminalView::Decoders>> tcpDecoders;
+    // Per-panel working state (app/panel_states.h).
+    struct TcpState;
+    std::unique_ptr<TcpState> tcpState;
     QSet<QTcpSocket *> tcpReadScheduled;
     // Cuts the sockets' links to the window before the window's members go:
     // a socket torn down with the window must not call back into it.
@@ -422,15 +423,14 @@ private:
     int gpsPositionUpdated = 0;
     qint64 gpsLastMapPush = 0;
     NmeaFramer gpsNmeaBuffer;
-    nmea_msg gpsNmeaMsg;
-    NmeaReadout gpsReadout;
+    struct GpsState;
+    std::unique_ptr<GpsState> gpsState;
     // Signed position of the newest push, for the map page.
     double gpsPushLatitude = 0;
     double gpsPushLongitude = 0;
     QMetaObject::Connection gpsMapConnection;
     std::unique_ptr<TerminalView> gpsView;
     bool gpsInReader = false;
-    QList<QByteArray> gpsLateBatches;
     // Satellite-signal dialog: GSV sentences go to it while it is open
     // and not drawing.
     bool gpsSignalDialogOpen = false;
@@ -449,12 +449,6 @@ private:
     void gpsTcpRead(QTcpSocket *socket);
     void gpsTcpLine(const QByteArray &line);
     int gpsServerRunning = 0;
-    struct GpsClientState
-    {
-        PositionLine::LineBuffer lines;
-        std::shared_ptr<QTextDecoder> gbk;
-    };
-    std::map<QTcpSocket *, GpsClientState> gpsClientState;
     bool gpsReplaying = false;
     Q_SLOT void slotGPSsignal();
     Q_SLOT void GPS_SignalSetbuf(GsvRecords records);
@@ -574,8 +568,8 @@ private:
     QString gsmLostError;
     // The link reader, not the console reader, takes the port's bytes.
     bool gsmLinkUp = false;
-    // One GBK decoder per link: a character split between batches shows whole.
-    TerminalView::Decoders gsmLinkDecoder;
+    struct GsmState;
+    std::unique_ptr<GsmState> gsmState;
 
     // --- "Unicode" ---
 private slots:

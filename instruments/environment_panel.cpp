@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "instruments/sensor_log.h"
 #include "ui_mainwindow.h"
 
 #include "instruments/cthermometer.h"

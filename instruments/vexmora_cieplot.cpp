@@ -1,6 +1,7 @@
 #include "instruments/vexmora_cieplot.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -13,8 +14,13 @@ vexmora_cieplot::vexmora_cieplot(QWidget *parent)
     svgRenderer = new QSvgRenderer(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
-    if (!svgRenderer->load(QStringLiteral(":/images/cie1931.svg")))
-        svgRenderer->load(QDir::currentPath() + QStringLiteral("/cie1931.svg"));
+    // The built-in drawing, else one beside the program; with neither the
+    // plot goes without its background.  Only a file that exists is handed
+    // to the renderer, which complains about a missing one.
+    for (const QString &file : {QStringLiteral(":/images/cie1931.svg"), QDir::currentPath() + QStringLiteral("/cie1931.svg")}) {
+        if (QFile::exists(file) && svgRenderer->load(file))
+            break;
+    }
 }
 
 bool vexmora_cieplot::hasBackground() const

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/panel_states.h"
 #include "ui_mainwindow.h"
 
 #include "app/settings_file.h"
@@ -136,13 +137,13 @@ void MainWindow::readGPSCom(const QByteArray &data)
     // The event pass below may deliver the next batch: it waits its turn,
     // so batches reach the labels and the log in the order they came.
     if (gpsInReader) {
-        gpsLateBatches.append(data);
+        gpsState->lateBatches.append(data);
         return;
     }
     gpsInReader = true;
     gpsReadBatch(data);
-    while (!gpsLateBatches.isEmpty())
-        gpsReadBatch(gpsLateBatches.takeFirst());
+    while (!gpsState->lateBatches.isEmpty())
+        gpsReadBatch(gpsState->lateBatches.takeFirst());
     gpsInReader = false;
 
     // Bytes the port took in during the event pass raise no second
@@ -159,8 +160,8 @@ void MainWindow::gpsReadBatch(const QByteArray &data)
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     if (Nmea::pushDue(gpsPositionUpdated == 1, now, gpsLastMapPush)) {
         gpsLastMapPush = now;
-        gpsPushLatitude = gpsReadout.latitude;
-        gpsPushLongitude = gpsReadout.longitude;
+        gpsPushLatitude = gpsState->readout.latitude;
+        gpsPushLongitude = gpsState->readout.longitude;
         // Saved signed, as pushed: the labels drop the hemisphere.
         if (ui->GPSSavecheckBox->isChecked())
             GPSSavefile(QString::number(gpsPushLatitude, 'f', 7), QString::number(gpsPushLongitude, 'f', 7));
@@ -193,7 +194,7 @@ QByteArray MainWindow::GPS_Analysis_Data_Process(QByteArray data)
     for (const QByteArray &sentence : sentences) {
         // The sentence's own buffer is NUL-terminated.
         QByteArray text = sentence;
-        GPS_Analysis(&gpsNmeaMsg, text.data());
+        GPS_Analysis(&gpsState->nmeaMsg, text.data());
     }
     return {};
 }
@@ -225,34 +226,34 @@ void MainWindow::GPS_Analysis(nmea_msg *msg, char *sentence)
 
 void MainWindow::NMEA_GxRMC_Data(nmea_msg *msg, char *sentence)
 {
-    gpsReadout.positionUpdated = false;
-    Nmea::rmc(sentence, msg, &gpsReadout);
-    if (gpsReadout.positionUpdated)
+    gpsState->readout.positionUpdated = false;
+    Nmea::rmc(sentence, msg, &gpsState->readout);
+    if (gpsState->readout.positionUpdated)
         gpsPositionUpdated = 1;
     gpsShowReadout();
 }
 
 void MainWindow::NMEA_GxGSV_Data(char *sentence)
 {
-    Nmea::gsv(sentence, &gpsReadout);
+    Nmea::gsv(sentence, &gpsState->readout);
     gpsShowReadout();
 }
 
 void MainWindow::NMEA_GxGGA_Data(char *sentence)
 {
-    Nmea::gga(sentence, &gpsReadout, tr("Yes"), tr("No"));
+    Nmea::gga(sentence, &gpsState->readout, tr("Yes"), tr("No"));
     gpsShowReadout();
 }
 
 void MainWindow::NMEA_GxGSA_Data(char *sentence)
 {
-    Nmea::gsa(sentence, &gpsReadout);
+    Nmea::gsa(sentence, &gpsState->readout);
     gpsShowReadout();
 }
 
 void MainWindow::NMEA_GPVTG_Data(char *sentence)
 {
-    Nmea::vtg(sentence, &gpsReadout);
+    Nmea::vtg(sentence, &gpsState->readout);
     gpsShowReadout();
 }
 
@@ -264,7 +265,7 @@ void MainWindow::gpsShowReadout()
         ui->Dingweizhuangtai, ui->Shiyongweixing, ui->Haibagaodu, ui->Weizhiyinzi, ui->Shuipingyinzi,
         ui->Cuizhiyinzi,      ui->Dimiansudu,  ui->GPSKejianweixing, ui->BDKejianweixing};
     for (int f = 0; f < NmeaReadout::FieldCount; ++f)
-        if (gpsReadout.changed & (1u << f))
-            labels[f]->setText(gpsReadout.text[f]);
-    gpsReadout.changed = 0;
+        if (gpsState->readout.changed & (1u << f))
+            labels[f]->setText(gpsState->readout.text[f]);
+    gpsState->readout.changed = 0;
 }

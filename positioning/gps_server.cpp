@@ -1,6 +1,7 @@
 // "GPS Debug" tab: the position server that takes fixes from TCP clients,
 // and the position file both sources append to.
 #include "app/mainwindow.h"
+#include "app/panel_states.h"
 #include "ui_mainwindow.h"
 
 #include "positioning/map_script.h"
@@ -80,7 +81,7 @@ void MainWindow::GPSTCP_Server_WorkClose()
         gpsServer->close();
     ui->statusBar->showMessage(tr("Server has stopped"), 0);
     gpsServerClients.clear();
-    gpsClientState.clear();
+    gpsState->clients.clear();
     ui->GPSTCPServerPortlineEdit->setEnabled(true);
     ui->GPSTCPServerIPcomboBox->setEnabled(true);
 }
@@ -98,7 +99,7 @@ void MainWindow::GPSupdateserver()
         return;
     }
     gpsServerClients.append(socket);
-    GpsClientState &state = gpsClientState[socket];
+    GpsState::Client &state = gpsState->clients[socket];
     state.gbk.reset(QTextCodec::codecForName("GBK")->makeDecoder());
     connect(socket, &QTcpSocket::disconnected, this, &MainWindow::GPSupdateSendStatus);
     connect(socket, &QTcpSocket::readyRead, this, &MainWindow::GPSTCP_Server_ReadMessage);
@@ -115,7 +116,7 @@ void MainWindow::GPSupdateSendStatus()
     gpsTcpRead(socket);
     ui->statusBar->showMessage(tr("Client: ") + tr("%1 Left").arg(socket->peerAddress().toString()), 0);
     gpsServerClients.removeAll(socket);
-    gpsClientState.erase(socket);
+    gpsState->clients.erase(socket);
     socket->disconnect();
     socket->close();
     socket->deleteLater();
@@ -131,13 +132,13 @@ void MainWindow::GPSTCP_Server_ReadMessage()
 // send at once never mix their lines or split characters.
 void MainWindow::gpsTcpRead(QTcpSocket *socket)
 {
-    auto it = gpsClientState.find(socket);
-    if (it == gpsClientState.end() || !gpsServerClients.contains(socket))
+    auto it = gpsState->clients.find(socket);
+    if (it == gpsState->clients.end() || !gpsServerClients.contains(socket))
         return;
     const QByteArray chunk = socket->readAll();
     if (chunk.isEmpty())
         return;
-    GpsClientState &state = it->second;
+    GpsState::Client &state = it->second;
     ui->statusBar->showMessage(
         tr("TCP receive ") + tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()), 0);
     const QString text = state.gbk ? state.gbk->toUnicode(chunk) : QString::fromLatin1(chunk);

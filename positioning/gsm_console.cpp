@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/panel_states.h"
 #include "ui_mainwindow.h"
 
 #include "positioning/at_exchange.h"
@@ -856,7 +857,7 @@ void MainWindow::GSMTCPopencompushButton_triggered()
                     });
     if (connected) {
         // A fresh link starts without half a character of the last one.
-        gsmLinkDecoder.plain.reset(QTextCodec::codecForName("GBK")->makeDecoder());
+        gsmState->linkDecoder.plain.reset(QTextCodec::codecForName("GBK")->makeDecoder());
         gsmLinkUp = true;
         messageBox(QMessageBox::Information, tr("Info"), QStringLiteral("connection succeeded"));
     } else {
@@ -921,9 +922,9 @@ void MainWindow::GSMGPRSreadMyCom(QByteArray data)
 {
     if (GsmCodes::isLinkWarning(data))
         return;
-    if (!gsmLinkDecoder.plain)
-        gsmLinkDecoder.plain.reset(QTextCodec::codecForName("GBK")->makeDecoder());
-    const QString text = gsmLinkDecoder.plain->toUnicode(data).remove(QLatin1Char('\r'));
+    if (!gsmState->linkDecoder.plain)
+        gsmState->linkDecoder.plain.reset(QTextCodec::codecForName("GBK")->makeDecoder());
+    const QString text = gsmState->linkDecoder.plain->toUnicode(data).remove(QLatin1Char('\r'));
     QTextCursor cursor(ui->GSMTCPReadSBrowser->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);

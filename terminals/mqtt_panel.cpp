@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "terminals/terminal_view.h"
 #include "ui_mainwindow.h"
 
 #include "app/settings_file.h"

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QIcon>
+#include <QSerialPortInfo>
 #include <QSettings>
 #include <QTimer>
 

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/panel_states.h"
 #include "ui_mainwindow.h"
 
 #include "terminals/send_encoding.h"
@@ -111,7 +112,7 @@ void MainWindow::tcpReleaseClient()
         return;
     tcpClient->disconnect(this);
     tcpClient->abort();
-    tcpDecoders.erase(tcpClient);
+    tcpState->decoders.erase(tcpClient);
     tcpReadScheduled.remove(tcpClient);
     tcpClient->deleteLater();
     tcpClient = nullptr;
@@ -131,7 +132,7 @@ bool MainWindow::TCP_Client_WorkOpen()
     tcpReleaseClient();
     tcpClient = new QTcpSocket(this);
     tcpClient->setReadBufferSize(kTcpReadBuffer);
-    tcpDecoders[tcpClient] = tcpView->makeDecoders();
+    tcpState->decoders[tcpClient] = tcpView->makeDecoders();
     connect(tcpClient, &QTcpSocket::errorOccurred, this, &MainWindow::displayError);
     connect(tcpClient, &QTcpSocket::readyRead, this, &MainWindow::TCP_Client_ReadMessage);
 
@@ -187,7 +188,7 @@ void MainWindow::TCP_Server_WorkClose()
     for (QTcpSocket *socket : std::as_const(tcpClientList)) {
         socket->disconnect(this);
         socket->close();
-        tcpDecoders.erase(socket);
+        tcpState->decoders.erase(socket);
         tcpReadScheduled.remove(socket);
         socket->deleteLater();
     }
@@ -231,7 +232,7 @@ void MainWindow::TCP_updateserver()
         ui->TCP_Client_IP_comboBox->addItem(address);
         socket->setReadBufferSize(kTcpReadBuffer);
         tcpClientList.append(socket);
-        tcpDecoders[socket] = tcpView->makeDecoders();
+        tcpState->decoders[socket] = tcpView->makeDecoders();
         connect(socket, &QTcpSocket::disconnected, this, &MainWindow::TCP_updateSendStatus);
         connect(socket, &QTcpSocket::readyRead, this, &MainWindow::TCP_Server_ReadMessage);
     }
@@ -253,7 +254,7 @@ void MainWindow::TCP_updateSendStatus()
     tcpClientList.removeOne(socket);
     socket->disconnect(this);
     socket->close();
-    tcpDecoders.erase(socket);
+    tcpState->decoders.erase(socket);
     tcpReadScheduled.remove(socket);
     socket->deleteLater();
 }
@@ -278,8 +279,8 @@ void MainWindow::tcpReadFrom(QTcpSocket *socket, bool resumed)
     // While a drain of this socket is pending, new arrivals wait for it.
     if (!resumed && tcpReadScheduled.contains(socket))
         return;
-    auto decoders = tcpDecoders.find(socket);
-    if (decoders == tcpDecoders.end() || !tcpView)
+    auto decoders = tcpState->decoders.find(socket);
+    if (decoders == tcpState->decoders.end() || !tcpView)
         return;
     QElapsedTimer spent;
     spent.start();

@@ -32,7 +32,7 @@ case "$mode" in
     ;;
   test)
     cd "$build"
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure ${KESP_CTEST_ARGS:-}
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)" ${KESP_CTEST_ARGS:-}
     ;;
   *)
     echo "usage: $0 run|test" >&2

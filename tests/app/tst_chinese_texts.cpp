@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/translators.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QAction>
 #include <QApplication>
@@ -236,5 +237,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ChineseTexts)
+KESP_TEST_MAIN(ChineseTexts)
 #include "tst_chinese_texts.moc"

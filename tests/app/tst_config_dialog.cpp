@@ -5,6 +5,7 @@
 #include "app/settings_file.h"
 #include "app/shell_hooks.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -220,5 +221,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ConfigDialogTest)
+KESP_TEST_MAIN(ConfigDialogTest)
 #include "tst_config_dialog.moc"

@@ -2,6 +2,7 @@
 // no GL driver and no web engine process until a view that needs them is
 // shown; then the oscilloscope, the ToF surface, the IMU view and both web
 // views work on the context made late.
+#include "tests/support/test_base.h"
 #include "tests/support/kesp_test_support.h"
 #include "tests/support/map_service.h"
 #include "tests/support/widget_helpers.h"
@@ -99,7 +100,7 @@ int main(int argc, char *argv[])
     GlCheck::deferSharedContext();
     QApplication app(argc, argv);
     GlOnDemandTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kesptest::runStrict(&test, argc, argv);
 }
 
 #include "tst_gl_on_demand.moc"

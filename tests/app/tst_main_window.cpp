@@ -2,6 +2,7 @@
 // panels initialised in tab order, frame properties and timers.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QAction>
 #include <QLabel>
@@ -208,5 +209,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+KESP_TEST_MAIN(MainWindowTest)
 #include "tst_main_window.moc"

@@ -1,6 +1,7 @@
 // Reading rules of the settings file and the debugging log handler.
 #include "app/log_handlers.h"
 #include "app/settings_file.h"
+#include "tests/support/test_base.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -99,5 +100,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsRules)
+KESP_TEST_GUILESS_MAIN(SettingsRules)
 #include "tst_settings_rules.moc"

@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/shell_hooks.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,7 +91,7 @@ int main(int argc, char **argv)
         return runScenario(1, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     QApplication app(argc, argv);
     ShellExitTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kesptest::runStrict(&test, argc, argv);
 }
 
 #include "tst_shell_exit.moc"

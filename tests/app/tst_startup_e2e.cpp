@@ -1,6 +1,7 @@
 // The real executable under X: the splash stays at least three seconds,
 // then the main window appears, and nothing is printed on standard error.
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -27,9 +28,12 @@ private slots:
         app.start();
         QVERIFY(app.waitForStarted(5000));
 
-        auto windowShown = [] {
+        // Only this process's windows: other tests may show theirs on the
+        // same display meanwhile.
+        const QString pid = QString::number(app.processId());
+        auto windowShown = [pid] {
             QProcess search;
-            search.start("xdotool", {"search", "--onlyvisible", "--name", "^Vexmora -- KESP Ver 3\\.4\\.4  http"});
+            search.start("xdotool", {"search", "--all", "--onlyvisible", "--pid", pid, "--name", "^Vexmora -- KESP Ver 3\\.4\\.4  http"});
             search.waitForFinished(3000);
             return !search.readAllStandardOutput().trimmed().isEmpty();
         };
@@ -47,5 +51,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StartupE2E)
+KESP_TEST_GUILESS_MAIN(StartupE2E)
 #include "tst_startup_e2e.moc"

@@ -1,6 +1,7 @@
 // Start-up's translator choice by system language.  Each ctest case runs
 // this program with its own LANG and the expected resource files.
 #include "app/translators.h"
+#include "tests/support/test_base.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -27,5 +28,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Translators)
+KESP_TEST_MAIN(Translators)
 #include "tst_translators.moc"

@@ -1,6 +1,7 @@
 // Reading the maker's version file: the value compared with this release
 // and the newer/not newer decision, including the loose reading's quirks.
-#include "app/update_check.h"
+#include "app/version_parse.h"
+#include "tests/support/test_base.h"
 
 #include <QtTest>
 
@@ -42,5 +43,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(VersionParse)
+KESP_TEST_APPLESS_MAIN(VersionParse)
 #include "tst_version_parse.moc"

@@ -8,6 +8,7 @@
 #include "instruments/vexmora_3d_imu.h"
 #include "instruments/vexmora_cieplot.h"
 #include "instruments/widget3d.h"
+#include "tests/support/test_base.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -197,5 +198,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CieImuPanelsTest)
+KESP_TEST_MAIN(CieImuPanelsTest)
 #include "tst_cie_imu_panels.moc"

@@ -2,6 +2,7 @@
 // size, its label stays inside near every edge, the generated drawing lines
 // up with that mapping, and a missing drawing falls back to grey.
 #include "instruments/vexmora_cieplot.h"
+#include "tests/support/test_base.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -92,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CiePlotTest)
+KESP_TEST_MAIN(CiePlotTest)
 #include "tst_cie_plot.moc"

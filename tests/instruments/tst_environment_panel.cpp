@@ -7,6 +7,7 @@
 #include "instruments/dash_board.h"
 #include "instruments/progress_bar_percent.h"
 #include "instruments/ultraviolet.h"
+#include "tests/support/test_base.h"
 
 #include <QGridLayout>
 #include <QPlainTextEdit>
@@ -138,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EnvironmentPanelTest)
+KESP_TEST_MAIN(EnvironmentPanelTest)
 #include "tst_environment_panel.moc"

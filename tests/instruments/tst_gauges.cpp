@@ -6,6 +6,7 @@
 #include "instruments/environment_line.h"
 #include "instruments/progress_bar_percent.h"
 #include "instruments/ultraviolet.h"
+#include "tests/support/test_base.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -331,5 +332,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GaugesTest)
+KESP_TEST_MAIN(GaugesTest)
 #include "tst_gauges.moc"

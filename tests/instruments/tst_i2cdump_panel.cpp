@@ -2,6 +2,7 @@
 // whose replies come in pieces behind noise: frames sent (the bridge's log),
 // scan and read results, grid colours, one dialog of each, refused write
 // texts, every dump whole, nothing sent while another tab holds the port.
+#include "tests/support/test_base.h"
 #include "tests/terminals/serial_fixture.h"
 
 #include "instruments/vexmora_i2c_tools.h"
@@ -160,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(I2CdumpPanelTest)
+KESP_TEST_MAIN(I2CdumpPanelTest)
 #include "tst_i2cdump_panel.moc"

@@ -2,6 +2,7 @@
 // wheel zoom in and out returns to the old ranges, a fit always leaves
 // finite axes with some extent, and the cursor shows its value.
 #include "instruments/mwave_view.h"
+#include "tests/support/test_base.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -165,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MWaveViewTest)
+KESP_TEST_MAIN(MWaveViewTest)
 #include "tst_mwave_view.moc"

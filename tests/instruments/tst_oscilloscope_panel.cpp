@@ -5,6 +5,7 @@
 #include "sensor_fixture.h"
 
 #include "instruments/mwave_view.h"
+#include "tests/support/test_base.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -103,5 +104,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(OscilloscopePanelTest)
+KESP_TEST_MAIN(OscilloscopePanelTest)
 #include "tst_oscilloscope_panel.moc"

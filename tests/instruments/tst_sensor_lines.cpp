@@ -4,6 +4,7 @@
 #include "instruments/environment_line.h"
 #include "instruments/line_framer.h"
 #include "instruments/oscilloscope_line.h"
+#include "tests/support/test_base.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -113,5 +114,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SensorLinesTest)
+KESP_TEST_GUILESS_MAIN(SensorLinesTest)
 #include "tst_sensor_lines.moc"

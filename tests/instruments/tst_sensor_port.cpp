@@ -2,6 +2,7 @@
 // 8N1 at its baud combo's rate and closes it again with the texts, looks,
 // locks and rescan of the shared frame; a failed open, an empty list and an
 // unplugged device leave the window usable and free the port holder.
+#include "tests/support/test_base.h"
 #include "tests/terminals/serial_fixture.h"
 #include "terminals/thread_serial.h"
 
@@ -230,5 +231,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SensorPortTest)
+KESP_TEST_MAIN(SensorPortTest)
 #include "tst_sensor_port.moc"

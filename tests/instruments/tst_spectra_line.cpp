@@ -3,6 +3,7 @@
 // yields a reading it does not spell.
 #include "instruments/line_framer.h"
 #include "instruments/spectra_line.h"
+#include "tests/support/test_base.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -88,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(SpectraLineTest)
+KESP_TEST_APPLESS_MAIN(SpectraLineTest)
 #include "tst_spectra_line.moc"

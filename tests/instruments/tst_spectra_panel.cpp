@@ -8,6 +8,7 @@
 #include "instruments/vexmora_spectroscopy.h"
 #include "instruments/vexmora_spectroscopy_spline.h"
 #include "instruments/vexmora_spectroscopy_squarediagram.h"
+#include "tests/support/test_base.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -166,5 +167,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SpectraPanelTest)
+KESP_TEST_MAIN(SpectraPanelTest)
 #include "tst_spectra_panel.moc"

@@ -2,6 +2,7 @@
 // documented examples, the arrangement tables, and junk that must neither
 // crash it nor spoil the next good frame.
 #include "instruments/tof_frame.h"
+#include "tests/support/test_base.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -127,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TofFrameTest)
+KESP_TEST_APPLESS_MAIN(TofFrameTest)
 #include "tst_tof_frame.moc"

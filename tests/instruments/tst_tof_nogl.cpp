@@ -3,6 +3,7 @@
 #include "instruments/gl_check.h"
 #include "instruments/vexmora_tof.h"
 #include "instruments/vexmora_tof_surface.h"
+#include "tests/support/test_base.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -26,5 +27,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TofNoGlTest)
+KESP_TEST_MAIN(TofNoGlTest)
 #include "tst_tof_nogl.moc"

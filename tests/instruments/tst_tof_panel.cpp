@@ -10,6 +10,7 @@
 #include "instruments/vexmora_tof_data.h"
 #include "instruments/vexmora_tof_heatmap.h"
 #include "instruments/vexmora_tof_surface.h"
+#include "tests/support/test_base.h"
 
 #include <QJsonArray>
 #include <QtDataVisualization/Q3DSurface>
@@ -131,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TofPanelTest)
+KESP_TEST_MAIN(TofPanelTest)
 #include "tst_tof_panel.moc"

@@ -6,6 +6,7 @@
 #include "instruments/vexmora_tof_heatmap.h"
 #include "instruments/vexmora_tof_surface.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -120,5 +121,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TofViewsTest)
+KESP_TEST_MAIN(TofViewsTest)
 #include "tst_tof_views.moc"

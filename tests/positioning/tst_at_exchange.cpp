@@ -2,6 +2,7 @@
 // wait delivers is fixed by the test, so budgets, split replies, bytes after
 // the answer, nesting and the end of the port are checked exactly.
 #include "positioning/at_exchange.h"
+#include "tests/support/test_base.h"
 
 #include <QtTest>
 
@@ -144,5 +145,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(AtExchangeTest)
+KESP_TEST_GUILESS_MAIN(AtExchangeTest)
 #include "tst_at_exchange.moc"

@@ -1,5 +1,6 @@
 // The GPS tab's two dialogs through their widgets: the calculator's
 // buttons, and the satellite dialog fed GSV sentences through a pty.
+#include "tests/support/test_base.h"
 #include "tests/terminals/serial_fixture.h"
 
 #include "positioning/callout.h"
@@ -178,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GpsDialogsTest)
+KESP_TEST_MAIN(GpsDialogsTest)
 #include "tst_gps_dialogs.moc"

@@ -4,6 +4,7 @@
 // replay, route search, and a busy port.
 #include "tests/support/kesp_test_support.h"
 #include "tests/support/map_service.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
 #include "app/mainwindow.h"
@@ -270,5 +271,5 @@ private slots:
 
 };
 
-QTEST_MAIN(GpsMapTest)
+KESP_TEST_MAIN(GpsMapTest)
 #include "tst_gps_map.moc"

@@ -2,6 +2,7 @@
 // pty: labels, log and status from oddly split input, the 11-second map
 // push with signed positions, failed opens, reopening, an unplugged
 // receiver, and the page's switches.
+#include "tests/support/test_base.h"
 #include "tests/terminals/serial_fixture.h"
 
 #include <QDir>
@@ -210,5 +211,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GpsPanelTest)
+KESP_TEST_MAIN(GpsPanelTest)
 #include "tst_gps_panel.moc"

@@ -1,6 +1,7 @@
 // The GSV parse as a table and against gpsdecode's SKY report, and the
 // parser thread's handshake under a GUI that answers late or not at all.
 #include "positioning/gps_signal.h"
+#include "tests/support/test_base.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -156,9 +157,9 @@ private slots:
         t.start();
         worker.stop();
         QVERIFY(worker.wait(1000));
-        QVERIFY2(t.elapsed() <= 150, qPrintable(QString::number(t.elapsed())));
+        QVERIFY2(t.elapsed() <= kesptest::bound(150), qPrintable(QString::number(t.elapsed())));
     }
 };
 
-QTEST_GUILESS_MAIN(GpsSignalTest)
+KESP_TEST_GUILESS_MAIN(GpsSignalTest)
 #include "tst_gps_signal.moc"

@@ -2,6 +2,7 @@
 // signal replies: the same result however the bytes are cut into batches,
 // a bounded buffer, and no crash or hang on any input.
 #include "positioning/gsm_codes.h"
+#include "tests/support/test_base.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -170,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(GsmCodesTest)
+KESP_TEST_GUILESS_MAIN(GsmCodesTest)
 #include "tst_gsm_codes.moc"

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "tests/positioning/fake_modem.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
 #include <QAction>
@@ -174,7 +175,7 @@ private slots:
             QCOMPARE(b.modem->received(), kStatusQuery);
             QCOMPARE(switches(b.w), round.switches);
             QCOMPARE(signalIcon(b.w), round.signal);
-            QVERIFY2(probe.worstLatenessMs() < 50, qPrintable(QString::number(probe.worstLatenessMs())));
+            QVERIFY2(probe.worstLatenessMs() < kesptest::bound(50), qPrintable(QString::number(probe.worstLatenessMs())));
 
             auto *open = child<QPushButton>(b.w, "GSMopencompushButton");
             QCOMPARE(open->text(), QString("Close"));
@@ -246,14 +247,14 @@ private slots:
         press(b.w, "GSMTestSignalpushButton");
         const qint64 took = clock.elapsed();
         probe.stop();
-        QVERIFY2(took >= 1000 && took < 3000, qPrintable(QString::number(took)));
+        QVERIFY2(took >= 1000 && took < kesptest::bound(3000), qPrintable(QString::number(took)));
         QVERIFY(lockedMeanwhile);
         QCOMPARE(b.modem->received(), QByteArray("AT+CSQ\r\n"));
         QCOMPARE(signalIcon(b.w), QString("sig75"));
         QVERIFY(enabled(b.w, "GSMTestSignalpushButton"));
         QVERIFY(enabled(b.w, "GSMopencompushButton"));
         QVERIFY(enabled(b.w, "GSMbodianhuapushButton"));
-        QVERIFY2(probe.worstLatenessMs() < 50, qPrintable(QString::number(probe.worstLatenessMs())));
+        QVERIFY2(probe.worstLatenessMs() < kesptest::bound(50), qPrintable(QString::number(probe.worstLatenessMs())));
         QCOMPARE(closer.count(), 1);
 
         QVERIFY(b.modem->control("reply AT+CSQ \\r\\n+CSQ: 20,0\\r\\n\\r\\nOK\\r\\n\\r\\nRING\\r\\n"));
@@ -341,7 +342,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         press(b.w, "GSMbodianhuapushButton");
-        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < kesptest::bound(2000), qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(b.modem->received(), QByteArray("ATD10086;\r\nATH\r\n"));
         QVERIFY(!redial->isChecked());
 
@@ -569,7 +570,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         b.open();
-        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < kesptest::bound(4000), qPrintable(QString::number(clock.elapsed())));
         QVERIFY2(status(b.w).startsWith("Serial closed: the device is gone"), qPrintable(status(b.w)));
         QCOMPARE(b.modem->received(), QByteArray("AT+CLIP?\r\n"));
         auto *open = child<QPushButton>(b.w, "GSMopencompushButton");
@@ -615,7 +616,7 @@ private slots:
         }
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
-        QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < kesptest::bound(8000), qPrintable(QString::number(clock.elapsed())));
         kesptest::spin(300);
         QCOMPARE(modem.received(), QByteArray("AT+CLIP?\r\n"));
     }
@@ -643,7 +644,7 @@ int main(int argc, char **argv)
         return exitDuringCommand(1, argv, QString::fromLocal8Bit(argv[2]));
     QApplication app(argc, argv);
     GsmConsoleTest test;
-    return QTest::qExec(&test, argc, argv);
+    return kesptest::runStrict(&test, argc, argv);
 }
 
 #include "tst_gsm_console.moc"

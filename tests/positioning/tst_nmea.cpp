@@ -3,6 +3,7 @@
 // split, keeps the buffer bounded and agrees with gpsdecode.
 #include "positioning/nmea_decoder.h"
 #include "positioning/nmea_framer.h"
+#include "tests/support/test_base.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -159,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(NmeaTest)
+KESP_TEST_GUILESS_MAIN(NmeaTest)
 #include "tst_nmea.moc"

@@ -2,6 +2,7 @@
 // the script texts: what a peer or a file sends must never become script.
 #include "positioning/map_script.h"
 #include "positioning/position_line.h"
+#include "tests/support/test_base.h"
 
 #include <QtTest>
 
@@ -97,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(PositionLineTest)
+KESP_TEST_APPLESS_MAIN(PositionLineTest)
 #include "tst_position_line.moc"

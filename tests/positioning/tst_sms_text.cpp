@@ -3,6 +3,7 @@
 // and text, or left raw, for every cut and damage of a reply.
 #include "positioning/sms_reply.h"
 #include "positioning/ucs2_text.h"
+#include "tests/support/test_base.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -100,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SmsTextTest)
+KESP_TEST_GUILESS_MAIN(SmsTextTest)
 #include "tst_sms_text.moc"

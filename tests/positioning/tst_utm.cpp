@@ -2,6 +2,7 @@
 // ellipsoid, GeographicLib's GeoConvert for zones and bands, GeodSolve on a
 // sphere for distances.
 #include "positioning/utm.h"
+#include "tests/support/test_base.h"
 
 #include <QMap>
 #include <QProcess>
@@ -166,5 +167,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(UtmTest)
+KESP_TEST_APPLESS_MAIN(UtmTest)
 #include "tst_utm.moc"

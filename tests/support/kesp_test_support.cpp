@@ -74,7 +74,7 @@ bool waitFor(const std::function<bool()> &cond, int timeoutMs)
     QElapsedTimer t;
     t.start();
     while (!cond()) {
-        if (t.elapsed() > timeoutMs)
+        if (t.elapsed() > bound(timeoutMs))
             return cond();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(1);
@@ -168,7 +168,7 @@ QByteArray PtyPair::readFar(int count, int timeoutMs)
     QElapsedTimer t;
     t.start();
     char buf[4096];
-    while (got.size() < count && t.elapsed() < timeoutMs) {
+    while (got.size() < count && t.elapsed() < bound(timeoutMs)) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n > 0) {
             got.append(buf, n);
@@ -190,7 +190,7 @@ QByteArray PtyPair::drainFar(int quietMs, int timeoutMs)
     total.start();
     quiet.start();
     char buf[4096];
-    while (quiet.elapsed() < quietMs && total.elapsed() < timeoutMs) {
+    while (quiet.elapsed() < quietMs && total.elapsed() < bound(timeoutMs)) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n > 0) {
             got.append(buf, n);

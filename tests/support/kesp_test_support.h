@@ -5,6 +5,8 @@
 // a socat pty pair standing in for a serial device, waiting helpers, a closer
 // for modal boxes and a probe for GUI stalls.
 
+#include "tests/support/test_base.h"
+
 #include <QElapsedTimer>
 #include <QMap>
 #include <QObject>
@@ -41,7 +43,8 @@ private:
 // tabs that reach for the network ("GPS Debug", "Convert") off.
 QMap<QString, QVariant> quietIni(const QMap<QString, QVariant> &extra = {});
 
-// Processes events until cond() holds or timeoutMs passes; returns cond().
+// Processes events until cond() holds or timeoutMs passes (stretched in the
+// sanitizer build); returns cond().
 bool waitFor(const std::function<bool()> &cond, int timeoutMs = 5000);
 
 // Processes events for the given time.

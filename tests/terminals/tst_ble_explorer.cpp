@@ -6,6 +6,7 @@
 #include "terminals/vexmora_ble.h"
 #include "terminals/write_dialog.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 #include "tests/terminals/ble_fixture.h"
 
@@ -304,5 +305,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BleExplorerTest)
+KESP_TEST_MAIN(BleExplorerTest)
 #include "tst_ble_explorer.moc"

@@ -2,6 +2,7 @@
 // devices handed in as discovery reports them, and local GATT services
 // standing in for a connected peripheral's.
 #include "terminals/ble_device.h"
+#include "tests/support/test_base.h"
 #include "tests/terminals/ble_fixture.h"
 
 #include <QBluetoothLocalDevice>
@@ -245,5 +246,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BleModelTest)
+KESP_TEST_GUILESS_MAIN(BleModelTest)
 #include "tst_ble_model.moc"

@@ -1,5 +1,6 @@
 // Modbus request frames and reply decoding, RTU and TCP.
 #include "terminals/vexmora_modbus_client.h"
+#include "tests/support/test_base.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -199,5 +200,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ModbusClientTest)
+KESP_TEST_GUILESS_MAIN(ModbusClientTest)
 #include "tst_modbus_client.moc"

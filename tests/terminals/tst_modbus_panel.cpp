@@ -2,6 +2,7 @@
 // pty (RTU) and on 127.0.0.1 (TCP), and against a pty the test plays itself.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
 #include <QComboBox>
@@ -313,5 +314,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ModbusPanelTest)
+KESP_TEST_MAIN(ModbusPanelTest)
 #include "tst_modbus_panel.moc"

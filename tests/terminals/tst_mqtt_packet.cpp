@@ -1,6 +1,7 @@
 // MQTT packet bytes: what goes to the broker, and cutting and checking what
 // comes back, whichever way the stream is split, and whatever garbage it holds.
 #include "terminals/mqtt_packet.h"
+#include "tests/support/test_base.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -227,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(MqttPacketTest)
+KESP_TEST_GUILESS_MAIN(MqttPacketTest)
 #include "tst_mqtt_packet.moc"

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
 #include "tests/support/mosquitto_broker.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
 #include <QComboBox>
@@ -280,5 +281,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MqttPanelTest)
+KESP_TEST_MAIN(MqttPanelTest)
 #include "tst_mqtt_panel.moc"

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "terminals/file_dialogs.h"
+#include "tests/support/test_base.h"
 
 using namespace serialtest;
 using kesptest::FakePort;
@@ -255,5 +256,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PortFrameTest)
+KESP_TEST_MAIN(PortFrameTest)
 #include "tst_port_frame.moc"

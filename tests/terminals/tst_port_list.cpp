@@ -3,6 +3,7 @@
 // of the device directory make the rescan enumerate the ports.
 #include "terminals/port_list.h"
 #include "terminals/serial_device_watch.h"
+#include "tests/support/test_base.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,5 +136,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(PortListTest)
+KESP_TEST_APPLESS_MAIN(PortListTest)
 #include "tst_port_list.moc"

@@ -2,6 +2,7 @@
 // the terminal's port, names and texts kept in the settings file, and no
 // crash when the port or the window goes first.
 #include "serial_fixture.h"
+#include "tests/support/test_base.h"
 
 #include <QDialog>
 #include <QInputDialog>
@@ -224,5 +225,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QuickCommandsTest)
+KESP_TEST_MAIN(QuickCommandsTest)
 #include "tst_quick_commands.moc"

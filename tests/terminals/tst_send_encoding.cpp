@@ -1,5 +1,6 @@
 // Send-box bytes and port fields of the network terminals.
 #include "terminals/send_encoding.h"
+#include "tests/support/test_base.h"
 
 #include <QtTest>
 
@@ -143,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(SendEncodingTest)
+KESP_TEST_APPLESS_MAIN(SendEncodingTest)
 #include "tst_send_encoding.moc"

@@ -4,6 +4,7 @@
 #include "serial_fixture.h"
 #include "terminals/serial_device_watch.h"
 #include "terminals/thread_serial.h"
+#include "tests/support/test_base.h"
 
 #include <QDir>
 #include <QFile>
@@ -335,5 +336,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SerialHolderTest)
+KESP_TEST_MAIN(SerialHolderTest)
 #include "tst_serial_holder.moc"

@@ -1,6 +1,7 @@
 // The "TCP Debug" tab as server and client against real sockets on 127.0.0.1.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
 #include <QCheckBox>
@@ -397,5 +398,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TcpTerminalTest)
+KESP_TEST_MAIN(TcpTerminalTest)
 #include "tst_tcp_terminal.moc"

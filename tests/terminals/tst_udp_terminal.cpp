@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "terminals/file_dialogs.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
 #include <QCheckBox>
@@ -364,5 +365,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(UdpTerminalTest)
+KESP_TEST_MAIN(UdpTerminalTest)
 #include "tst_udp_terminal.moc"

@@ -1,5 +1,6 @@
 // The DES block library against OpenSSL: every form, both directions,
 // random keys and blocks, and CBC chains with their chaining values.
+#include "tests/support/test_base.h"
 #include "tests/utilities/openssl_des.h"
 #include "utilities/des_block.h"
 
@@ -130,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(DesBlockTest)
+KESP_TEST_APPLESS_MAIN(DesBlockTest)
 #include "tst_des_block.moc"

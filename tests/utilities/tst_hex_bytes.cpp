@@ -1,5 +1,6 @@
 // The hex table's byte rules against Debian's own tools: xxd for the cell
 // texts, cmp -l for the differing rows, grep -obUaP for sequence hits.
+#include "tests/support/test_base.h"
 #include "utilities/hex_bytes.h"
 #include "utilities/hex_table_model.h"
 
@@ -283,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(HexBytesTest)
+KESP_TEST_GUILESS_MAIN(HexBytesTest)
 #include "tst_hex_bytes.moc"

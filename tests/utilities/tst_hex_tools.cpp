@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "terminals/file_dialogs.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 #include "utilities/diff_widget.h"
 #include "utilities/hex_table_model.h"
@@ -408,5 +409,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HexToolsTest)
+KESP_TEST_MAIN(HexToolsTest)
 #include "tst_hex_tools.moc"

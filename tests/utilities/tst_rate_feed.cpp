@@ -1,6 +1,7 @@
 // The rate feed's parse and day rule, fed everything a server might send:
 // the real shape, cuts at every offset, noise, error pages, bad attributes.
-#include "tests/utilities/feed_fixture.h"
+#include "tests/support/test_base.h"
+#include "tests/utilities/feed_data.h"
 #include "utilities/rate_feed.h"
 
 #include <QDateTime>
@@ -146,5 +147,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RateFeedTest)
+KESP_TEST_GUILESS_MAIN(RateFeedTest)
 #include "tst_rate_feed.moc"

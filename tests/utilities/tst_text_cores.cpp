@@ -2,6 +2,7 @@
 // coreutils, the escape converter's round trip over every UTF-16 unit, and
 // the DES input checks.  Meant for the sanitizer build as much as for the
 // plain one: any input must give a result, never a fault.
+#include "tests/support/test_base.h"
 #include "utilities/crypty_text.h"
 #include "utilities/unicode_escape.h"
 
@@ -138,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TextCoresTest)
+KESP_TEST_APPLESS_MAIN(TextCoresTest)
 #include "tst_text_cores.moc"

@@ -1,6 +1,7 @@
 // Every unit of tools/convert_units.txt against GNU units, every round trip,
 // and the exact texts of hand-checked conversions through the core and the
 // shared formatter.
+#include "tests/support/test_base.h"
 #include "tests/utilities/unit_data.h"
 #include "utilities/convert_format.h"
 #include "utilities/unit_convert.h"
@@ -140,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(UnitConvertTest)
+KESP_TEST_GUILESS_MAIN(UnitConvertTest)
 #include "tst_unit_convert.moc"
