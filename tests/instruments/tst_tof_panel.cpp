@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(t.map()->rows, 20);
 
         want = t.feed(2268, 3, values, state);
-        QVERIFY(kesptest::waitFor([&] { return t.map()->values == want && t.gridTexts(2268) == want; }, 10000));
+        QVERIFY(kesptest::waitFor([&] { return t.map()->values == want && t.gridTexts(2268) == want; }, 30000));
         QCOMPARE(t.grid()->labels.at(5)->styleSheet(),
                  QStringLiteral("background-color: %1; color: white;").arg(t.grid()->calculateColor(want[5]).name()));
         t.combo("TOFChartComboBox")->setCurrentIndex(1); // the hidden surface catches up, rows reversed
