@@ -68,20 +68,23 @@ void press(QPushButton *button)
     QTest::mouseRelease(button, Qt::LeftButton);
 }
 
-// Takes what a receive counter shows and zeroes it, so totals beyond its
-// five digits can be summed.  Called right after every read of the tab.
+// Sums what a receive counter shows beyond its five digits: it is emptied
+// now and then, well before its 99999 stop, not on every read (that would
+// repaint it on every read).
 struct Harvest
 {
     QLCDNumber *counter;
     qint64 total = 0;
+    qint64 taken = 0;
     bool saturated = false;
     void operator()()
     {
         const int v = counter->intValue();
         if (v >= 99999)
             saturated = true;
-        if (v) {
-            total += v;
+        total = taken + v;
+        if (v > 50000) {
+            taken += v;
             counter->display(0);
         }
     }

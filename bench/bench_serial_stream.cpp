@@ -2,7 +2,7 @@
 // how fast and how smoothly it is shown.
 //
 //   bench_serial_stream [--quiet] [--sizes=1,10,100] [--paced-sizes=2] [--no-paced] [--no-unpaced]
-//                       [--no-stamps] [--hidden] [--more]
+//                       [--no-stamps] [--hex] [--hidden] [--more] [--paints]
 //
 // The window starts as a fresh install's (no settings file) or, with
 // --quiet, with the quiet test settings.  Sizes are in MB (default 1;
@@ -12,7 +12,9 @@
 // bytes/s, GUI-thread CPU seconds per MB, worst lateness of a 10 ms GUI
 // timer, and RSS after every 10 MB shown.  --hidden keeps the window off
 // screen, which leaves out the cost of painting; --more opens the "More" tab
-// (and so the web engine) first.  CPU is given for the GUI thread and for the
+// (and so the web engine) first; --hex shows the hex view beside the
+// text view; --paints lists the widgets repainted most
+// in each row.  CPU is given for the GUI thread and for the
 // whole process (all threads, GL included) less the benchmark's own writer
 // thread.  bench_serial_reference runs a reference terminal on the same data.
 #include "app/mainwindow.h"
@@ -26,6 +28,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLCDNumber>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -34,12 +37,44 @@
 #include <QTimer>
 #include <QEventLoop>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
+
+// Counts the paint events of every widget: which ones repaint while data
+// streams in.
+class PaintCounter : public QObject
+{
+public:
+    QMap<QString, int> counts;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && o->isWidgetType()) {
+            QString name = QString::fromLatin1(o->metaObject()->className());
+            QObject *named = o;
+            while (named && named->objectName().isEmpty())
+                named = named->parent();
+            if (named)
+                name += ' ' + named->objectName();
+            ++counts[name];
+        }
+        return false;
+    }
+    void print()
+    {
+        QList<QPair<int, QString>> top;
+        for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+            top << qMakePair(it.value(), it.key());
+        std::sort(top.begin(), top.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        for (int i = 0; i < qMin(12, int(top.size())); ++i)
+            std::printf("    %6d paints  %s\n", top.at(i).first, qPrintable(top.at(i).second));
+        counts.clear();
+    }
+};
 
 struct Result
 {
@@ -60,16 +95,19 @@ static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &da
     Result r;
     qint64 shown = 0;
     qint64 nextRss = 10 * 1024 * 1024;
-    // The receive counter is read and emptied often, well before it could
-    // reach its 99999 stop.
+    // The receive counter is read often and emptied now and then, well
+    // before it could reach its 99999 stop (a batch adds at most 48 KiB):
+    // emptying it on every read would repaint it twice a tick.
     auto *counter = w.findChild<QLCDNumber *>("recvbyteslcdNumber");
     counter->display(0);
+    qint64 emptied = 0;
     auto collect = [&] {
         const int v = counter->intValue();
-        if (v <= 0)
-            return;
-        counter->display(0);
-        shown += v;
+        shown = emptied + v;
+        if (v > 50000) {
+            emptied += v;
+            counter->display(0);
+        }
         while (shown >= nextRss) {
             r.rss << kesptest::rssMB();
             nextRss += 10 * 1024 * 1024;
@@ -144,6 +182,8 @@ int main(int argc, char **argv)
     bool unpaced = true;
     bool hidden = false;
     bool more = false;
+    bool paints = false;
+    bool hex = false;
     for (const QString &arg : app.arguments().mid(1)) {
         if (arg.startsWith("--sizes=")) {
             sizes.clear();
@@ -160,11 +200,15 @@ int main(int argc, char **argv)
             unpaced = false;
         } else if (arg == "--hidden") {
             hidden = true;
+        } else if (arg == "--hex") {
+            hex = true;
+        } else if (arg == "--paints") {
+            paints = true;
         } else if (arg == "--more") {
             more = true;
         } else {
             std::fprintf(stderr, "usage: bench_serial_stream [--quiet] [--sizes=1,10,100] [--paced-sizes=2] [--no-paced] "
-                                 "[--no-unpaced] [--no-stamps] [--hidden] [--more]\n");
+                                 "[--no-unpaced] [--no-stamps] [--hex] [--hidden] [--more] [--paints]\n");
             return 2;
         }
     }
@@ -185,7 +229,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not open %s\n", qPrintable(pty.deviceA()));
         return 1;
     }
-    w.findChild<QCheckBox *>("HEXcheckBox")->setChecked(!qEnvironmentVariableIsSet("NOHEX"));
+    // The hex view stays hidden, as the window starts, unless --hex.
+    w.findChild<QCheckBox *>("HEXcheckBox")->setChecked(hex);
     auto *tabs = w.findChild<QTabWidget *>("tabWidget");
     if (more) {
         // The web view is made when "More" is first shown; from then on the
@@ -214,7 +259,11 @@ int main(int argc, char **argv)
                 for (bool stamps : {false, true}) {
                     if (stamps && !stampRows)
                         continue;
+                    PaintCounter counter;
+                    if (paints)
+                        app.installEventFilter(&counter);
                     const Result r = runOne(w, pty, data, isPaced, stamps);
+                    app.removeEventFilter(&counter);
                     QStringList rss;
                     for (double v : r.rss)
                         rss << QString::number(v, 'f', 0);
@@ -224,6 +273,8 @@ int main(int argc, char **argv)
                                 isPaced ? "paced" : "unpaced", text ? "text" : "binary", stamps ? "on" : "off",
                                 r.seconds, double(r.shown) / r.seconds, r.cpuPerMB, r.processCpuPerMB,
                                 qint64(r.worstLateMs), lost, qPrintable(rss.join(' ')));
+                    if (paints)
+                        counter.print();
                     std::fflush(stdout);
                 }
             }
