@@ -152,6 +152,9 @@ private slots:
     void terminalSendPressed(QPushButton *button, QPlainTextEdit *box, QCheckBox *keepSend, QTimer *timer,
                              int interval, const QString &idleText, const std::function<void()> &sendOnce);
     void terminalKeepSendToggled(QCheckBox *keepSend, QSpinBox *interval);
+    // Port fields of the network tabs: a wrapped or mistyped number is refused.
+    QString portRefusal(const QString &text, bool systemChooses) const;
+    bool portFieldAccepted(const QString &text, bool systemChooses, quint16 *port);
 
     // --- "Serial Debug" ---
     void actionOpen_triggered();

@@ -196,8 +196,15 @@ void ProgressBarPercent::paintEvent(QPaintEvent *)
     painter.setPen(textColor);
     painter.setBrush(Qt::NoBrush);
     painter.setFont(QFont(QStringLiteral("Arial"), 30));
-    const QString text = showPercent
-        ? QStringLiteral("%1%").arg(QString::number(value / span * 100, 'g', QLocale::FloatingPointShortest))
-        : QStringLiteral("%1").arg(QString::number(value, 'g', QLocale::FloatingPointShortest));
-    painter.drawText(QRectF(-100, -100, 200, 200), Qt::AlignCenter, text);
+    painter.drawText(QRectF(-100, -100, 200, 200), Qt::AlignCenter, text());
+}
+
+QString ProgressBarPercent::text() const
+{
+    if (!showPercent)
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // Times 100 first: over 0..100 that is the reading as sent, where
+    // 55.5 / 100 * 100 gives 55.50000000000001 and overflows the ring.
+    // Twelve digits hide the last-bit error of other ranges.
+    return QString::number(value * 100.0 / (maxValue - minValue), 'g', 12) + QLatin1Char('%');
 }

@@ -40,6 +40,8 @@ public:
     QColor getCircleColor() const { return circleColor; }
     QColor getTextColor() const { return textColor; }
     PercentStyle getPercentStyle() const { return percentStyle; }
+    // The text in the middle.
+    QString text() const;
 
 public slots:
     void setRange(int minValue, int maxValue);

@@ -52,22 +52,21 @@ bool MainWindow::GPSTCP_Server_WorkOpen()
         QMessageBox::warning(this, tr("warning:"), tr("Port is empty!"), QMessageBox::Ok);
         return false;
     }
+    quint16 port = 0;
+    if (!portFieldAccepted(portText, true, &port))
+        return false;
     if (!gpsServer)
         gpsServer = new QTcpServer(this);
-    bool ok = false;
-    int port = portText.toInt(&ok);
-    // Not a port number: the system picks one, as for 0.
-    if (!ok || port < 0 || port > 65535)
-        port = 0;
     // A busy or privileged port must not pass for a running server.
-    if (!gpsServer->listen(QHostAddress::Any, quint16(port))) {
+    if (!gpsServer->listen(QHostAddress::Any, port)) {
         ui->statusBar->showMessage(tr("Server failed to start: %1").arg(gpsServer->errorString()), 0);
         return false;
     }
     ui->GPSTCPServerPortlineEdit->setEnabled(false);
     ui->GPSTCPServerIPcomboBox->setEnabled(false);
     connect(gpsServer, &QTcpServer::newConnection, this, &MainWindow::GPSupdateserver, Qt::UniqueConnection);
-    ui->statusBar->showMessage(tr("Server has started"), 0);
+    // With 0 the system chose the port: the status is the only place it shows.
+    ui->statusBar->showMessage(tr("Server has started on port %1").arg(gpsServer->serverPort()), 0);
     return true;
 }
 

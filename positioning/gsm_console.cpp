@@ -5,6 +5,7 @@
 #include "positioning/gsm_codes.h"
 #include "positioning/sms_reply.h"
 #include "positioning/ucs2_text.h"
+#include "terminals/send_encoding.h"
 #include "terminals/serial_styles.h"
 #include "terminals/thread_serial.h"
 
@@ -867,13 +868,22 @@ void MainWindow::GSMTCPopencompushButton_triggered()
         GSMendExchange();
         return;
     }
+    // The modem would take a wrapped or mistyped port as some other link.
+    quint16 portNumber = 0;
+    if (!SendEncoding::portField(ui->GSMTCPclientPortlineEdit->text(), false, &portNumber)) {
+        messageBox(QMessageBox::Critical, tr("Info"), portRefusal(ui->GSMTCPclientPortlineEdit->text(), false));
+        GSMlinkIdle();
+        GSMendExchange();
+        return;
+    }
     for (const char *command : {"AT+CGCLASS=\"B\"\r\n", "AT+CGDCONT=1,\"IP\",\"CMNET\"\r\n", "AT+CGATT=1\r\n",
                                 "AT+CIPCSGP=1,\"CMNET\"\r\n", "AT+CLPORT=\"TCP\",\"2222\"\r\n"})
         gsmAt->exchange(command, 11, 100, okOrError);
 
     bool connected = false;
     bool refused = false;
-    gsmAt->exchange("AT+CIPSTART=\"TCP\",\"" + address + "\",\"" + port + "\"\r\n", 501, 100,
+    gsmAt->exchange("AT+CIPSTART=\"TCP\",\"" + address + "\",\"" + QByteArray::number(portNumber) + "\"\r\n", 501,
+                    100,
                     [&](const QByteArray &reply) {
                         const qsizetype ok = reply.indexOf("CONNECT OK");
                         if (ok >= 0) {

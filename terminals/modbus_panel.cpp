@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "terminals/send_encoding.h"
 #include "terminals/serial_styles.h"
 #include "terminals/terminal_text.h"
 #include "terminals/terminal_view.h"
@@ -189,6 +188,9 @@ void MainWindow::ModbusTCPopencompushButton_triggered()
         QMessageBox::warning(this, tr("warning:"), tr("IP or Port is empty!"), QMessageBox::Ok);
         return;
     }
+    quint16 portNumber = 0;
+    if (!portFieldAccepted(port, false, &portNumber))
+        return;
     // The socket of the previous link is done with; only its reports would be left.
     if (modbusTcpSocket) {
         modbusTcpSocket->disconnect(this);
@@ -199,7 +201,7 @@ void MainWindow::ModbusTCPopencompushButton_triggered()
     modbusTcpSocket->setObjectName(QStringLiteral("modbusTcpSocket"));
     modbusTcpSocket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     connect(modbusTcpSocket, &QAbstractSocket::errorOccurred, this, &MainWindow::Modbus_displayError);
-    modbusTcpSocket->connectToHost(ip, SendEncoding::portFromText(port), QIODevice::ReadWrite,
+    modbusTcpSocket->connectToHost(ip, portNumber, QIODevice::ReadWrite,
                                    QAbstractSocket::AnyIPProtocol);
     ui->ModbusportMode_1->setEnabled(false);
     ui->ModbusportMode_2->setEnabled(false);

@@ -88,6 +88,10 @@ void MainWindow::MQTT_Connect()
         statusBar()->showMessage(tr("MQTT was not connected."));
         return;
     }
+    // The field's validator lets "99999" or "0" stand while typing.
+    quint16 port = 0;
+    if (!portFieldAccepted(ui->mqtt_port_lineEdit->text(), false, &port))
+        return;
 
     ui->mqtt_opencompushButton->setText(tr("Disconnect"));
     ui->mqtt_opencompushButton->setStyleSheet(SerialStyles::openActive());
@@ -98,7 +102,7 @@ void MainWindow::MQTT_Connect()
     mqttClient = new MqttClient(this);
     if (tcp || tls) {
         mqttClient->setHostname(ui->mqtt_host_lineEdit->text());
-        mqttClient->setPort(quint16(ui->mqtt_port_lineEdit->text().toInt()));
+        mqttClient->setPort(port);
         mqttClient->setClientId(ui->mqtt_clientid_lineEdit->text());
         mqttClient->setUsername(ui->mqtt_username_lineEdit->text());
         mqttClient->setPassword(ui->mqtt_password_lineEdit->text());
@@ -113,7 +117,7 @@ void MainWindow::MQTT_Connect()
 
     QStringList parts = ui->mqtt_host_lineEdit->text().split(QLatin1Char('/'));
     const QString first = parts.takeFirst();
-    const QUrl url(prefix + first + QLatin1Char(':') + ui->mqtt_port_lineEdit->text() + QLatin1Char('/')
+    const QUrl url(prefix + first + QLatin1Char(':') + QString::number(port) + QLatin1Char('/')
                        + parts.join(QLatin1Char('/')),
                    QUrl::TolerantMode);
     mqttWebSocketDevice = new WebSocketIODevice(this);
@@ -220,6 +224,10 @@ void MainWindow::Vexmora_Mqtt_on_sub_clicked()
         statusBar()->showMessage(tr("MQTT was not connected."));
         return;
     }
+    // The field's validator lets "99999" or "0" stand while typing.
+    quint16 port = 0;
+    if (!portFieldAccepted(ui->mqtt_port_lineEdit->text(), false, &port))
+        return;
     const QString topic = ui->mqtt_subscribe_lineEdit->text().replace(QLatin1Char(' '), QString());
     MqttSubscription *sub = mqttClient->subscribe(MqttTopicFilter(topic), 0);
     if (!sub)

@@ -27,14 +27,47 @@ quint16 portFromText(const QString &text)
     return ok ? quint16(value & 0xFFFF) : 0;
 }
 
-bool destinationPort(const QString &text, quint16 *port)
+bool portField(const QString &text, bool systemChooses, quint16 *port)
 {
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString body = text.trimmed();
+    if (!number.match(body).hasMatch()) {
+        // Where the system may choose, a field without a number asks it to.
+        if (!systemChooses)
+            return false;
+        *port = 0;
+        return true;
+    }
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok || value < 1 || value > 65535)
+    const qlonglong value = body.toLongLong(&ok, 10);
+    if (!ok || value < (systemChooses ? 0 : 1) || value > 65535)
         return false;
     *port = quint16(value);
     return true;
+}
+
+bool destinationPort(const QString &text, quint16 *port)
+{
+    return portField(text, false, port);
+}
+
+QByteArray bleHexBytes(const QString &text)
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9a-fA-F]+$"));
+    QByteArray out;
+    for (const QString &piece : text.split(separators, Qt::SkipEmptyParts)) {
+        if (piece.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+            const QString number = piece.mid(2);
+            bool ok = false;
+            const uint value = number.toUInt(&ok, 16);
+            if (ok && digits.match(number).hasMatch() && value <= 0xFF)
+                out.append(char(value));
+        } else {
+            out.append(QByteArray::fromHex(piece.toLatin1()));
+        }
+    }
+    return out;
 }
 
 bool isSerialHexToken(const QString &token)

@@ -125,6 +125,9 @@ bool MainWindow::TCP_Client_WorkOpen()
         QMessageBox::warning(this, tr("warning:"), tr("IP or Port is empty!"), QMessageBox::Ok);
         return false;
     }
+    quint16 port = 0;
+    if (!portFieldAccepted(tcpPort, false, &port))
+        return false;
     tcpReleaseClient();
     tcpClient = new QTcpSocket(this);
     tcpClient->setReadBufferSize(kTcpReadBuffer);
@@ -135,7 +138,7 @@ bool MainWindow::TCP_Client_WorkOpen()
     tcpSetOpenWidgets(true);
     tcpConnectSendTimer(&MainWindow::TCP_Client_WorkSendMessage);
     statusBar()->showMessage(tr("Connected to TCP server"), 0);
-    tcpClient->connectToHost(tcpIp, SendEncoding::portFromText(tcpPort), QIODevice::ReadWrite,
+    tcpClient->connectToHost(tcpIp, port, QIODevice::ReadWrite,
                              QAbstractSocket::AnyIPProtocol);
     // A failure reported at once has already closed the tab again.
     return tcpClient->state() != QAbstractSocket::UnconnectedState;
@@ -149,7 +152,9 @@ bool MainWindow::TCP_Server_WorkOpen()
         QMessageBox::warning(this, tr("warning:"), tr("Port is empty!"), QMessageBox::Ok);
         return false;
     }
-    const quint16 port = SendEncoding::portFromText(tcpPort);
+    quint16 port = 0;
+    if (!portFieldAccepted(tcpPort, false, &port))
+        return false;
     if (!tcpServer->listen(QHostAddress::Any, port)) {
         // A port in use must not look like a running server.
         statusBar()->showMessage(tr("Server failed to start on port %1: %2").arg(port).arg(tcpServer->errorString()),
@@ -159,7 +164,7 @@ bool MainWindow::TCP_Server_WorkOpen()
     tcpSetOpenWidgets(true);
     tcpConnectSendTimer(&MainWindow::TCP_Server_WorkSendMessage);
     connect(tcpServer, &QTcpServer::newConnection, this, &MainWindow::TCP_updateserver, Qt::UniqueConnection);
-    statusBar()->showMessage(tr("Server has started"), 0);
+    statusBar()->showMessage(tr("Server has started on port %1").arg(tcpServer->serverPort()), 0);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "terminals/file_dialogs.h"
+#include "terminals/send_encoding.h"
 #include "terminals/terminal_files.h"
 
 #include <QCheckBox>
@@ -34,7 +35,25 @@ void MainWindow::terminalSaveText(TerminalView *view)
         ui->statusBar->showMessage(tr("Save failed:Open file %1 failed, can't save\n%2").arg(path, error), 0);
         return;
     }
-    ui->statusBar->showMessage(QStringLiteral("Saved success.\tsaved: ") + canonical, 0);
+    // The views keep only their newest lines: say how many reached the file.
+    const qsizetype lines = text.count(QLatin1Char('\n')) + (text.endsWith(QLatin1Char('\n')) ? 0 : 1);
+    ui->statusBar->showMessage(QStringLiteral("Saved success.\tsaved: ") + canonical + tr("\tlines: %1").arg(lines),
+                               0);
+}
+
+QString MainWindow::portRefusal(const QString &text, bool systemChooses) const
+{
+    return systemChooses ? tr("Invalid port \"%1\": enter a number from 0 to 65535 (0 lets the system choose)").arg(text)
+                         : tr("Invalid port \"%1\": enter a number from 1 to 65535").arg(text);
+}
+
+// Checked before anything starts, so a refused field leaves the tab as it was.
+bool MainWindow::portFieldAccepted(const QString &text, bool systemChooses, quint16 *port)
+{
+    if (SendEncoding::portField(text, systemChooses, port))
+        return true;
+    ui->statusBar->showMessage(portRefusal(text, systemChooses), 0);
+    return false;
 }
 
 // Import: appends a small file to the send box, line ends as a text-mode

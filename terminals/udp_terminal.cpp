@@ -81,6 +81,9 @@ bool MainWindow::UDPopencompushButton_triggered()
 
 bool MainWindow::UDP_WorkOpen()
 {
+    quint16 port = 0;
+    if (!portFieldAccepted(ui->UDPSenderPortlineEdit->text(), true, &port))
+        return false;
     if (udpSocket) {
         udpSocket->disconnect(this);
         udpSocket->close();
@@ -88,7 +91,6 @@ bool MainWindow::UDP_WorkOpen()
         udpSocket = nullptr;
     }
     auto *socket = new QUdpSocket(this);
-    const quint16 port = SendEncoding::portFromText(ui->UDPSenderPortlineEdit->text());
     if (!socket->bind(QHostAddress::Any, port, QAbstractSocket::DefaultForPlatform)) {
         // A port in use must not look like a listening tab.
         statusBar()->showMessage(tr("UDP failed to listen on port %1: %2").arg(port).arg(socket->errorString()), 0);
@@ -106,7 +108,7 @@ bool MainWindow::UDP_WorkOpen()
     ui->UDPSenderPortlineEdit->setEnabled(false);
     ui->UDPFarIPlineEdit->setEnabled(false);
     ui->UDPFarPortlineEdit->setEnabled(false);
-    statusBar()->showMessage(tr("UDP starts listening"), 0);
+    statusBar()->showMessage(tr("UDP starts listening on port %1").arg(udpSocket->localPort()), 0);
     return true;
 }
 

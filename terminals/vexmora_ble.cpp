@@ -294,7 +294,7 @@ void vexmora_ble::onNotifyCharacteristicRequested(const QString &uuid, bool flag
 void vexmora_ble::onWriteCharacteristicRequested(QString uuid, QString data, bool hexMode)
 {
     // Hex accepts the value line's own form ("0x41, 0x42") as well as "41 42".
-    const QByteArray bytes = hexMode ? SendEncoding::encode(data, true) : data.toUtf8();
+    const QByteArray bytes = hexMode ? SendEncoding::bleHexBytes(data) : data.toUtf8();
     const QString service = characteristicServices.value(uuid);
     if (!service.isEmpty())
         device.writeCharacteristic(service, uuid, bytes);

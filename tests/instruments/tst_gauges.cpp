@@ -3,6 +3,7 @@
 // on NaN, infinities, values out of range or zero divisors.
 #include "instruments/cthermometer.h"
 #include "instruments/dash_board.h"
+#include "instruments/environment_line.h"
 #include "instruments/progress_bar_percent.h"
 #include "instruments/ultraviolet.h"
 
@@ -67,6 +68,29 @@ private slots:
         QCOMPARE(ring.getUsedColor(), colour);
         QCOMPARE(spy.count(), emits);
         QCOMPARE(spy.last().first().toInt(), value);
+    }
+
+    // Every one-decimal humidity line shows as the board sent it: 55.5 once
+    // showed 55.50000000000001, too wide for the ring.
+    void ringTextIsTheReading_data()
+    {
+        QTest::addColumn<QByteArray>("reading");
+        for (int i = 0; i <= 1000; ++i) {
+            const QByteArray reading = QByteArray::number(i / 10) + '.' + QByteArray::number(i % 10);
+            QTest::newRow(reading.constData()) << reading;
+        }
+    }
+    void ringTextIsTheReading()
+    {
+        QFETCH(QByteArray, reading);
+        const EnvironmentLine::Result line = EnvironmentLine::parse("Humidity:" + reading + "%");
+        QCOMPARE(line.reading, EnvironmentLine::Reading::Humidity);
+        ProgressBarPercent ring;
+        ring.setValue(line.value);
+        QString expected = QString::fromLatin1(reading);
+        if (expected.endsWith(".0"))
+            expected.chop(2);
+        QCOMPARE(ring.text(), expected + '%');
     }
 
     // Half full in arc-and-level style: the arc runs clockwise from 3 o'clock

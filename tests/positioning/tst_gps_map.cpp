@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -75,13 +76,20 @@ private slots:
         QCOMPARE(child<QPushButton>(w, "GPSTCPopencompushButton")->text(), QString("Start"));
         QVERIFY(child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->isEnabled());
 
+        // A port that would wrap is refused; nothing listens.
+        child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->setText("70000");
+        press(w, "GPSTCPopencompushButton");
+        QCOMPARE(status(w), QString("Invalid port \"70000\": enter a number from 0 to 65535 (0 lets the system choose)"));
+        QCOMPARE(child<QPushButton>(w, "GPSTCPopencompushButton")->text(), QString("Start"));
+        QVERIFY(child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->isEnabled());
+
         // Three clients interleave partial lines, two fixes in one chunk,
         // a null fix, a 1 MB line and an injection attempt.
         const quint16 port = freeTcpPort();
         child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
         child<QCheckBox>(w, "GPSSavecheckBox")->setChecked(true);
         press(w, "GPSTCPopencompushButton");
-        QCOMPARE(status(w), QString("Server has started"));
+        QCOMPARE(status(w), QString("Server has started on port %1").arg(port));
         QVERIFY(!child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->isEnabled());
         QProcess clients;
         clients.start("python3", {QFINDTESTDATA("position_clients.py"), QString::number(port)});
@@ -109,6 +117,18 @@ private slots:
         spin(300);
         QCOMPARE(status(w), QString("Server has stopped"));
         QCOMPARE(child<QPushButton>(w, "GPSTCPopencompushButton")->text(), QString("Start"));
+
+        // Port 0: the system chooses, and the status names its choice.
+        child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->setText("0");
+        press(w, "GPSTCPopencompushButton");
+        const QString started = status(w);
+        QVERIFY2(started.startsWith("Server has started on port "), qPrintable(started));
+        const quint16 chosen = quint16(started.section(' ', -1).toUInt());
+        QVERIFY(chosen != 0);
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, chosen);
+        QVERIFY(probe.waitForConnected(5000));
+        press(w, "GPSTCPopencompushButton");
 
         // Track replay: LF-only lines, skipped lines keep the chain, a
         // repeat draws nothing, script in a value is not run.

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QWebEngineView>
 
 using namespace serialtest;
@@ -117,6 +118,47 @@ private slots:
         QCOMPARE(calls[3].mid(11).chopped(1).toDouble(), -label(g.w, "Jingdu").toDouble());
         QCOMPARE(calls[4].mid(10).chopped(1).toDouble(), -label(g.w, "Weidu").toDouble());
         QCOMPARE(calls[5], QStringLiteral("Set_Location_First()"));
+    }
+
+    // The 200 px "GPS information" group shows every value whole, with the
+    // longest texts the decoders write, in both languages; captions give way.
+    void informationValuesShowWhole_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("English") << QString();
+        QTest::newRow("Chinese") << QStringLiteral(":/transSimpleChinese.qm");
+    }
+    void informationValuesShowWhole()
+    {
+        QFETCH(QString, catalogue);
+        QTranslator chinese;
+        if (!catalogue.isEmpty()) {
+            QVERIFY(chinese.load(catalogue));
+            QCoreApplication::installTranslator(&chinese);
+        }
+        kesptest::TempHome home(kesptest::quietIni({{"GPS", "true"}}));
+        MainWindow w;
+        w.show();
+        child<QTabWidget>(w, "tabWidget")->setCurrentWidget(child<QWidget>(w, "gps"));
+        const QList<std::pair<const char *, QString>> values = {
+            {"GPS_UTC", "23:59:59"},          {"Jingdu", "113.9333333"},   {"Jingdufangxiang", "W"},
+            {"Weidu", "22.5333333"},          {"Weidufangxiang", "S"},     {"Dingweizhuangtai", w.tr("Yes")},
+            {"Haibagaodu", "-12345.6 m"},     {"Dimiansudu", "1852.38 km/h"}, {"Weizhiyinzi", "99.99"},
+            {"Cuizhiyinzi", "99.99"},         {"Shuipingyinzi", "99.99"}};
+        for (const auto &[name, text] : values)
+            child<QLabel>(w, name)->setText(text);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        kesptest::spin(100);
+        auto *group = child<QWidget>(w, "groupBox_11");
+        QVERIFY(group->width() <= 200);
+        for (const auto &[name, text] : values) {
+            auto *value = child<QLabel>(w, name);
+            QVERIFY2(value->width() >= value->sizeHint().width(),
+                     qPrintable(QString("%1 \"%2\": %3 of %4 px").arg(name, text).arg(value->width())
+                                    .arg(value->sizeHint().width())));
+            QVERIFY(group->contentsRect().contains(value->geometry()));
+        }
+        QCoreApplication::removeTranslator(&chinese);
     }
 
     // The COM/TCP switch and Clear; ten failed opens leave no connection

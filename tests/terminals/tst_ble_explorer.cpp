@@ -247,6 +247,14 @@ private slots:
         });
         QTest::mouseClick(button(cmdBlock, "W"), Qt::LeftButton);
         QCOMPARE(battery->characteristic(cmd).value(), QByteArray("\xc3\xa9" "1"));
+        // One-digit hex pieces stay whole bytes on the way out.
+        whenDialogUp([](WriteDialog *d) {
+            d->findChild<QLineEdit *>()->setText("0x1, 0x2 0x41 0x4");
+            d->findChild<QComboBox *>()->setCurrentIndex(1);
+            QTest::mouseClick(button(d, "OK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(button(cmdBlock, "W"), Qt::LeftButton);
+        QCOMPARE(battery->characteristic(cmd).value().toHex(' '), QByteArray("01 02 41 04"));
 
         // The next device lists fewer services: a late value for one that is
         // gone must find nothing rather than a deleted block.

@@ -187,10 +187,18 @@ private slots:
         press("mqtt_opencompushButton");
         QVERIFY(waitFor([&] { return idle(); }));
 
+        // A port that would wrap (99999 to 34463) or no number starts nothing.
+        for (const QString &port : QStringList{"99999", "x"}) {
+            fill(2, broker->wsPort());
+            field("mqtt_port_lineEdit")->setText(port);
+            press("mqtt_opencompushButton");
+            QCOMPARE(status(), "Invalid port \"" + port + "\": enter a number from 1 to 65535");
+            QCOMPARE(connectButton()->text(), QString("Connect"));
+        }
+
         // A WebSocket address that cannot even be parsed.
         fill(2, broker->wsPort());
-        field("mqtt_host_lineEdit")->setText("");
-        field("mqtt_port_lineEdit")->setText("x");
+        field("mqtt_host_lineEdit")->setText("[");
         press("mqtt_opencompushButton");
         QVERIFY(waitFor([&] { return idle(); }));
 

@@ -505,7 +505,8 @@ private slots:
         QVERIFY(t.received(10));
         press(t.w, "savetxtpushButton");
         QCOMPARE(proposed, QStringLiteral("Save as|newtxt.txt"));
-        QCOMPARE(status(t.w), "Saved success.\tsaved: " + QFileInfo(dir.path() + "/out.txt").canonicalFilePath());
+        QCOMPARE(status(t.w), "Saved success.\tsaved: " + QFileInfo(dir.path() + "/out.txt").canonicalFilePath()
+                                  + "\tlines: 1");
         QFile f(dir.path() + "/out.txt");
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(f.readAll()), t.text()->toPlainText());

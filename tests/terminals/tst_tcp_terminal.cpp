@@ -143,7 +143,7 @@ private slots:
     {
         const quint16 port = freeTcpPort();
         startServer(port);
-        QCOMPARE(status(), QString("Server has started"));
+        QCOMPARE(status(), QString("Server has started on port %1").arg(port));
         QVERIFY(opened());
         QVERIFY(!get<QComboBox>("TCP_comboBox")->isEnabled());
 
@@ -243,6 +243,28 @@ private slots:
         QVERIFY(!opened());
         QVERIFY(!get<QPushButton>("TCPsendmsgBtn")->isEnabled());
         QVERIFY(get<QComboBox>("TCP_comboBox")->isEnabled());
+    }
+
+    // A port that would wrap (70000 to 4464), 0 or a typo starts nothing:
+    // the tab and its fields stay as they were and the status says why.
+    void portOutOfRangeIsRefused()
+    {
+        for (const char *mode : {"TCP Server", "TCP Client"}) {
+            const bool server = QString(mode) == "TCP Server";
+            auto *field = get<QLineEdit>(server ? "TCPServerPortlineEdit" : "TCPclientPortlineEdit");
+            for (const QString &text : QStringList{"70000", "99999", "0", "80a"}) {
+                get<QComboBox>("TCP_comboBox")->setCurrentText(mode);
+                field->setText(text);
+                press("TCPopencompushButton");
+                QCOMPARE(status(), "Invalid port \"" + text + "\": enter a number from 1 to 65535");
+                QVERIFY(!opened());
+                QVERIFY(field->isEnabled());
+                QVERIFY(get<QComboBox>("TCP_comboBox")->isEnabled());
+                QVERIFY(!get<QPushButton>("TCPsendmsgBtn")->isEnabled());
+            }
+        }
+        for (QTcpServer *s : w->findChildren<QTcpServer *>())
+            QVERIFY(!s->isListening());
     }
 
     void emptyPortWarns()

@@ -131,7 +131,7 @@ private slots:
         open(localPort);
         QVERIFY(get<QPushButton>("UDPsendmsgBtn")->isEnabled());
         QVERIFY(!get<QLineEdit>("UDPSenderPortlineEdit")->isEnabled());
-        QCOMPARE(status(), QString("UDP starts listening"));
+        QCOMPARE(status(), QString("UDP starts listening on port %1").arg(localPort));
     }
 
     void receiveDisplay_data()
@@ -325,6 +325,7 @@ private slots:
         QVERIFY(waitFor([&] { return received() == 11; }));
         press("UDPsavetxtpushButton");
         QVERIFY2(status().startsWith("Saved success.\tsaved: "), qPrintable(status()));
+        QCOMPARE(status(), "Saved success.\tsaved: " + QFileInfo(g_fileName).canonicalFilePath() + "\tlines: 2");
         QFile saved(g_fileName);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("line1\nline2"));
