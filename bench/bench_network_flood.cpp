@@ -160,6 +160,7 @@ int main(int argc, char **argv)
         press(w.findChild<QPushButton *>("UDPopencompushButton"));
         tabs->setCurrentWidget(front);
         Harvest harvest{w.findChild<QLCDNumber *>("UDPrecvbyteslcdNumber")};
+        harvest.counter->display(0);
         // The counter moves once per paint tick, far below its 99999 stop.
         QTimer harvestTimer;
         QObject::connect(&harvestTimer, &QTimer::timeout, [&] { harvest(); });
