@@ -182,13 +182,9 @@ int main(int argc, char **argv)
     bool unpaced = true;
     for (const QString &arg : app.arguments().mid(1)) {
         if (arg.startsWith("--sizes=")) {
-            sizes.clear();
-            for (const QString &s : arg.mid(8).split(','))
-                sizes << s.toDouble();
+            sizes = benchdata::sizesFrom(arg);
         } else if (arg.startsWith("--paced-sizes=")) {
-            pacedSizes.clear();
-            for (const QString &s : arg.mid(14).split(','))
-                pacedSizes << s.toDouble();
+            pacedSizes = benchdata::sizesFrom(arg);
         } else if (arg == "--no-paced") {
             paced = false;
         } else if (arg == "--no-unpaced") {

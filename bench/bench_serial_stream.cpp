@@ -186,12 +186,9 @@ int main(int argc, char **argv)
     bool hex = false;
     for (const QString &arg : app.arguments().mid(1)) {
         if (arg.startsWith("--sizes=")) {
-            sizes.clear();
-            for (const QString &s : arg.mid(8).split(','))
-                sizes << s.toDouble();
+            sizes = benchdata::sizesFrom(arg);
         } else if (arg.startsWith("--paced-sizes=")) {
-            for (const QString &s : arg.mid(14).split(','))
-                pacedSizes << s.toDouble();
+            pacedSizes = benchdata::sizesFrom(arg);
         } else if (arg == "--no-stamps") {
             stampRows = false;
         } else if (arg == "--no-paced") {

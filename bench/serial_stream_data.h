@@ -9,6 +9,8 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QList>
+#include <QString>
 
 #include <atomic>
 #include <cerrno>
@@ -31,6 +33,15 @@ inline QByteArray makeData(qint64 size, bool text)
             data.append(char(x >> 16));
     }
     return data;
+}
+
+// "1,10,100" from an argument such as --sizes=1,10,100.
+inline QList<double> sizesFrom(const QString &arg)
+{
+    QList<double> sizes;
+    for (const QString &s : arg.mid(arg.indexOf('=') + 1).split(','))
+        sizes << s.toDouble();
+    return sizes;
 }
 
 // 1152000 baud, 10 bits a byte: 115200 bytes/s.
