@@ -68,23 +68,20 @@ void press(QPushButton *button)
     QTest::mouseRelease(button, Qt::LeftButton);
 }
 
-// Sums what a receive counter shows beyond its five digits: it is emptied
-// now and then, well before its 99999 stop, not on every read (that would
-// repaint it on every read).
+// Takes what a receive counter shows and zeroes it, so totals beyond its
+// five digits can be summed.  Called right after every read of the tab.
 struct Harvest
 {
     QLCDNumber *counter;
     qint64 total = 0;
-    qint64 taken = 0;
     bool saturated = false;
     void operator()()
     {
         const int v = counter->intValue();
         if (v >= 99999)
             saturated = true;
-        total = taken + v;
-        if (v > 50000) {
-            taken += v;
+        if (v) {
+            total += v;
             counter->display(0);
         }
     }
