@@ -4,6 +4,7 @@
 #include "ui_config.h"
 
 #include "app/settings_file.h"
+#include "app/single_dialog.h"
 #include "app/shell_hooks.h"
 
 #include <QCoreApplication>
@@ -18,27 +19,23 @@ void MainWindow::slotActionConfig()
 {
     // One dialog at a time: every dialog would share configUi and
     // configFlags, so a second one would leave the first acting on a form
-    // it no longer owns.
-    if (configDialog) {
-        configDialog->show();
-        configDialog->raise();
-        configDialog->activateWindow();
+    // it no longer owns.  The open one comes to the front instead.
+    if (configDialogOpened) {
+        if (configDialog) {
+            configDialog->show();
+            configDialog->raise();
+            configDialog->activateWindow();
+        }
         return;
     }
 
     for (int i = 0; i < tabCount; ++i)
         configFlags[i] = 0;
 
-    auto *dialog = new QDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    configUi = new Ui_Config;
-    configUi->setupUi(dialog);
+    QDialog *dialog = openSingleDialog(this, configDialogOpened, configUi,
+                                       [this] { singleDialogClosed(configDialogOpened, configUi); });
     dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     configDialog = dialog;
-    connect(dialog, &QObject::destroyed, this, [this] {
-        delete configUi;
-        configUi = nullptr;
-    });
 
     connect(configUi->ConfigCancel_Button, &QPushButton::pressed, dialog, &QDialog::close);
     connect(configUi->ConfigOK_Button, &QPushButton::pressed, this, &MainWindow::slotActConfigOK);

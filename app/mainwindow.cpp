@@ -7,6 +7,7 @@
 #include "terminals/vexmora_ble.h"
 #include "utilities/vexmora_convert.h"
 #include "utilities/vexmora_hex_tools.h"
+#include "kesp_version.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +34,10 @@ MainWindow::MainWindow(QWidget *parent)
     mqttConnected = false;
     tabCount = 19;
 
-    setWindowTitle(QStringLiteral("Vexmora -- KESP Ver %1.%2.%3").arg(3).arg(4).arg(4)
+    setWindowTitle(QStringLiteral("Vexmora -- KESP Ver %1.%2.%3")
+                       .arg(KESP_VERSION_MAJOR)
+                       .arg(KESP_VERSION_MINOR)
+                       .arg(KESP_VERSION_PATCH)
                    + QStringLiteral("  ") + QLatin1String(MakerSite::kSite)
                    + QStringLiteral("  ") + QLatin1String(MakerSite::kDownloads));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
@@ -55,7 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
     portScanTimer = new QTimer(this);
     portScanTimer->setObjectName(QStringLiteral("portScanTimer"));
     connect(portScanTimer, &QTimer::timeout, this, &MainWindow::SerialSacn_new);
-    portScanTimer->start(500);
+    startPortScan();
 }
 
 MainWindow::~MainWindow()

@@ -170,7 +170,6 @@ private slots:
     void COMHideHex_pushButton_clicked();
     void readCom(const QByteArray &data);
     void sendMsg();
-    void serialPortLost(const QString &error);
     // Quick-command dialog
     void slotCom_expand();
     void slotCom_expandclose();
@@ -218,6 +217,7 @@ private:
     // Configuration dialog: at most one at a time, it shares configUi and
     // configFlags.
     QPointer<QDialog> configDialog;
+    bool configDialogOpened = false;
     QPushButton *configButton(int index) const;
     void toggleConfigSwitch(int index);
     // Help dialog.
@@ -247,20 +247,24 @@ private:
     QTimer *sendTimer = nullptr;
     int sendInterval = 200;
 
-    // --- Sensor tabs: one Open/Close frame (instruments/sensor_port.cpp) ---
-    enum class SensorTab { None = -1, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU, GPS };
-    struct SensorPort;
-    SensorPort sensorPort(SensorTab tab) const;
-    void sensorInit(SensorTab tab);
-    void sensorOpenOrClose(SensorTab tab);
-    void sensorOpen(const SensorPort &p);
-    void sensorClose(const SensorPort &p);
-    // The open port when `tab` holds it, else null: a tab sends only on
+    // --- Every serial panel: one Open/Close frame (terminals/port_frame.cpp) ---
+    enum class PortTab { None = -1, Serial, GPS, GSM, Environment, Oscilloscope, I2Cdump, CIE, TOF, Spectra, IMU, Modbus };
+    struct PortRow;
+    PortRow portRow(PortTab tab) const;
+    // Connects the panel's Open button to its Open slot and gives it the idle look.
+    void portInit(PortTab tab);
+    void portOpenOrClose(PortTab tab);
+    void portOpen(const PortRow &p);
+    void portClose(const PortRow &p);
+    void portClose(PortTab tab);
+    void showPortGone(const QString &error);
+    // The open port when `tab` holds it, else null: a panel sends only on
     // a port it opened itself.
-    QSerialPort *sensorPortFor(SensorTab tab) const;
-    // Which sensor tab holds the shared port; None when free or held by
-    // another panel.
-    SensorTab sensorPortOwner = SensorTab::None;
+    QSerialPort *portFor(PortTab tab) const;
+    // Which panel holds the shared port; None when it is free.
+    PortTab portOwner = PortTab::None;
+    // The rescan runs every 500 ms while no port is open.
+    void startPortScan();
 
     // --- "Serial Debug" ---
     void Serial_Init_Start();
@@ -269,13 +273,15 @@ private:
     bool COM_isValidHex(const QString &token);
     // Closes the port and the quick-command dialog before the form goes.
     void serialShutdown();
-    void closeSerialTerminalPort();
+    void serialTerminalOpened();
+    void serialTerminalClosing();
+    void serialTerminalIdle();
     void serialFileSent(bool ok, const QString &error);
     void renameQuickCommand(int n);
     void sendQuickCommand(int n);
     QMetaObject::Connection dtrConnection;
     QMetaObject::Connection rtsConnection;
-    TerminalView *serialView = nullptr;
+    std::unique_ptr<TerminalView> serialView;
     QPointer<LineSender> serialFileSender;
     bool comExpandOpened = false;
     QPointer<QDialog> comExpandDialog;
@@ -377,7 +383,7 @@ private:
     Q_SLOT void GPSPortModeChanged();
     Q_SLOT void GPSCleanData_triggered();
     Q_SLOT void GPSactionOpen_triggered();
-    Q_SLOT void readGPSCom(QByteArray data);
+    Q_SLOT void readGPSCom(const QByteArray &data);
     Q_SLOT void GPS_MAP(bool first);
     QByteArray GPS_Analysis_Data_Process(QByteArray data);
     void GPS_Analysis(nmea_msg *msg, char *sentence);
@@ -477,7 +483,6 @@ private slots:
     void GSMactionOpen_triggered();
     void GSMTestSignalpushButton_triggered();
     void GSMreadMyCom(QByteArray data);
-    void GSMserialPortLost(const QString &error);
     void GSMANJIANpushButton0_triggered();
     void GSMANJIANpushButton1_triggered();
     void GSMANJIANpushButton2_triggered();
@@ -511,7 +516,14 @@ private:
     Q_SLOT void GSMsetComboBoxEnabled(bool enabled);
     void Phone_Status();
     void GSMUI_EnDisable(bool on);
-    void GSMclosePort();
+    void gsmPortOpening();
+    void gsmPortOpened();
+    void gsmPortClosed();
+    bool gsmBusy() const;
+    bool gsmPortLostWhileBusy(const QString &error);
+    // Every batch of the port goes through the exchange, which hands what
+    // no command waits for to the attached reader.
+    void gsmFeed(const QByteArray &data);
     void GSMattachReader();
     void GSMdetachReader();
     // Every command runs inside begin/end: the page's other commands and
@@ -750,7 +762,6 @@ private slots:
                                     int quantity, Vexmora_ModBus_Mode mode);
     void Modbus_onWriteButtonClicked(int unit, Vexmora_ModbusClient::FunctionCode code, int startAddress,
                                      int quantity, QByteArray writeData, Vexmora_ModBus_Mode mode);
-    void modbusPortLost(const QString &error);
 
 private:
     void Modbus_Init_Start();
@@ -759,7 +770,6 @@ private:
     bool Modbus_isValidHexInput(const QString &text);
     QByteArray Modbus_convertHexStringToByteArray(const QByteArray &text);
     void modbusShowLayout(bool com);
-    void modbusClosePort();
     void modbusTcpIdle();
     bool modbusLinkReady(Vexmora_ModBus_Mode mode);
     void modbusExchange(int unit, Vexmora_ModbusClient::FunctionCode code, int startAddress, int quantity,
@@ -769,8 +779,6 @@ private:
     QTcpSocket *modbusTcpSocket = nullptr;
     // Lives as long as the panel, so a TCP exchange never needs the serial port.
     Vexmora_ModbusClient *modbusClient = nullptr;
-    // The shared port is open and this panel opened it.
-    bool modbusOwnsPort = false;
 
     // --- "CIE" ---
     void CIE_Init_Start();

@@ -1,14 +1,16 @@
 #ifndef UPDATE_CHECK_H
 #define UPDATE_CHECK_H
 
+#include "kesp_version.h"
+
 #include <QString>
 
 // The version file on the maker's server holds the release as "3.4.5"
 // between double quotes, the closing quote followed by a line feed.
 namespace UpdateCheck {
 
-// Releases with a value from here on are newer than this one (3.4.4).
-constexpr qint64 kNewerFrom = 30405;
+// Releases with a value from here on are newer than this one.
+constexpr qint64 kNewerFrom = KESP_VERSION_MAJOR * 10000 + KESP_VERSION_MINOR * 100 + KESP_VERSION_PATCH + 1;
 
 // major * 10000 + minor * 100 + patch as read from the version file.  The
 // reading is deliberately loose (it is what the released programs do):

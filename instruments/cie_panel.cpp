@@ -13,7 +13,7 @@ void MainWindow::CIE_Init_Start()
     cieWidget->setObjectName(QStringLiteral("cieWidget"));
     ui->gridLayout_cie->addWidget(cieWidget);
     cieLineBuffer.clear();
-    sensorInit(SensorTab::CIE);
+    portInit(PortTab::CIE);
     connect(ui->CIE_Clear_pushButton, &QPushButton::pressed, this, &MainWindow::CIEactionClear_triggered);
     ui->CIE_StrTextBrowser->setReadOnly(true);
     ui->CIE_StrTextBrowser->hide();

@@ -19,7 +19,7 @@ void MainWindow::ENVironment_Init_Start()
     ui->ENV_StrTextBrowser->setMaximumBlockCount(100);
     if (!envLog)
         envLog = std::make_unique<SensorLog>(ui->ENV_StrTextBrowser, "GBK", 100);
-    sensorInit(SensorTab::Environment);
+    portInit(PortTab::Environment);
     connect(ui->EVN_Clear_pushButton, &QPushButton::pressed, this, &MainWindow::ENVactionClear_triggered);
 
     for (int row = 0; row < 3; ++row)

@@ -3,6 +3,7 @@
 #include "ui_i2cdump_writereg.h"
 #include "ui_mainwindow.h"
 
+#include "app/single_dialog.h"
 #include "instruments/i2c_frame_codec.h"
 #include "instruments/vexmora_i2c_tools.h"
 #include "terminals/serial_styles.h"
@@ -24,7 +25,7 @@ void MainWindow::I2Cdump_Init_Start()
     ui->i2cdump_StrTextBrowser->setMaximumBlockCount(100);
     if (!i2cLog)
         i2cLog = std::make_unique<SensorLog>(ui->i2cdump_StrTextBrowser, "GBK", 100);
-    sensorInit(SensorTab::I2Cdump);
+    portInit(PortTab::I2Cdump);
     connect(i2cTools, &vexmora_i2c_tools::Channge_Addr, this, &MainWindow::I2Cdump_Setaddr);
     connect(i2cTools, &vexmora_i2c_tools::Get_Addr, this, &MainWindow::I2Cdump_printscanf);
     connect(i2cTools, &vexmora_i2c_tools::Get_Data, this, &MainWindow::I2Cdump_printread);
@@ -65,7 +66,7 @@ void MainWindow::i2cdumpWrite(const QByteArray &frame)
 {
     // Another tab's device must never get our frames, so the shared
     // "a port is open" flag is not enough.
-    if (QSerialPort *port = sensorPortFor(SensorTab::I2Cdump))
+    if (QSerialPort *port = portFor(PortTab::I2Cdump))
         port->write(frame);
 }
 
@@ -139,15 +140,12 @@ static void fillRegisterList(QComboBox *box)
 
 void MainWindow::slotI2Cdump_read_ui()
 {
-    if (i2cReadDialogOpen)
+    QDialog *dialog =
+        openSingleDialog(this, i2cReadDialogOpen, i2cReadUi, &MainWindow::slotI2Cdump_read_ui_dialogclose);
+    if (!dialog)
         return;
-    i2cReadDialog = new QDialog(this);
-    i2cReadDialog->setAttribute(Qt::WA_DeleteOnClose);
-    i2cReadUi = new Ui_I2CDump_ReadREG;
-    i2cReadUi->setupUi(i2cReadDialog);
+    i2cReadDialog = dialog;
     connect(i2cReadUi->I2CDump_ReadREGCancel, &QPushButton::pressed, i2cReadDialog, &QDialog::close);
-    connect(i2cReadDialog, &QObject::destroyed, this, &MainWindow::slotI2Cdump_read_ui_dialogclose);
-    i2cReadDialogOpen = true;
     i2cReadDialog->setWindowFlags(i2cReadDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     i2cReadDialog->show();
     i2cReadDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
@@ -158,15 +156,12 @@ void MainWindow::slotI2Cdump_read_ui()
 
 void MainWindow::slotI2Cdump_write_ui()
 {
-    if (i2cWriteDialogOpen)
+    QDialog *dialog =
+        openSingleDialog(this, i2cWriteDialogOpen, i2cWriteUi, &MainWindow::slotI2Cdump_write_ui_dialogclose);
+    if (!dialog)
         return;
-    i2cWriteDialog = new QDialog(this);
-    i2cWriteDialog->setAttribute(Qt::WA_DeleteOnClose);
-    i2cWriteUi = new Ui_I2CDump_WriteREG;
-    i2cWriteUi->setupUi(i2cWriteDialog);
+    i2cWriteDialog = dialog;
     connect(i2cWriteUi->I2CDump_WriteREGCancel, &QPushButton::pressed, i2cWriteDialog, &QDialog::close);
-    connect(i2cWriteDialog, &QObject::destroyed, this, &MainWindow::slotI2Cdump_write_ui_dialogclose);
-    i2cWriteDialogOpen = true;
     i2cWriteDialog->setWindowFlags(i2cWriteDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     i2cWriteDialog->show();
     i2cWriteDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
@@ -176,18 +171,14 @@ void MainWindow::slotI2Cdump_write_ui()
 
 void MainWindow::slotI2Cdump_read_ui_dialogclose()
 {
-    i2cReadDialogOpen = false;
     i2cReadDialog = nullptr;
-    delete i2cReadUi;
-    i2cReadUi = nullptr;
+    singleDialogClosed(i2cReadDialogOpen, i2cReadUi);
 }
 
 void MainWindow::slotI2Cdump_write_ui_dialogclose()
 {
-    i2cWriteDialogOpen = false;
     i2cWriteDialog = nullptr;
-    delete i2cWriteUi;
-    i2cWriteUi = nullptr;
+    singleDialogClosed(i2cWriteDialogOpen, i2cWriteUi);
 }
 
 void MainWindow::I2Cdump_Read()
@@ -196,7 +187,7 @@ void MainWindow::I2Cdump_Read()
         return;
     const int reg = i2cReadUi->reg_comboBox->currentIndex();
     const int count = i2cReadUi->length_comboBox->currentIndex();
-    if (reg < 0 || count < 0 || !sensorPortFor(SensorTab::I2Cdump))
+    if (reg < 0 || count < 0 || !portFor(PortTab::I2Cdump))
         return;
     i2cLastReadRegister = static_cast<unsigned char>(reg);
     i2cdumpWrite(I2CFrameCodec::readRegisters(static_cast<unsigned char>(reg), static_cast<unsigned char>(count)));

@@ -12,7 +12,7 @@ void MainWindow::IMU_Init_Start()
     imuWidget->setObjectName(QStringLiteral("imuWidget"));
     ui->gridLayout_IMU->addWidget(imuWidget, 0, 1);
     imuBuffer.clear();
-    sensorInit(SensorTab::IMU);
+    portInit(PortTab::IMU);
 }
 
 void MainWindow::imuClearBuffer()

@@ -19,7 +19,7 @@ constexpr int kChartIntervalMs = 40;
 void MainWindow::Oscilloscope_Init_Start()
 {
     oscFramer.clear();
-    sensorInit(SensorTab::Oscilloscope);
+    portInit(PortTab::Oscilloscope);
     if (!oscChartTimer) {
         oscChartTimer = new QTimer(this);
         oscChartTimer->setObjectName(QStringLiteral("oscChartTimer"));

@@ -5,7 +5,10 @@
 #include "instruments/vexmora_spectroscopy.h"
 #include "terminals/terminal_view.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,12 +25,13 @@ void MainWindow::Spectra_Init_Start()
     spectraWidget = new vexmora_spectroscopy(this);
     ui->gridLayout_spectra->addWidget(spectraWidget);
     spectraPendingText.clear();
-    connect(ui->Spectra_pushButton_Clear_Log, SIGNAL(pressed()), this, SLOT(Spectra_pushButton_Clear_Log_triggered()));
-    connect(ui->SpectraportChartComboBox, SIGNAL(currentIndexChanged(int)), this,
-            SLOT(onSpectraportChartComboBoxChanged(int)));
-    connect(ui->SpectraYPEcomboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(onSpectraTYPEComboBoxChanged(int)));
-    connect(ui->SpectracheckBox, SIGNAL(stateChanged(int)), this, SLOT(onSpectracheckBoxChanged(int)));
-    sensorInit(SensorTab::Spectra);
+    connect(ui->Spectra_pushButton_Clear_Log, &QPushButton::pressed, this,
+            &MainWindow::Spectra_pushButton_Clear_Log_triggered);
+    connect(ui->SpectraportChartComboBox, &QComboBox::currentIndexChanged, this,
+            &MainWindow::onSpectraportChartComboBoxChanged);
+    connect(ui->SpectraYPEcomboBox, &QComboBox::currentIndexChanged, this, &MainWindow::onSpectraTYPEComboBoxChanged);
+    connect(ui->SpectracheckBox, &QCheckBox::stateChanged, this, &MainWindow::onSpectracheckBoxChanged);
+    portInit(PortTab::Spectra);
     ui->SpectraportChartComboBox->clear();
     ui->SpectraportChartComboBox->addItem(tr("Bar Chart"));
     ui->Spectra_textEdit->setReadOnly(true);

@@ -54,7 +54,7 @@ void MainWindow::TOF_Init_Start()
     ui->gridLayout_tof->addWidget(tofWidget);
     tofLineBuffer.clear();
 
-    sensorInit(SensorTab::TOF);
+    portInit(PortTab::TOF);
     connect(ui->TOF_Clear_pushButton, &QPushButton::pressed, this, &MainWindow::TOFactionClear_triggered);
     connect(ui->TOFChartComboBox, &QComboBox::currentIndexChanged, this, &MainWindow::onTOFChartComboBoxChanged);
     connect(ui->TOFTYPEcomboBox, &QComboBox::currentIndexChanged, this, &MainWindow::onTOFTYPEComboBoxChanged);

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "ui_gpscalculate.h"
 
+#include "app/single_dialog.h"
 #include "positioning/utm.h"
 
 #include <QDialog>
@@ -22,20 +23,17 @@ double fieldValue(const QLineEdit *edit)
 
 void MainWindow::slotGPScalculate()
 {
-    if (gpsCalcDialogOpen)
+    QDialog *dialog =
+        openSingleDialog(this, gpsCalcDialogOpen, gpsCalcForm, &MainWindow::slotgpscalculatedialogclose);
+    if (!dialog)
         return;
-    gpsCalcDialog = new QDialog(this);
-    gpsCalcDialog->setAttribute(Qt::WA_DeleteOnClose);
-    gpsCalcForm = new Ui_GPScalculate;
-    gpsCalcForm->setupUi(gpsCalcDialog);
+    gpsCalcDialog = dialog;
 
     connect(gpsCalcForm->GPScalculateCancel, &QPushButton::pressed, gpsCalcDialog, &QDialog::close);
     connect(gpsCalcForm->GPSpushButtoncalculate, &QPushButton::pressed, this, &MainWindow::GPScalculate_triggered);
     connect(gpsCalcForm->utmtoll, &QPushButton::pressed, this, &MainWindow::GPSUTM_Conversions_LatLong_triggered);
     connect(gpsCalcForm->lltoutm, &QPushButton::pressed, this, &MainWindow::GPSLatLong_Conversions_UTM_triggered);
-    connect(gpsCalcDialog, &QObject::destroyed, this, &MainWindow::slotgpscalculatedialogclose);
 
-    gpsCalcDialogOpen = true;
     gpsCalcDialog->setWindowFlags(gpsCalcDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     gpsCalcDialog->show();
     gpsCalcDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
@@ -47,10 +45,8 @@ void MainWindow::slotGPScalculate()
 
 void MainWindow::slotgpscalculatedialogclose()
 {
-    gpsCalcDialogOpen = false;
     gpsCalcDialog = nullptr;
-    delete gpsCalcForm;
-    gpsCalcForm = nullptr;
+    singleDialogClosed(gpsCalcDialogOpen, gpsCalcForm);
 }
 
 double MainWindow::GPS_rad(double degrees)

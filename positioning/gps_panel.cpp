@@ -60,8 +60,8 @@ void MainWindow::GPS_Init_Start()
     gpsServerInit();
     connect(ui->GPScalculate, &QPushButton::pressed, this, &MainWindow::slotGPScalculate);
     connect(ui->GPSsignal, &QPushButton::pressed, this, &MainWindow::slotGPSsignal);
-    // Open button and its idle look: the shared sensor frame.
-    sensorInit(SensorTab::GPS);
+    // Open button and its idle look: the shared port frame.
+    portInit(PortTab::GPS);
 
     ui->GPSportMode_01->setChecked(true);
     ui->GPSportMode_02->setChecked(false);
@@ -117,11 +117,6 @@ void MainWindow::GPSCleanData_triggered()
     ui->statusBar->showMessage(tr("Receive has been cleared"), 0);
 }
 
-void MainWindow::GPSactionOpen_triggered()
-{
-    sensorOpenOrClose(SensorTab::GPS);
-}
-
 // After a successful open: a fresh sentence buffer and text decoder, and
 // the map push, queued so the page is called after the reader returns.
 void MainWindow::gpsPortOpened()
@@ -139,7 +134,7 @@ void MainWindow::gpsPortClosed()
     gpsMapConnection = {};
 }
 
-void MainWindow::readGPSCom(QByteArray data)
+void MainWindow::readGPSCom(const QByteArray &data)
 {
     // The event pass below may deliver the next batch: it waits its turn,
     // so batches reach the labels and the log in the order they came.
@@ -155,7 +150,7 @@ void MainWindow::readGPSCom(QByteArray data)
 
     // Bytes the port took in during the event pass raise no second
     // readyRead: fetch them now, or a burst's end waits for the next burst.
-    if (QSerialPort *port = sensorPortFor(SensorTab::GPS); port && port->bytesAvailable() > 0)
+    if (QSerialPort *port = portFor(PortTab::GPS); port && port->bytesAvailable() > 0)
         QMetaObject::invokeMethod(serialThread, &ThreadSerial::readData, Qt::QueuedConnection);
 }
 
@@ -179,7 +174,10 @@ void MainWindow::gpsReadBatch(const QByteArray &data)
     if (!data.isEmpty()) {
         if (gpsView)
             gpsView->append(data, false);
-        ui->statusBar->showMessage(tr("Successfully read %1 byte data").arg(data.size()), 0);
+        // The port may have closed during the event pass above (the device
+        // went): its message stays.
+        if (portFor(PortTab::GPS))
+            ui->statusBar->showMessage(tr("Successfully read %1 byte data").arg(data.size()), 0);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "ui_gpssignal.h"
 
+#include "app/single_dialog.h"
 #include "positioning/callout.h"
 #include "positioning/gps_signal.h"
 
@@ -49,12 +50,9 @@ void MainWindow::slotGPSsignal()
         connect(this, &MainWindow::GPS_GUI_Wait_Data_Over, gpsSatelliteThread, &GPS_Signal::Wait_Data),
         connect(gpsSatelliteThread, &GPS_Signal::ReturnResult, this, &MainWindow::GPS_SignalSetbuf)};
 
-    gpsSignalDialog = new QDialog(this);
-    gpsSignalDialog->setAttribute(Qt::WA_DeleteOnClose);
-    gpsSignalForm = new Ui_GPSsignal;
-    gpsSignalForm->setupUi(gpsSignalDialog);
+    gpsSignalDialog =
+        openSingleDialog(this, gpsSignalDialogOpen, gpsSignalForm, &MainWindow::slotgpssignaldialogclose);
     connect(gpsSignalForm->GPSsignalCancel, &QPushButton::pressed, gpsSignalDialog, &QDialog::close);
-    connect(gpsSignalDialog, &QObject::destroyed, this, &MainWindow::slotgpssignaldialogclose);
     gpsSignalTip = nullptr;
 
     gpsSkyChart = new QPolarChart;
@@ -112,7 +110,6 @@ void MainWindow::slotGPSsignal()
 
     gpsSignalDialog->setWindowFlags((gpsSignalDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint)
                                     | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
-    gpsSignalDialogOpen = true;
     gpsSignalDialog->show();
     gpsSignalDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
 
@@ -240,11 +237,9 @@ void MainWindow::gpsStopSatelliteThread()
 void MainWindow::slotgpssignaldialogclose()
 {
     gpsStopSatelliteThread();
-    gpsSignalDialogOpen = false;
+    singleDialogClosed(gpsSignalDialogOpen, gpsSignalForm);
     gpsSignalBusy = false;
     gpsSignalDialog = nullptr;
-    delete gpsSignalForm;
-    gpsSignalForm = nullptr;
     gpsSignalTip = nullptr;
     gpsSkyChart = nullptr;
     gpsSkyAngularAxis = gpsSkyRadialAxis = nullptr;

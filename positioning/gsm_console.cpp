@@ -84,7 +84,7 @@ private:
 
 void MainWindow::GSM_Init_Start()
 {
-    connect(ui->GSMopencompushButton, &QPushButton::pressed, this, &MainWindow::GSMactionOpen_triggered);
+    portInit(PortTab::GSM);
 
     ui->GSMtextBrowser_1->document()->setMaximumBlockCount(1);
     ui->GSMNUMtextEdit->document()->setMaximumBlockCount(1);
@@ -125,7 +125,6 @@ void MainWindow::GSM_Init_Start()
     }
 
     GSMUI_EnDisable(false);
-    ui->GSMopencompushButton->setStyleSheet(SerialStyles::openIdle());
 }
 
 // The page's command widgets: disabled while the port is closed.
@@ -230,97 +229,58 @@ void MainWindow::GSMdetachReader()
     disconnect(gsmAt, &AtExchange::received, this, &MainWindow::GSMGPRSreadMyCom);
 }
 
-void MainWindow::GSMactionOpen_triggered()
+// The console's own steps around the shared Open/Close frame.
+
+void MainWindow::gsmPortOpening()
 {
-    // The running command owns the port until it ends.
-    if (gsmExchangeDepth > 0)
-        return;
-    if (serialOpened) {
-        GSMclosePort();
-        return;
-    }
-    const QString name = ui->GSMportNameComboBox->currentText();
-    if (name.isEmpty())
-        return;
-
-    ThreadSerial *holder = new ThreadSerial(nullptr);
-    serialThread = holder;
-    holder->portName = name;
-    holder->baudRate = ui->GSMbaudRateComboBox->currentText().toInt(nullptr, 10);
-    holder->dataBits = 8;
-    holder->parityIndex = 0;
-    holder->stopBitsIndex = 0;
-    holder->Init(true);
-    if (!holder->opened) {
-        ui->statusBar->showMessage(tr("Serial failed to open, The serial does not exist or already used."), 0);
-        GSMdetachReader();
-        serialThread = nullptr;
-        ThreadSerial::release(holder);
-        return;
-    }
-
     gsmAt->restart();
     gsmLostError.clear();
-    connect(holder, &ThreadSerial::Serial_read_Data, gsmAt, &AtExchange::feed, Qt::UniqueConnection);
-    // A device that goes away is closed as Close would; queued, so the port
-    // is not closed inside its own error signal.
-    connect(holder, &ThreadSerial::Serial_port_Lost, this, &MainWindow::GSMserialPortLost, Qt::QueuedConnection);
+}
 
-    ui->statusBar->showMessage(tr("Serial opened"), 0);
-    ui->GSMopencompushButton->setText(tr("Close"));
-    GSMsetComboBoxEnabled(false);
-    serialOpened = true;
-    stop_SerialSacn_new();
-    holder->start(QThread::InheritPriority);
+void MainWindow::gsmFeed(const QByteArray &data)
+{
+    gsmAt->feed(data);
+}
+
+// The modem's switches and signal are read before the page is usable.
+void MainWindow::gsmPortOpened()
+{
+    ThreadSerial *holder = serialThread;
     Phone_Status();
     // The device may have gone during the query; then the port is closed.
     if (!serialOpened || serialThread != holder)
         return;
     GSMUI_EnDisable(true);
-    ui->GSMopencompushButton->setStyleSheet(SerialStyles::openActive());
 }
 
-void MainWindow::GSMclosePort()
+void MainWindow::gsmPortClosed()
 {
     GSMdetachReader();
-    ThreadSerial *holder = serialThread;
-    if (holder) {
-        holder->running = false;
-        if (holder->port)
-            holder->port->close();
-        holder->exit(0);
-    }
-    serialThread = nullptr;
-    ThreadSerial::release(holder);
-    GSMsetComboBoxEnabled(true);
     GSMUI_EnDisable(false);
     // A link left up keeps its state for Disconnect after the next open,
     // but the port settings must stay reachable to open again.
     gsmLinkUp = false;
     ui->gsm_groupBox_serial->setEnabled(true);
-    ui->statusBar->showMessage(tr("Serial closed"), 0);
-    ui->GSMopencompushButton->setText(tr("Open"));
-    serialOpened = false;
-    portScanTimer->start(500);
-    ui->GSMopencompushButton->setStyleSheet(SerialStyles::openIdle());
 }
 
-void MainWindow::GSMserialPortLost(const QString &error)
+// The running command owns the port until it ends.
+bool MainWindow::gsmBusy() const
 {
-    if (!serialOpened || !serialThread || sender() != serialThread)
-        return;
-    if (gsmExchangeDepth > 0) {
-        // The command stops at its next wait and the port closes after it;
-        // closing the device now stops its errors from repeating meanwhile.
-        gsmLostError = error;
-        gsmAt->end();
-        serialThread->running = false;
-        if (serialThread->port)
-            serialThread->port->close();
-        return;
-    }
-    GSMclosePort();
-    ui->statusBar->showMessage(tr("Serial closed: the device is gone (%1)").arg(error), 0);
+    return gsmExchangeDepth > 0;
+}
+
+bool MainWindow::gsmPortLostWhileBusy(const QString &error)
+{
+    if (gsmExchangeDepth == 0)
+        return false;
+    // The command stops at its next wait and the port closes after it;
+    // closing the device now stops its errors from repeating meanwhile.
+    gsmLostError = error;
+    gsmAt->end();
+    serialThread->running = false;
+    if (serialThread->port)
+        serialThread->port->close();
+    return true;
 }
 
 bool MainWindow::GSMbeginExchange(const QList<QWidget *> &keepEnabled)
@@ -350,9 +310,9 @@ void MainWindow::GSMendExchange()
     ui->GSMopencompushButton->setEnabled(true);
     if (gsmAt->ended() && serialOpened) {
         const QString lost = gsmLostError;
-        GSMclosePort();
+        portClose(PortTab::GSM);
         if (!lost.isEmpty())
-            ui->statusBar->showMessage(tr("Serial closed: the device is gone (%1)").arg(lost), 0);
+            showPortGone(lost);
         return;
     }
     GSMattachReader();

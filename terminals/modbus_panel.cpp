@@ -40,7 +40,9 @@ void MainWindow::Modbus_Init_Start()
 {
     connect(ui->Modbus_function_comboBox, &QComboBox::currentIndexChanged, this,
             &MainWindow::Modbus_function_comboBoxIndexChanged);
-    connect(ui->ModbusopencompushButton, &QPushButton::pressed, this, &MainWindow::ModbusOpen_triggered);
+    // Serial open and close: the shared frame, without a reader (each
+    // exchange reads its reply from the port itself).
+    portInit(PortTab::Modbus);
     connect(ui->ModbusTCPopencompushButton, &QPushButton::pressed, this,
             &MainWindow::ModbusTCPopencompushButton_triggered);
     connect(ui->ModbusportMode_2, &QRadioButton::pressed, this, &MainWindow::ModbusPortModeChanged);
@@ -55,7 +57,6 @@ void MainWindow::Modbus_Init_Start()
     ui->Modbus_sendMsgtextEdit->setReadOnly(true);
     ui->Modbus_HexTextBrowser->setReadOnly(true);
     ui->Modbus_lineEdit->setReadOnly(true);
-    ui->ModbusopencompushButton->setStyleSheet(SerialStyles::openIdle());
     ui->ModbusTCPopencompushButton->setStyleSheet(SerialStyles::openIdle());
     modbusTcpConnected = false;
 
@@ -103,75 +104,6 @@ void MainWindow::Modbus_function_comboBoxIndexChanged(int index)
     const bool write = index > 3;
     ui->Modbus_lineEdit->setReadOnly(!write);
     ui->Modbus_pushButton->setText(write ? QStringLiteral("Write") : QStringLiteral("Read"));
-}
-
-void MainWindow::ModbusOpen_triggered()
-{
-    if (serialOpened) {
-        // Only the port this panel opened is closed from here.
-        if (modbusOwnsPort)
-            modbusClosePort();
-        return;
-    }
-    const QString name = ui->ModbusportNameComboBox->currentText();
-    if (name.isEmpty())
-        return;
-
-    serialThread = new ThreadSerial(nullptr);
-    serialThread->portName = name;
-    serialThread->baudRate = ui->ModbusbaudRateComboBox->currentText().toInt(nullptr, 10);
-    serialThread->dataBits = ui->ModbusdataBitsComboBox->currentText().toInt(nullptr, 10);
-    serialThread->parityIndex = ui->ModbusparityComboBox->currentIndex();
-    serialThread->stopBitsIndex = ui->ModbusstopBitsComboBox->currentIndex();
-    // No reader: each exchange reads its reply from the port itself.
-    serialThread->Init(false);
-    if (!serialThread->opened) {
-        ui->statusBar->showMessage(tr("Serial failed to open, The serial does not exist or already used."), 0);
-        ThreadSerial::release(serialThread);
-        serialThread = nullptr;
-        return;
-    }
-    // Queued: the port is never closed inside its own error signal, nor in
-    // the middle of an exchange.
-    connect(serialThread, &ThreadSerial::Serial_port_Lost, this, &MainWindow::modbusPortLost,
-            Qt::QueuedConnection);
-
-    ui->statusBar->showMessage(tr("Serial opened"), 0);
-    ui->ModbusopencompushButton->setText(tr("Close"));
-    ui->ModbusopencompushButton->setStyleSheet(SerialStyles::openActive());
-    ModbussetsetComboBoxEnabled(false);
-    serialOpened = true;
-    modbusOwnsPort = true;
-    stop_SerialSacn_new();
-    serialThread->start(QThread::InheritPriority);
-}
-
-void MainWindow::modbusClosePort()
-{
-    ThreadSerial *holder = serialThread;
-    if (holder) {
-        holder->running = false;
-        if (holder->port)
-            holder->port->close();
-        holder->quit();
-    }
-    serialThread = nullptr;
-    ThreadSerial::release(holder);
-    modbusOwnsPort = false;
-    ModbussetsetComboBoxEnabled(true);
-    ui->statusBar->showMessage(tr("Serial closed"), 0);
-    ui->ModbusopencompushButton->setText(tr("Open"));
-    ui->ModbusopencompushButton->setStyleSheet(SerialStyles::openIdle());
-    serialOpened = false;
-    portScanTimer->start(500);
-}
-
-void MainWindow::modbusPortLost(const QString &error)
-{
-    if (!serialOpened || !modbusOwnsPort || !serialThread || sender() != serialThread)
-        return;
-    modbusClosePort();
-    ui->statusBar->showMessage(tr("Serial closed: the device is gone (%1)").arg(error), 0);
 }
 
 void MainWindow::ModbusTCPopencompushButton_triggered()
@@ -314,7 +246,7 @@ void MainWindow::Modbus_onWriteButtonClicked(int unit, Vexmora_ModbusClient::Fun
 bool MainWindow::modbusLinkReady(Vexmora_ModBus_Mode mode)
 {
     if (mode == Vexmora_ModBus_Mode::RTU) {
-        if (serialOpened && modbusOwnsPort && serialThread && serialThread->port && serialThread->port->isOpen())
+        if (portFor(PortTab::Modbus))
             return true;
         ui->statusBar->showMessage(tr("The serial port is not open in this panel"), 0);
         return false;
@@ -346,11 +278,8 @@ void MainWindow::modbusExchange(int unit, Vexmora_ModbusClient::FunctionCode cod
     // A link that failed while waiting ends the exchange; the port's loss is
     // handled once the exchange has returned.
     auto linkBroken = [&] {
-        if (rtu) {
-            QSerialPort *port = serialThread ? serialThread->port : nullptr;
-            return !port || !port->isOpen() || port->error() == QSerialPort::ResourceError
-                   || port->error() == QSerialPort::ReadError;
-        }
+        if (rtu)
+            return !portFor(PortTab::Modbus) || serialThread->lost;
         return !modbusTcpConnected || modbusTcpSocket->state() != QAbstractSocket::ConnectedState;
     };
 
@@ -363,13 +292,9 @@ void MainWindow::modbusExchange(int unit, Vexmora_ModbusClient::FunctionCode cod
 
         // Whatever came after an earlier window closed belongs to no request
         // of ours; read as this reply it would be a false error.
-        if (rtu) {
-            serialThread->port->clear(QSerialPort::Input);
-        } else {
-            modbusTcpSocket->readAll();
-            while (modbusTcpSocket->waitForReadyRead(0))
-                modbusTcpSocket->readAll();
-        }
+        device->readAll();
+        while (device->waitForReadyRead(0))
+            device->readAll();
         if (linkBroken())
             return;
         if (device->write(request) != request.size()) {

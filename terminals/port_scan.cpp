@@ -63,6 +63,11 @@ void MainWindow::SerialSacn_new()
         SerialSacn();
 }
 
+void MainWindow::startPortScan()
+{
+    portScanTimer->start(500);
+}
+
 void MainWindow::stop_SerialSacn_new()
 {
     if (portScanTimer && portScanTimer->isActive())

@@ -2,6 +2,8 @@
 #include "ui_com_expand.h"
 #include "ui_mainwindow.h"
 
+#include "app/single_dialog.h"
+
 #include "terminals/terminal_view.h"
 #include "terminals/thread_serial.h"
 
@@ -53,37 +55,34 @@ QString commandKey(int n)
     return QStringLiteral("COMMAND%1").arg(n);
 }
 
-const char *const kRenameSlots[] = {
-    SLOT(slotcom_set_pushButton()),    SLOT(slotcom_set_pushButton_2()),  SLOT(slotcom_set_pushButton_3()),
-    SLOT(slotcom_set_pushButton_4()),  SLOT(slotcom_set_pushButton_5()),  SLOT(slotcom_set_pushButton_6()),
-    SLOT(slotcom_set_pushButton_7()),  SLOT(slotcom_set_pushButton_8()),  SLOT(slotcom_set_pushButton_9()),
-    SLOT(slotcom_set_pushButton_10()), SLOT(slotcom_set_pushButton_11()), SLOT(slotcom_set_pushButton_12())};
-
-const char *const kSendSlots[] = {
-    SLOT(slotcom_pushButton()),    SLOT(slotcom_pushButton_2()),  SLOT(slotcom_pushButton_3()),
-    SLOT(slotcom_pushButton_4()),  SLOT(slotcom_pushButton_5()),  SLOT(slotcom_pushButton_6()),
-    SLOT(slotcom_pushButton_7()),  SLOT(slotcom_pushButton_8()),  SLOT(slotcom_pushButton_9()),
-    SLOT(slotcom_pushButton_10()), SLOT(slotcom_pushButton_11()), SLOT(slotcom_pushButton_12())};
-
 } // namespace
 
 void MainWindow::slotCom_expand()
 {
-    if (comExpandOpened)
+    QDialog *dialog = openSingleDialog(this, comExpandOpened, comExpandUi, &MainWindow::slotCom_expandclose);
+    if (!dialog)
         return;
-    comExpandDialog = new QDialog(this);
-    comExpandDialog->setAttribute(Qt::WA_DeleteOnClose);
-    comExpandUi = new Ui_COM_Expand;
-    comExpandUi->setupUi(comExpandDialog);
+    comExpandDialog = dialog;
 
-    connect(comExpandDialog, SIGNAL(destroyed()), this, SLOT(slotCom_expandclose()));
-    connect(comExpandUi->save_pushButton, SIGNAL(pressed()), this, SLOT(slotCOM_expandsave()));
+    using Slot = void (MainWindow::*)();
+    static const Slot renameSlots[] = {
+        &MainWindow::slotcom_set_pushButton,    &MainWindow::slotcom_set_pushButton_2,
+        &MainWindow::slotcom_set_pushButton_3,  &MainWindow::slotcom_set_pushButton_4,
+        &MainWindow::slotcom_set_pushButton_5,  &MainWindow::slotcom_set_pushButton_6,
+        &MainWindow::slotcom_set_pushButton_7,  &MainWindow::slotcom_set_pushButton_8,
+        &MainWindow::slotcom_set_pushButton_9,  &MainWindow::slotcom_set_pushButton_10,
+        &MainWindow::slotcom_set_pushButton_11, &MainWindow::slotcom_set_pushButton_12};
+    static const Slot sendSlots[] = {
+        &MainWindow::slotcom_pushButton,    &MainWindow::slotcom_pushButton_2,  &MainWindow::slotcom_pushButton_3,
+        &MainWindow::slotcom_pushButton_4,  &MainWindow::slotcom_pushButton_5,  &MainWindow::slotcom_pushButton_6,
+        &MainWindow::slotcom_pushButton_7,  &MainWindow::slotcom_pushButton_8,  &MainWindow::slotcom_pushButton_9,
+        &MainWindow::slotcom_pushButton_10, &MainWindow::slotcom_pushButton_11, &MainWindow::slotcom_pushButton_12};
+    connect(comExpandUi->save_pushButton, &QPushButton::pressed, this, &MainWindow::slotCOM_expandsave);
     for (int n = 1; n <= 12; ++n)
-        connect(renameButton(comExpandUi, n), SIGNAL(pressed()), this, kRenameSlots[n - 1]);
+        connect(renameButton(comExpandUi, n), &QPushButton::pressed, this, renameSlots[n - 1]);
     for (int n = 1; n <= 12; ++n)
-        connect(sendButton(comExpandUi, n), SIGNAL(pressed()), this, kSendSlots[n - 1]);
+        connect(sendButton(comExpandUi, n), &QPushButton::pressed, this, sendSlots[n - 1]);
 
-    comExpandOpened = true;
     comExpandDialog->show();
     comExpandDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
 
@@ -99,9 +98,7 @@ void MainWindow::slotCom_expand()
 
 void MainWindow::slotCom_expandclose()
 {
-    comExpandOpened = false;
-    delete comExpandUi;
-    comExpandUi = nullptr;
+    singleDialogClosed(comExpandOpened, comExpandUi);
 }
 
 void MainWindow::slotCOM_expandsave()

@@ -16,28 +16,29 @@
 #include <QIcon>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 
 // "Serial Debug": a terminal on the shared serial holder.
 
 void MainWindow::Serial_Init_Start()
 {
-    connect(ui->opencompushButton, SIGNAL(pressed()), this, SLOT(actionOpen_triggered()));
-    connect(ui->sendmsgBtn, SIGNAL(pressed()), this, SLOT(sendmsgBtn_clicked()));
-    connect(ui->sendfileBtn, SIGNAL(pressed()), this, SLOT(actionSendfile_triggered()));
-    connect(ui->obocheckBox, SIGNAL(stateChanged(int)), this, SLOT(obocheckBox_clicked()));
-    connect(ui->delayspinBox, SIGNAL(valueChanged(int)), this, SLOT(delayspinBox_valueChanged(int)));
-    connect(ui->cleanbytespushButton, SIGNAL(pressed()), this, SLOT(actionClearBytes_triggered()));
-    connect(ui->cleandatapushButton, SIGNAL(pressed()), this, SLOT(actionCleanData_triggered()));
-    connect(ui->savetxtpushButton, SIGNAL(pressed()), this, SLOT(actionSave_triggered()));
-    connect(ui->readtxtpushButton, SIGNAL(pressed()), this, SLOT(actionLoadfile_triggered()));
-    connect(ui->cleansendpushButton, SIGNAL(pressed()), this, SLOT(cleanSendData_clicked()));
-    connect(ui->com_expandpushButton, SIGNAL(pressed()), this, SLOT(slotCom_expand()));
-    connect(ui->HEXcheckBox, SIGNAL(stateChanged(int)), this, SLOT(COMHideHex_pushButton_clicked()));
+    portInit(PortTab::Serial);
+    connect(ui->sendmsgBtn, &QPushButton::pressed, this, &MainWindow::sendmsgBtn_clicked);
+    connect(ui->sendfileBtn, &QPushButton::pressed, this, &MainWindow::actionSendfile_triggered);
+    connect(ui->obocheckBox, &QCheckBox::stateChanged, this, &MainWindow::obocheckBox_clicked);
+    connect(ui->delayspinBox, &QSpinBox::valueChanged, this, &MainWindow::delayspinBox_valueChanged);
+    connect(ui->cleanbytespushButton, &QPushButton::pressed, this, &MainWindow::actionClearBytes_triggered);
+    connect(ui->cleandatapushButton, &QPushButton::pressed, this, &MainWindow::actionCleanData_triggered);
+    connect(ui->savetxtpushButton, &QPushButton::pressed, this, &MainWindow::actionSave_triggered);
+    connect(ui->readtxtpushButton, &QPushButton::pressed, this, &MainWindow::actionLoadfile_triggered);
+    connect(ui->cleansendpushButton, &QPushButton::pressed, this, &MainWindow::cleanSendData_clicked);
+    connect(ui->com_expandpushButton, &QPushButton::pressed, this, &MainWindow::slotCom_expand);
+    connect(ui->HEXcheckBox, &QCheckBox::stateChanged, this, &MainWindow::COMHideHex_pushButton_clicked);
 
     if (!serialView)
-        serialView = new TerminalView(ui->COM_StrTextBrowser, ui->COM_HexTextBrowser,
-                                      TerminalText::HexStyle::Serial, "UTF8", "UTF8");
+        serialView = std::make_unique<TerminalView>(ui->COM_StrTextBrowser, ui->COM_HexTextBrowser,
+                                                    TerminalText::HexStyle::Serial, "UTF8", "UTF8");
     serialView->setUp();
     serialView->setShownHandler([this](qint64 bytes, qint64) {
         TerminalView::count(ui->recvbyteslcdNumber, bytes);
@@ -46,131 +47,65 @@ void MainWindow::Serial_Init_Start()
 
     ui->com_expandpushButton->setEnabled(false);
     ui->COM_HexTextBrowser->hide();
-    ui->opencompushButton->setStyleSheet(SerialStyles::openIdle());
     ui->com_checkBox_DTR->hide();
     ui->com_checkBox_RTS->hide();
 }
 
-void MainWindow::actionOpen_triggered()
+// The terminal's own steps around the shared Open/Close frame.
+
+void MainWindow::serialTerminalOpened()
 {
-    if (serialOpened) {
-        closeSerialTerminalPort();
-        return;
-    }
-    const QString name = ui->portNameComboBox->currentText();
-    if (name.isEmpty())
-        return;
-
-    serialThread = new ThreadSerial(nullptr);
-    serialThread->portName = name;
-    serialThread->baudRate = ui->baudRateComboBox->currentText().toInt(nullptr, 10);
-    serialThread->dataBits = ui->dataBitsComboBox->currentText().toInt(nullptr, 10);
-    serialThread->parityIndex = ui->parityComboBox->currentIndex();
-    serialThread->stopBitsIndex = ui->stopBitsComboBox->currentIndex();
-    serialThread->Init(true);
-
-    connect(sendTimer, SIGNAL(timeout()), this, SLOT(sendMsg()));
-    connect(serialThread, SIGNAL(Serial_read_Data(QByteArray)), this, SLOT(readCom(QByteArray)));
-
-    if (!serialThread->opened) {
-        disconnect(dtrConnection);
-        disconnect(rtsConnection);
-        ui->com_checkBox_DTR->setChecked(false);
-        ui->com_checkBox_RTS->setChecked(false);
-        ui->statusBar->showMessage(tr("Serial failed to open, The serial does not exist or already used."), 0);
-        disconnect(sendTimer, SIGNAL(timeout()), this, SLOT(sendMsg()));
-        disconnect(serialThread, SIGNAL(Serial_read_Data(QByteArray)), this, SLOT(readCom(QByteArray)));
-        ThreadSerial::release(serialThread);
-        serialThread = nullptr;
-        ui->com_expandpushButton->setEnabled(false);
-        return;
-    }
-
-    // A device that goes away is closed as the Close button would; queued,
-    // so the port is not closed inside its own error signal.
-    connect(serialThread, SIGNAL(Serial_port_Lost(QString)), this, SLOT(serialPortLost(QString)),
-            Qt::QueuedConnection);
+    connect(sendTimer, &QTimer::timeout, this, &MainWindow::sendMsg, Qt::UniqueConnection);
     if (serialView)
         serialView->resetDecoders();
-
-    ui->statusBar->showMessage(tr("Serial opened"), 0);
-    ui->opencompushButton->setText(tr("Close"));
     ui->sendMsgtextEdit->setEnabled(true);
     ui->sendMsgtextEdit->setFocus();
-    setComboBoxEnabled(false);
     ui->sendmsgBtn->setEnabled(true);
     ui->sendfileBtn->setEnabled(true);
-    serialOpened = true;
-    stop_SerialSacn_new();
-    serialThread->start(QThread::InheritPriority);
     ui->com_expandpushButton->setEnabled(true);
-    ui->opencompushButton->setStyleSheet(SerialStyles::openActive());
-    // The boxes stay hidden; their handlers only look at the port.
+    // The DTR and RTS boxes stay hidden and switch no line (the holder's
+    // setDTR and setRTS do nothing): their handlers change nothing.
     auto lineHandler = [this](int) { (void)serialOpened; };
     dtrConnection = connect(ui->com_checkBox_DTR, &QCheckBox::stateChanged, this, lineHandler);
     rtsConnection = connect(ui->com_checkBox_RTS, &QCheckBox::stateChanged, this, lineHandler);
 }
 
-void MainWindow::closeSerialTerminalPort()
+void MainWindow::serialTerminalClosing()
 {
     if (comExpandOpened) {
         // The closed dialog is deleted later; it must not free the form of
         // a dialog opened after it.
         if (comExpandDialog) {
-            disconnect(comExpandDialog, SIGNAL(destroyed()), this, SLOT(slotCom_expandclose()));
+            disconnect(comExpandDialog, &QObject::destroyed, this, &MainWindow::slotCom_expandclose);
             comExpandDialog->close();
         }
         delete comExpandUi;
         comExpandUi = nullptr;
         comExpandOpened = false;
     }
-    ui->com_expandpushButton->setEnabled(false);
-
     if (serialFileSender) {
         serialFileSender->abort();
         serialFileSender->deleteLater();
     }
+}
 
-    ThreadSerial *holder = serialThread;
-    serialOpened = false;
-    if (holder) {
-        holder->running = false;
-        if (holder->port)
-            holder->port->close();
-        holder->exit(0);
-    }
+// After a close or a failed open.  A keep-sending timer goes on ticking
+// without effect and resumes at the next open.
+void MainWindow::serialTerminalIdle()
+{
     disconnect(dtrConnection);
     disconnect(rtsConnection);
     ui->com_checkBox_DTR->setChecked(false);
     ui->com_checkBox_RTS->setChecked(false);
-    if (holder)
-        disconnect(holder, SIGNAL(Serial_read_Data(QByteArray)), this, SLOT(readCom(QByteArray)));
-    disconnect(sendTimer, SIGNAL(timeout()), this, SLOT(sendMsg()));
-    serialThread = nullptr;
-    ThreadSerial::release(holder);
+    disconnect(sendTimer, &QTimer::timeout, this, &MainWindow::sendMsg);
     if (serialView)
         serialView->flush();
-
+    ui->com_expandpushButton->setEnabled(false);
     ui->sendmsgBtn->setEnabled(false);
     ui->sendfileBtn->setEnabled(false);
-    setComboBoxEnabled(true);
     ui->sendMsgtextEdit->setEnabled(false);
     ui->com_checkBox_DTR->setEnabled(false);
     ui->com_checkBox_RTS->setEnabled(false);
-
-    ui->statusBar->showMessage(tr("Serial closed"), 0);
-    ui->opencompushButton->setText(tr("Open"));
-    portScanTimer->start(500);
-    ui->opencompushButton->setStyleSheet(SerialStyles::openIdle());
-}
-
-void MainWindow::serialPortLost(const QString &error)
-{
-    // Only this terminal's own, still current holder counts.
-    if (!serialOpened || !serialThread || sender() != serialThread)
-        return;
-    closeSerialTerminalPort();
-    ui->statusBar->showMessage(tr("Serial closed: the device is gone (%1)").arg(error), 0);
 }
 
 void MainWindow::readCom(const QByteArray &data)
@@ -272,7 +207,7 @@ void MainWindow::actionLoadfile_triggered()
 
 void MainWindow::actionSave_triggered()
 {
-    terminalSaveText(serialView);
+    terminalSaveText(serialView.get());
 }
 
 void MainWindow::actionClearBytes_triggered()
@@ -327,6 +262,5 @@ void MainWindow::serialShutdown()
         // Waits for its (empty) thread before the port object goes.
         delete holder;
     }
-    delete serialView;
-    serialView = nullptr;
+    serialView.reset();
 }

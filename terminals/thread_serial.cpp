@@ -1,5 +1,16 @@
 #include "terminals/thread_serial.h"
 
+static ThreadSerial::PortHook &portHook()
+{
+    static ThreadSerial::PortHook hook;
+    return hook;
+}
+
+void ThreadSerial::setPortHook(PortHook hook)
+{
+    portHook() = std::move(hook);
+}
+
 ThreadSerial::ThreadSerial(QThread *)
     : QThread(nullptr)
 {
@@ -33,7 +44,7 @@ QSerialPort::Parity ThreadSerial::parityFor(int index)
 
 void ThreadSerial::Init(bool connectRead)
 {
-    port = new QSerialPort();
+    port = portHook() ? portHook()() : new QSerialPort();
     port->setPortName(portName);
     port->setBaudRate(baudRate, QSerialPort::AllDirections);
     port->setDataBits(static_cast<QSerialPort::DataBits>(dataBits));
@@ -64,8 +75,10 @@ void ThreadSerial::portError(QSerialPort::SerialPortError error)
     // A device that goes away shows up as a resource error or, depending on
     // timing, as read errors that repeat on every notification: either way
     // the port is useless and would only spin, so report it lost.
-    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && running)
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && running) {
+        lost = true;
         emit Serial_port_Lost(port->errorString());
+    }
 }
 
 void ThreadSerial::run()

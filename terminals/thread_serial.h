@@ -5,6 +5,7 @@
 #include <QSerialPort>
 #include <QString>
 #include <QThread>
+#include <functional>
 
 // Holder of the one open serial port, shared by every serial panel.  The
 // thread body is empty: the holder and its port live in the GUI thread, so
@@ -39,7 +40,15 @@ public:
     int stopBitsIndex = 0;
     bool opened = false;
 
+    // Set once the port reported its device gone; every close path follows.
+    bool lost = false;
+
     static QSerialPort::Parity parityFor(int index);
+
+    // Makes the port that Init opens; tests put a scripted QSerialPort in
+    // place of the device.  An empty hook brings back the real port.
+    using PortHook = std::function<QSerialPort *()>;
+    static void setPortHook(PortHook hook);
 
 signals:
     void Serial_read_Data(const QByteArray &data);

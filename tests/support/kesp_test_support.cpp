@@ -96,6 +96,8 @@ void spin(int ms)
 
 PtyPair::PtyPair()
 {
+    static int pairs = 0;
+    m_name = QStringLiteral("ttyK%1_%2").arg(QCoreApplication::applicationPid()).arg(++pairs);
     m_socat.setProgram(QStringLiteral("socat"));
     m_socat.setArguments({QStringLiteral("pty,raw,echo=0,link=") + deviceA(),
                           QStringLiteral("pty,raw,echo=0,link=") + deviceB()});

@@ -56,8 +56,10 @@ public:
     PtyPair();
     ~PtyPair();
     bool isReady() const { return m_ready; }
-    QString deviceA() const { return m_dir.path() + "/ttyA"; }
-    QString deviceB() const { return m_dir.path() + "/ttyB"; }
+    // Names of their own (process and pair), so that the lock files
+    // LCK..<name> of two suites running side by side never meet.
+    QString deviceA() const { return m_dir.path() + "/" + m_name + "A"; }
+    QString deviceB() const { return m_dir.path() + "/" + m_name + "B"; }
 
     // Far end (deviceB), opened raw and non-blocking on first use.
     int farFd();
@@ -72,6 +74,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_name;
     QProcess m_socat;
     int m_fd = -1;
     bool m_ready = false;
