@@ -1,6 +1,7 @@
 #include "app/log_handlers.h"
 #include "app/mainwindow.h"
 #include "app/translators.h"
+#include "instruments/gl_check.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(vexmora_disable_log);
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
+    // No GL until a view needs it: the program then idles without a GL driver.
+    GlCheck::deferSharedContext();
     QApplication app(argc, argv);
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
 

@@ -3,6 +3,7 @@
 
 #include "app/maker_site.h"
 #include "app/settings_file.h"
+#include "instruments/gl_check.h"
 #include "instruments/mwave_view.h"
 #include "terminals/vexmora_ble.h"
 #include "utilities/vexmora_convert.h"
@@ -49,10 +50,10 @@ MainWindow::MainWindow(QWidget *parent)
     getLocalIP();
     initialisePanels(keptTabs);
 
-    // The web view is made when "More" is first shown: until then the
+    // The web views are made when their tab is first shown: until then the
     // window is drawn without GL and no web engine process runs.
-    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::showMorePage);
-    showMorePage();
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::tabShown);
+    tabShown();
 
     connect(ui->actionCheck_Update, &QAction::triggered, this, &MainWindow::slotActionCheck_Update);
 
@@ -185,28 +186,48 @@ int MainWindow::Config()
     return position;
 }
 
-void MainWindow::showMorePage()
+void MainWindow::tabShown()
 {
-    if (ui->tabWidget->currentWidget() != ui->tab_2 || moreWebView || moreWebNotice)
-        return;
+    QWidget *page = ui->tabWidget->currentWidget();
+    if (page == ui->tab_2)
+        showMorePage();
+    else if (page == ui->gps)
+        gpsShowMap();
+}
+
+QWebEngineView *MainWindow::makeTabWebView(QLayout *layout, const QString &viewName, QLabel *&notice,
+                                           const QString &noticeName, const std::function<QWebEnginePage *()> &makePage)
+{
     // The web engine refuses to start as root without its sandbox switched
     // off, and takes the whole program down with it.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        moreWebNotice = new QLabel(tr("This page cannot be shown while the program runs as root. "
-                                      "Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set."),
-                                   this);
-        moreWebNotice->setObjectName(QStringLiteral("moreWebNotice"));
-        moreWebNotice->setWordWrap(true);
-        moreWebNotice->setAlignment(Qt::AlignCenter);
-        ui->web_gridLayout->addWidget(moreWebNotice);
-        return;
+        notice = GlCheck::placeNotice(layout, this,
+                                      tr("This page cannot be shown while the program runs as root. "
+                                         "Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set."),
+                                      noticeName);
+        return nullptr;
     }
-    moreWebView = new QWebEngineView(this);
-    moreWebView->setObjectName(QStringLiteral("moreWebView"));
-    moreWebView->load(QUrl(MakerSite::homePage, QUrl::TolerantMode));
-    ui->web_gridLayout->addWidget(moreWebView);
-    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
-    moreWebView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // The engine takes the shared GL context as it finds it on its start.
+    GlCheck::openGlAvailable();
+    auto *view = new QWebEngineView(this);
+    view->setObjectName(viewName);
+    // The page first: the settings belong to it.
+    if (makePage)
+        view->setPage(makePage());
+    view->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
+    view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    layout->addWidget(view);
+    return view;
+}
+
+void MainWindow::showMorePage()
+{
+    if (moreWebView || moreWebNotice)
+        return;
+    moreWebView = makeTabWebView(ui->web_gridLayout, QStringLiteral("moreWebView"), moreWebNotice,
+                                 QStringLiteral("moreWebNotice"));
+    if (moreWebView)
+        moreWebView->load(QUrl(MakerSite::homePage, QUrl::TolerantMode));
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -2,11 +2,13 @@
 #define MAINWINDOW_H
 
 #include "terminals/mqtt_client.h"
+#include "terminals/serial_device_watch.h"
 #include "instruments/line_framer.h"
 #include "instruments/sensor_log.h"
 #include "instruments/tof_frame.h"
 #include "positioning/nmea_decoder.h"
 #include "positioning/gps_signal.h"
+#include "positioning/map_page_calls.h"
 #include "positioning/nmea_framer.h"
 #include "positioning/position_line.h"
 #include "terminals/terminal_view.h"
@@ -50,6 +52,8 @@ class QTcpSocket;
 class QUdpSocket;
 class QPlainTextEdit;
 class QWebEngineView;
+class QWebEnginePage;
+class QLayout;
 class MWaveView;
 class vexmora_tof;
 class WebSocketIODevice;
@@ -225,6 +229,14 @@ private:
     QDialog *helpDialog = nullptr;
     // Frees the open dialogs while the window is still whole.
     void closeShellDialogs();
+    // The web views of "More" and "GPS Debug" are made when their tab is
+    // first shown.
+    void tabShown();
+    // A web view in a page's layout, or, where the web engine cannot start,
+    // a notice in its place (then null is returned and `notice` set).
+    QWebEngineView *makeTabWebView(QLayout *layout, const QString &viewName, QLabel *&notice,
+                                   const QString &noticeName,
+                                   const std::function<QWebEnginePage *()> &makePage = {});
     // "More": its web view, or the notice shown instead when it cannot run.
     void showMorePage();
     QWebEngineView *moreWebView = nullptr;
@@ -242,6 +254,7 @@ private:
     void applySerialLock(bool enabled, const QList<QPushButton *> &leftAlone,
                          const QList<QRadioButton *> &radios);
     QTimer *portScanTimer = nullptr;
+    SerialDeviceWatch serialDeviceWatch;
     bool serialOpened = false;
     ThreadSerial *serialThread = nullptr;
     QTimer *sendTimer = nullptr;
@@ -401,6 +414,11 @@ private:
     QTcpServer *gpsServer = nullptr;
     QList<QTcpSocket *> gpsServerClients;
     QWebEngineView *gpsMapView = nullptr;
+    QLabel *gpsMapNotice = nullptr;
+    // The map page chosen at start; the view loads it when first shown.
+    QString gpsMapPage;
+    MapPageCalls gpsMapCalls;
+    void gpsShowMap();
     int gpsPositionUpdated = 0;
     qint64 gpsLastMapPush = 0;
     NmeaFramer gpsNmeaBuffer;

@@ -1,13 +1,40 @@
 #include "instruments/gl_check.h"
 
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+QT_END_NAMESPACE
+
 namespace GlCheck {
+
+void deferSharedContext()
+{
+    // With a shared context already set, the web engine leaves it to us;
+    // widgets share with it as with the one it would have made, and it
+    // goes with the application object, as the engine's would.
+    QGuiApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    qt_gl_set_global_share_context(new QOpenGLContext);
+    qAddPostRoutine([] {
+        QOpenGLContext *shared = qt_gl_global_share_context();
+        qt_gl_set_global_share_context(nullptr);
+        delete shared;
+    });
+}
 
 bool openGlAvailable()
 {
     static const bool available = [] {
+        // Made before the application object, it has no screen yet.
+        if (QOpenGLContext *shared = qt_gl_global_share_context(); shared && !shared->isValid()) {
+            shared->setScreen(QGuiApplication::primaryScreen());
+            shared->create();
+        }
         QOpenGLContext context;
         if (!context.create())
             return false;
@@ -20,6 +47,17 @@ bool openGlAvailable()
         return true;
     }();
     return available;
+}
+
+QLabel *placeNotice(QLayout *layout, QWidget *parent, const QString &text, const QString &objectName)
+{
+    auto *notice = new QLabel(text, parent);
+    notice->setObjectName(objectName);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setWordWrap(true);
+    layout->addWidget(notice);
+    notice->show();
+    return notice;
 }
 
 } // namespace GlCheck

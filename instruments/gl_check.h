@@ -1,11 +1,32 @@
 #ifndef GL_CHECK_H
 #define GL_CHECK_H
 
-// Whether this process can create an OpenGL context.  The 3D views need one:
-// without it Qt's 3D widgets end the program instead of failing.  Checked
-// once and remembered.
+class QLabel;
+class QLayout;
+class QString;
+class QWidget;
+
+// OpenGL for the views that need it: the 3D views, the oscilloscope's
+// series and the web views.  Without a GPU, making the first GL context
+// loads a software driver of some 50 MB, so the program makes it only when
+// the first such view is shown.
 namespace GlCheck {
+
+// Before the application object exists: the shared context that the web
+// engine would make at start-up is set up unmade, for openGlAvailable() to
+// make on first use.
+void deferSharedContext();
+
+// Whether this process can create an OpenGL context; the first call makes
+// the deferred shared context.  Every GL user calls it before it makes its
+// view: Qt's 3D widgets end the program without GL instead of failing.
+// Checked once and remembered.
 bool openGlAvailable();
-}
+
+// A centred, wrapped notice put in `layout`, shown, in place of a view that
+// cannot be made here.
+QLabel *placeNotice(QLayout *layout, QWidget *parent, const QString &text, const QString &objectName);
+
+} // namespace GlCheck
 
 #endif // GL_CHECK_H

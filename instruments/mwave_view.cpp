@@ -1,5 +1,7 @@
 #include "instruments/mwave_view.h"
 
+#include "instruments/gl_check.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -63,6 +65,7 @@ void MWaveView::addChannel(WAVE_CH channel)
 void MWaveView::showEvent(QShowEvent *event)
 {
     QChartView::showEvent(event);
+    GlCheck::openGlAvailable(); // makes the shared context first
     for (QLineSeries *series : std::as_const(channels))
         series->setUseOpenGL(true);
 }

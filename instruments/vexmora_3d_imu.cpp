@@ -13,26 +13,36 @@ vexmora_3d_imu::vexmora_3d_imu(QWidget *parent)
     : QWidget(parent)
 {
     layout = new QGridLayout(this);
-    if (GlCheck::openGlAvailable()) {
-        view = new widget3D(50, 100, 20);
-        QWidget *container = QWidget::createWindowContainer(view);
-        container->setObjectName(QStringLiteral("imu3dContainer"));
-        layout->addWidget(container, 0, 0);
-    } else {
-        notice = new QLabel(tr("The 3D view needs OpenGL, which is not available here."), this);
-        notice->setObjectName(QStringLiteral("imu3dNotice"));
-        notice->setAlignment(Qt::AlignCenter);
-        notice->setWordWrap(true);
-        layout->addWidget(notice, 0, 0);
-    }
     setLayout(layout);
+}
+
+// A GL window in the main window puts all of its painting through GL, which
+// without a GPU driver costs every other tab dearly: the 3D window is made
+// the first time the view is shown, turned to the last orientation received.
+void vexmora_3d_imu::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (view || notice)
+        return;
+    if (!GlCheck::openGlAvailable()) {
+        notice = GlCheck::placeNotice(layout, this, tr("The 3D view needs OpenGL, which is not available here."),
+                                      QStringLiteral("imu3dNotice"));
+        return;
+    }
+    view = new widget3D(50, 100, 20);
+    QWidget *container = QWidget::createWindowContainer(view);
+    container->setObjectName(QStringLiteral("imu3dContainer"));
+    layout->addWidget(container, 0, 0);
+    if (pendingRotation && view->getCuboidEntity())
+        view->getCuboidEntity()->transform()->setRotation(*pendingRotation);
+    pendingRotation.reset();
 }
 
 vexmora_3d_imu::~vexmora_3d_imu() = default;
 
 void vexmora_3d_imu::Set_Value(double w, double x, double y, double z)
 {
-    if (!view || !view->getCuboidEntity())
+    if (notice || (view && !view->getCuboidEntity()))
         return;
     const QQuaternion raw{float(w), float(x), float(y), float(z)};
     // A zero or overflowing quaternion normalises to nothing and the cuboid
@@ -42,5 +52,8 @@ void vexmora_3d_imu::Set_Value(double w, double x, double y, double z)
         return;
     const QQuaternion q = raw.normalized();
     const QQuaternion r = QQuaternion::fromAxisAndAngle(QVector3D(1, 0, 0), -90);
-    view->getCuboidEntity()->transform()->setRotation(r * q);
+    if (view)
+        view->getCuboidEntity()->transform()->setRotation(r * q);
+    else
+        pendingRotation = r * q;
 }

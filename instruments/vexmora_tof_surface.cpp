@@ -25,34 +25,12 @@ vexmora_tof_surface::vexmora_tof_surface(QWidget *parent)
 {
     ui->setupUi(this);
     dataArray = new QSurfaceDataArray;
-
-    if (!GlCheck::openGlAvailable()) {
-        // Q3DSurface ends the process without a GL context: say so instead.
-        placeholder = new QLabel(tr("The 3D view needs OpenGL, which this display does not offer."), this);
-        placeholder->setObjectName(QStringLiteral("tofSurfacePlaceholder"));
-        placeholder->setAlignment(Qt::AlignCenter);
-        placeholder->setWordWrap(true);
-        ui->gridLayout_3dsurface->addWidget(placeholder);
-        for (int a = 0; a < 8; ++a)
-            for (int b = 0; b < 8; ++b)
-                masterPoints.append(QPoint(a, b));
-        setAutoFillBackground(true);
-        return;
-    }
-
-    graph = new Q3DSurface;
-    graph->axisX()->setTitle(QStringLiteral("X轴"));
-    graph->axisY()->setTitle(QStringLiteral("Y轴"));
-    graph->axisZ()->setTitle(QStringLiteral("Z轴"));
-    graph->axisY()->setRange(0, 8000);
-    graph->axisX()->setRange(0, 7);
-    graph->axisZ()->setRange(0, 7);
-
     fillFlat(8, 8);
+
+    // The data lives in the series from the start; the graph, a GL window,
+    // is made only when the view is first shown (makeGraph).
     series = new QSurface3DSeries;
     series->dataProxy()->resetArray(dataArray);
-    graph->addSeries(series);
-
     series->setDrawMode(QSurface3DSeries::DrawSurface);
     QLinearGradient gradient(0, 0, 0, 1);
     gradient.setColorAt(0.0, Qt::darkGreen);
@@ -64,16 +42,54 @@ vexmora_tof_surface::vexmora_tof_surface(QWidget *parent)
     series->setFlatShadingEnabled(false);
     series->setItemLabelVisible(false);
     series->setItemLabelFormat(QString());
-    styleGraph();
-
-    container = QWidget::createWindowContainer(graph);
-    ui->gridLayout_3dsurface->addWidget(container);
-    placeCamera();
 
     for (int a = 0; a < 8; ++a)
         for (int b = 0; b < 8; ++b)
             masterPoints.append(QPoint(a, b));
     setAutoFillBackground(true);
+}
+
+// A GL window in the main window puts all of its painting through GL, which
+// without a GPU driver costs every other tab dearly: the graph is made the
+// first time the 3D view is shown.
+void vexmora_tof_surface::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (graph || placeholder)
+        return;
+    if (!GlCheck::openGlAvailable()) {
+        // Q3DSurface ends the process without a GL context: say so instead.
+        placeholder = GlCheck::placeNotice(ui->gridLayout_3dsurface, this,
+                                           tr("The 3D view needs OpenGL, which this display does not offer."),
+                                           QStringLiteral("tofSurfacePlaceholder"));
+        return;
+    }
+    makeGraph();
+}
+
+// The graph for the current data: until the first arrangement change it has
+// the axis titles and the Y range of the first view, later the ranges of the
+// arrangement.
+void vexmora_tof_surface::makeGraph()
+{
+    const int rows = int(dataArray->size());
+    const int cols = rows > 0 ? int(dataArray->at(0)->size()) : 0;
+    graph = new Q3DSurface;
+    if (!arranged) {
+        graph->axisX()->setTitle(QStringLiteral("X轴"));
+        graph->axisY()->setTitle(QStringLiteral("Y轴"));
+        graph->axisZ()->setTitle(QStringLiteral("Z轴"));
+    }
+    graph->axisY()->setRange(0, yAxisMax);
+    graph->axisX()->setRange(0, cols - 1);
+    graph->axisZ()->setRange(0, rows - 1);
+    graph->addSeries(series);
+    styleGraph();
+    series->dataProxy()->resetArray(dataArray);
+
+    container = QWidget::createWindowContainer(graph);
+    ui->gridLayout_3dsurface->addWidget(container);
+    placeCamera();
 }
 
 vexmora_tof_surface::~vexmora_tof_surface()
@@ -82,10 +98,7 @@ vexmora_tof_surface::~vexmora_tof_surface()
     // container free the graph with it.
     if (graph)
         graph->removeSeries(series);
-    if (series)
-        delete series; // frees its proxy and, with it, dataArray
-    else
-        delete dataArray;
+    delete series; // frees its proxy and, with it, dataArray
     delete container;
     delete ui;
 }
@@ -132,40 +145,32 @@ void vexmora_tof_surface::changeArrangement(int index)
     const int cols = TofFrame::columnsOf(index);
     const int rows = TofFrame::rowsOf(index);
     update_master_points(rows, cols);
-    if (!graph)
-        return;
+    arranged = true;
+    yAxisMax = 12000;
+    // The old graph owns the series until it is removed from it.
+    if (graph)
+        graph->removeSeries(series);
     // Rows of the emptied array are ours to free (fillFlat does it).
     fillFlat(rows, cols);
-
-    // The old graph owns the series until it is removed from it.
-    graph->removeSeries(series);
+    if (!graph) {
+        series->dataProxy()->resetArray(dataArray);
+        return;
+    }
     delete container; // and with it the graph
     container = nullptr;
-
-    graph = new Q3DSurface;
-    graph->axisY()->setRange(0, 12000);
-    graph->axisX()->setRange(0, cols - 1);
-    graph->axisZ()->setRange(0, rows - 1);
-    graph->addSeries(series);
-    styleGraph();
-    series->dataProxy()->resetArray(dataArray);
-
-    container = QWidget::createWindowContainer(graph);
-    ui->gridLayout_3dsurface->addWidget(container);
-    placeCamera();
+    makeGraph();
 }
 
 void vexmora_tof_surface::setYRange(int max)
 {
     maxRange = max;
+    yAxisMax = max;
     if (graph && graph->axisY())
         graph->axisY()->setRange(0, max);
 }
 
 void vexmora_tof_surface::updateMultipleDataPoints(const QList<QPoint> &points, const QList<double> &values)
 {
-    if (!graph)
-        return;
     const qsizetype n = std::min(points.size(), values.size());
     for (qsizetype i = 0; i < n; ++i) {
         const int row = points.at(i).y();
@@ -177,15 +182,18 @@ void vexmora_tof_surface::updateMultipleDataPoints(const QList<QPoint> &points, 
             continue;
         (*items)[col].setPosition(QVector3D(float(col), float(std::min(double(maxRange), values.at(i))), float(row)));
     }
-    series->dataProxy()->resetArray(dataArray);
+    // Without a graph nothing draws yet: it takes the array when made.
+    if (graph)
+        series->dataProxy()->resetArray(dataArray);
 }
 
 void vexmora_tof_surface::updateDataPoint(int row, int col, double value)
 {
-    if (!graph || row < 0 || row >= dataArray->size() || col < 0 || col >= dataArray->at(row)->size())
+    if (row < 0 || row >= dataArray->size() || col < 0 || col >= dataArray->at(row)->size())
         return;
     (*dataArray->at(row))[col].setPosition(QVector3D(float(col), float(value), float(row)));
-    series->dataProxy()->resetArray(dataArray);
+    if (graph)
+        series->dataProxy()->resetArray(dataArray);
 }
 
 void vexmora_tof_surface::recreateSurfaceContainer()

@@ -11,9 +11,9 @@ class Q3DSurface;
 class QSurface3DSeries;
 class Ui_vexmora_tof_surface;
 
-// The "3D" view: the frame as a surface whose height is the distance.
-// Without an OpenGL context a notice stands in for the graph and every
-// operation leaves it alone.
+// The "3D" view: the frame as a surface whose height is the distance.  The
+// graph is made when the view is first shown; without an OpenGL context a
+// notice stands in for it and only the data is kept.
 class vexmora_tof_surface : public QWidget
 {
     Q_OBJECT
@@ -34,7 +34,11 @@ public:
     Q3DSurface *surfaceGraph() const { return graph; }
     const QSurfaceDataArray *surfaceData() const { return dataArray; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void makeGraph();
     void fillFlat(int rows, int cols);
     void styleGraph();
     void placeCamera();
@@ -45,6 +49,10 @@ private:
     Q3DSurface *graph = nullptr;
     QWidget *container = nullptr;
     QLabel *placeholder = nullptr;
+    // What the graph shows when it is made: the first view's axis titles
+    // until an arrangement is chosen, and the Y range.
+    bool arranged = false;
+    int yAxisMax = 8000;
 };
 
 #endif // VEXMORA_TOF_SURFACE_H

@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QPointer>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 void MainWindow::GPSsearchdriving_triggered()
 {
@@ -18,9 +16,8 @@ void MainWindow::GPSsearchdriving_triggered()
     const QString address = QInputDialog::getText(nullptr, QStringLiteral("终点"),
                                                   QStringLiteral("请输入需要计算的终点地址；如：\"北京市长安街\"。"),
                                                   QLineEdit::Normal, QString(), &ok);
-    if (!ok || !gpsMapView)
-        return;
-    gpsMapView->page()->runJavaScript(MapScript::searchDriving(address));
+    if (ok)
+        gpsMapCalls.call(MapScript::searchDriving(address));
 }
 
 void MainWindow::GPStrochoidpushButton_triggered()
@@ -55,8 +52,8 @@ void MainWindow::GPStrochoidpushButton_triggered()
                                              *PositionLine::number(seg->to.latitude),
                                              *PositionLine::number(seg->to.longitude));
         }
-        if (!script.isEmpty() && gpsMapView)
-            gpsMapView->page()->runJavaScript(script.join(QLatin1Char(';')));
+        if (!script.isEmpty())
+            gpsMapCalls.call(script.join(QLatin1Char(';')));
         script.clear();
     };
     while (!file.atEnd()) {

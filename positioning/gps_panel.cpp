@@ -7,13 +7,12 @@
 #include "terminals/thread_serial.h"
 
 #include <QDateTime>
-#include <QLocale>
 #include <QSerialPort>
 #include <QSettings>
-#include <QWebEngineSettings>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include <unistd.h>
+#include <cmath>
 
 namespace GpsMapPages {
 QString openStreetMap = QStringLiteral("qrc:/html/images/openstreetmap.html");
@@ -22,37 +21,14 @@ QString baidu = QStringLiteral("qrc:/html/images/BaiduMap.html");
 
 void MainWindow::GPS_Init_Start()
 {
-    // The web engine will not start as root with its sandbox on, and takes
-    // the program down with it: the panel then works without its map.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        auto *notice = new QLabel(tr("This page cannot be shown while the program runs as root. "
-                                     "Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set."),
-                                  this);
-        notice->setObjectName(QStringLiteral("gpsMapNotice"));
-        notice->setWordWrap(true);
-        notice->setAlignment(Qt::AlignCenter);
-        ui->gps_gridLayout->addWidget(notice);
-    } else {
-        gpsMapView = new QWebEngineView(this);
-        gpsMapView->setObjectName(QStringLiteral("gpsMapView"));
-        ui->gps_gridLayout->addWidget(gpsMapView);
-        gpsMapView->setPage(new CustomWebPage(this));
-        if (QLocale::system().language() == QLocale::Chinese)
-            gpsMapView->load(QUrl(GpsMapPages::baidu));
-        else
-            gpsMapView->load(QUrl(GpsMapPages::openStreetMap));
-    }
-
+    // The map view itself is made when the tab is first shown (gpsShowMap):
+    // a web engine at start would run three more processes and put the
+    // whole window's painting through GL.
     settings = new QSettings(SettingsFile::path(), QSettings::IniFormat, this);
     const bool baidu = SettingsFile::mapIndex(settings->value(QStringLiteral("Map_Type"))) != 0;
-    if (gpsMapView)
-        gpsMapView->load(QUrl(baidu ? GpsMapPages::baidu : GpsMapPages::openStreetMap));
+    gpsMapPage = baidu ? GpsMapPages::baidu : GpsMapPages::openStreetMap;
     if (!baidu)
         ui->GPSpushButtonsearchdriving->hide();
-    if (gpsMapView) {
-        gpsMapView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
-        gpsMapView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    }
 
     connect(ui->GPSportMode_01, &QRadioButton::pressed, this, &MainWindow::GPSPortModeChanged);
     connect(ui->GPSportMode_02, &QRadioButton::pressed, this, &MainWindow::GPSPortModeChanged);
@@ -75,6 +51,27 @@ void MainWindow::GPS_Init_Start()
                        static_cast<QWidget *>(ui->label_58), static_cast<QWidget *>(ui->BDKejianweixing),
                        static_cast<QWidget *>(ui->GPSKejianweixing), static_cast<QWidget *>(ui->Shiyongweixing)})
         w->hide();
+}
+
+void MainWindow::gpsShowMap()
+{
+    if (gpsMapPage.isEmpty() || gpsMapView || gpsMapNotice)
+        return;
+    gpsMapView = makeTabWebView(ui->gps_gridLayout, QStringLiteral("gpsMapView"), gpsMapNotice,
+                                QStringLiteral("gpsMapNotice"), [this] { return new CustomWebPage(this); });
+    if (!gpsMapView) {
+        // No map will ever take the calls.
+        gpsMapCalls.pageLoaded([](const QString &) {});
+        return;
+    }
+    // Calls wait while a page loads; once it has, the kept position and
+    // whatever waited go in.
+    connect(gpsMapView, &QWebEngineView::loadStarted, this, [this] { gpsMapCalls.pageLoading(); });
+    connect(gpsMapView, &QWebEngineView::loadFinished, this, [this] {
+        QWebEnginePage *page = gpsMapView->page();
+        gpsMapCalls.pageLoaded([page](const QString &script) { page->runJavaScript(script); });
+    });
+    gpsMapView->load(QUrl(gpsMapPage));
 }
 
 QList<QWidget *> MainWindow::gpsTcpWidgets() const
@@ -185,12 +182,9 @@ void MainWindow::gpsReadBatch(const QByteArray &data)
 // their unsigned degrees.
 void MainWindow::GPS_MAP(bool first)
 {
-    if (!gpsMapView)
-        return;
-    QWebEnginePage *page = gpsMapView->page();
-    page->runJavaScript(QStringLiteral("Set_Longit(%1)").arg(QString::number(gpsPushLongitude, 'f', 7)));
-    page->runJavaScript(QStringLiteral("Set_Latit(%1)").arg(QString::number(gpsPushLatitude, 'f', 7)));
-    page->runJavaScript(first ? QStringLiteral("Set_Location_First()") : QStringLiteral("Set_Location()"));
+    // Seven decimals, as the labels show them.
+    const auto seven = [](double v) { return std::round(v * 1e7) / 1e7; };
+    gpsMapCalls.push(seven(gpsPushLatitude), seven(gpsPushLongitude), first);
 }
 
 QByteArray MainWindow::GPS_Analysis_Data_Process(QByteArray data)

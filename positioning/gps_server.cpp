@@ -12,8 +12,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTextCodec>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 void MainWindow::gpsServerInit()
 {
@@ -173,10 +171,7 @@ void MainWindow::gpsTcpLine(const QByteArray &line)
     if (ui->GPSSavecheckBox->isChecked())
         GPSSavefile(fix->latitude, fix->longitude);
     gpsPositionUpdated = 0;
-    if (gpsMapView) {
-        const QStringList calls = MapScript::push(*lat, *lon, ui->GPS_on_off_checkBox->isChecked());
-        gpsMapView->page()->runJavaScript(calls.join(QLatin1Char(';')));
-    }
+    gpsMapCalls.push(*lat, *lon, ui->GPS_on_off_checkBox->isChecked());
     ui->Haibagaodu->setText(QStringLiteral("Null"));
 }
 

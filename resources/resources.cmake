@@ -14,6 +14,18 @@ set(_ts_second
   ${KESP_RES_SRC}/i18n/en_US.ts
   ${KESP_RES_SRC}/i18n/zh_CN.ts)
 
+# Folders whose tr() texts the catalogues hold; tst_translation_coverage
+# scans the same ones.  `cmake --build build --target update_translations`
+# brings both catalogues up to date with the sources (new texts come in
+# unfinished, without guessed translations, which lrelease would ship).
+set(KESP_TR_SOURCE_DIRS app terminals instruments positioning utilities forms)
+set(KESP_LUPDATE_OPTIONS -I ${PROJECT_SOURCE_DIR} -locations none
+  -disable-heuristic sametext -disable-heuristic similartext -disable-heuristic number)
+add_custom_target(update_translations
+  COMMAND Qt6::lupdate ${KESP_LUPDATE_OPTIONS} ${KESP_TR_SOURCE_DIRS} -ts ${_ts_first}
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  VERBATIM)
+
 set(_qm_dir ${KESP_RES_BIN}/qm)
 file(MAKE_DIRECTORY ${_qm_dir})
 set(_qm_files)

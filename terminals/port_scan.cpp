@@ -27,9 +27,14 @@ QList<QComboBox *> MainWindow::serialPortLists() const
 }
 
 // Brings all eleven lists to the system's ports.  Only new names are added
-// and only vanished ones removed, so every list keeps its selection.
+// and only vanished ones removed, so every list keeps its selection.  The
+// ports are enumerated only when the device directory changed: every 500 ms
+// that would keep a core busy for nothing.
 void MainWindow::SerialSacn()
 {
+    // Nothing came or went in the device directory: the lists stand.
+    if (!serialDeviceWatch.changed())
+        return;
     QStringList available;
     for (const QSerialPortInfo &info : getFilteredSerialPorts())
         available << info.portName();
@@ -72,6 +77,8 @@ void MainWindow::stop_SerialSacn_new()
 {
     if (portScanTimer && portScanTimer->isActive())
         portScanTimer->stop();
+    // The first scan after the port closes enumerates in full.
+    serialDeviceWatch = SerialDeviceWatch();
 }
 
 bool MainWindow::testUart(const QString &) const

@@ -248,10 +248,17 @@ def context(chinese):
         for text, key, into, fro, zh in units:
             if "(" in text and all(text != m[0] for m in messages):
                 messages.append((text, text[:text.index("(")] + "(" + zh + ")"))
+    # The bare data-storage symbols stay as they are in every language; they
+    # are listed unfinished, as lupdate lists them.
+    bare = []
+    for units in UNITS.values():
+        for text, key, into, fro, zh in units:
+            if "(" not in text and text not in bare:
+                bare.append(text)
     out = ["<context>", "    <name>vexmora_convert</name>"]
-    for source, translation in messages:
+    for source, translation in messages + [(b, None) for b in bare]:
         out += ["    <message>", "        <source>%s</source>" % escape(source)]
-        if chinese:
+        if chinese and translation is not None:
             out.append("        <translation>%s</translation>" % escape(translation))
         else:
             out.append('        <translation type="unfinished"></translation>')

@@ -11,6 +11,132 @@
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Sans Serif&apos;; font-size:16pt; font-weight:600;&quot;&gt;KESP&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;;&quot;&gt;Version:3.4.4&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Copyright (C) Vexmora. All rights reserved.&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;a href=&quot;http://www.vexmora.com&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;http://www.vexmora.com&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;a href=&quot;http://www.vexmora.com/software&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;http://www.vexmora.com/software&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;a href=&quot;http://www.vexmora.com/kesp&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;http://www.vexmora.com/kesp&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>COM_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Config</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CharacteristicWidget</name>
@@ -36,6 +162,203 @@
     </message>
     <message>
         <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNICODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Environment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crypty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i2cdump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modbus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hextools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenStreet Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baidu Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto scan serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GPScalculate</name>
+    <message>
+        <source>GPS calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Conversions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Northing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Easting:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNIT:meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;-</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GPSsignal</name>
+    <message>
+        <source>GPS Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -83,6 +406,283 @@
     </message>
     <message>
         <source>Temperature:xx.xxC\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude:xx.xxxxx,Longitude:xxx.xxxxx\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:12px; margin-bottom:12px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Courier New&apos;; color:#008000;&quot;&gt;Latitude:39.92215,Longitude:116.46478\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;; color:#008000;&quot;&gt;Temperature:25.25C\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity:xx.xx%\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;; color:#008000;&quot;&gt;Humidity:60.71%\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultraviolet:xxxx\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;; color:#008000;&quot;&gt;Ultraviolet:300\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO2:xxxxxppm\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;; color:#008000;&quot;&gt;CO2:5000ppm\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC:xxxxxppb\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;; color:#008000;&quot;&gt;TVOC:200ppb&lt;/span&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;;&quot;&gt;\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barometer:xxxxPa\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;; color:#008000;&quot;&gt;Barometer:1120Pa\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$0:xxxxx;$1:xxxxx;$2:xxxxx;$3:xxxxx;\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;SimSun&apos;; color:#008000;&quot;&gt;$0:34;$1:548;$2:0.547;$3:-1.579;\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectra:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectra receive format(int):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;AS7341:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:12px; margin-bottom:12px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Courier New&apos;; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;AS7343:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\nFXL:xxxx\r\nFZ:xxxx\r\nFY:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:12px; margin-bottom:12px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Courier New&apos;; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\nFXL:687\r\nFZ:23\r\nFY:11\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt; font-weight:600;&quot;&gt;AS7265X:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nF9:xxxx\r\nF10:xxxx\r\nF11:xxxx\r\nF12:xxxx\r\nF13:xxxx\r\nF14:xxxx\r\nF15:xxxx\r\nF16:xxxx\r\nF17:xxxx\r\nF18:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:12px; margin-bottom:12px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Courier New&apos;; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nF9:130\r\nF10:687\r\nF11:23\r\nF12:11\r\nF13:247\r\nF14:874\r\nF15:12\r\nF16:77\r\nF17:726\r\nF18:814\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOF:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOF receive format(int):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx...xxxx,xxxx,\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:12px; margin-bottom:12px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Courier New&apos;; color:#008000;&quot;&gt;2215,4478 ... 784,465\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE receive format(float):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIEX:x.xxxxx;CIEY:x.xxxxx;LUX:xxxx.xxxx;CCT:xxx.xxxx\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:12px; margin-bottom:12px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Courier New&apos;; color:#008000;&quot;&gt;CIEX:0.587309;CIEY:0.424433;LUX:682.496000;CCT:1763.247393\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMU:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMU receive format(float):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W:x.xxxxx;X:x.xxxxx;Y:xxxx.xxxx;Z:xxx.xxxx\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:12px; margin-bottom:12px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Courier New&apos;; color:#008000;&quot;&gt;W:0.587309;X:0.424433;Y:682.496000;Z:63.247393\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>I2CDump_ReadREG</name>
+    <message>
+        <source>I2C Read Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>I2CDump_WriteREG</name>
+    <message>
+        <source>I2C Write Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g.: 0x12,0x34,0xab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LineSender</name>
+    <message>
+        <source>The port was closed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -261,7 +861,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Please enter '0' - '9', 'A' - 'F'</source>
+        <source>Please enter &apos;0&apos; - &apos;9&apos;, &apos;A&apos; - &apos;F&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -273,7 +873,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Prefix "\U"</source>
+        <source>Prefix &quot;\U&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -600,172 +1200,920 @@
         <source>Level factor:</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>GPScalculate</name>
     <message>
-        <source>GPS calculation</source>
+        <source>Vexmora -- KESP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Original longitude:</source>
+        <source>115200</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Original latitude:</source>
+        <source>2400</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Target longitude:</source>
+        <source>4800</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Target latitude:</source>
+        <source>9600</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>result:</source>
+        <source>14400</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Km</source>
+        <source>19200</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Calculation</source>
+        <source>38400</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>UTM Conversions</source>
+        <source>57600</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>longitude:</source>
+        <source>76800</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>UTM Northing:</source>
+        <source>128000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>latitude:</source>
+        <source>230400</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>UTM Easting:</source>
+        <source>256000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>UNIT:meters</source>
+        <source>460800</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>UTM Zone:</source>
+        <source>512000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>GPSsignal</name>
-    <message>
-        <source>GPS Signal</source>
+        <source>921600 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>close</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>WriteDialog</name>
-    <message>
-        <source>Data:</source>
+        <source>1000000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Send Mode:</source>
+        <source>1152000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OK</source>
+        <source>2000000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write Data</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>vexmora_ble</name>
-    <message>
-        <source>Form</source>
+        <source>Data Bits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Device:</source>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;以十六进制方式发送数据（默认为字符方式）&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已发送的字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已接收字节数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS Debug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GSM Debug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Environment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultraviolet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO₂:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barometer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crypty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DES - CBC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mqtt://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mqtts://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ws://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wss://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>192.168.0.19</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i2cdump</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Scan</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Read Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VL53LMZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TMF8828</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TMF8829</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VL53L9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4x4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8x8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modbus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>01(Read Coils)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>02(Read Discrete Inputs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>03(Read Holding Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>04(Read Input Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>05(Write Single Coil)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>06(Write Single Register)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15(Write Multiple Coils)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16(Write Multiple Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registers Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>w:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1. The program was not restarted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page cannot be shown while the program runs as root. Start it as another user, or with QTWEBENGINE_DISABLE_SANDBOX=1 set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection lost. Please check your network settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial failed to open, The serial does not exist or already used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial closed: the device is gone (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected TCP server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP or Port is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected to TCP server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No server found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send has been cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The serial port is not open in this panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP server not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT was not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT was disconnected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The WebSocket connection was closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 was subcribed success.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 was refused by the broker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT settings could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed: no serial port is open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input data format is wrong!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open failed: Failed to open this file, this may be due to insufficient permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success for send the data in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter has been cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP receive </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from:%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server failed to start on port %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server has stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 joined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP send failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data need to save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newtxt.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save failed:Open file %1 failed, can&apos;t save
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success for read the data in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Keep sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Keep sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>99999</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP receive </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP failed to listen on port %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP stop listening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid remote port: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid remote IP: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP send failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid input format. Please enter the correct format (e.g., 0x01,0x34,0xab)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server failed to start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Joined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line longer than %1 bytes dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position without longitude skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position is not a number, not saved or shown on the map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save GPS data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server has started on port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	lines: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid port &quot;%1&quot;: enter a number from 0 to 65535 (0 lets the system choose)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid port &quot;%1&quot;: enter a number from 1 to 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP starts listening on port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>vexmora_hex_tools</name>
+    <name>MqttClient</name>
     <message>
-        <source>Form</source>
+        <source>The transport device is not open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File1</source>
+        <source>The connection failed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File2</source>
+        <source>The connection was closed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Open File</source>
+        <source>Writing to the connection failed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter address (hex)</source>
+        <source>The broker sent a malformed packet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Go to</source>
+        <source>unacceptable protocol version</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Search (hex)</source>
+        <source>client identifier rejected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Prev</source>
+        <source>server unavailable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Next</source>
+        <source>bad user name or password</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save File1</source>
+        <source>not authorized</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save File2</source>
+        <source>unknown reason</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save Changes</source>
+        <source>The broker refused the connection: %1 (code %2).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File %1 has been modified.
-Do you want to save your changes?</source>
+        <source>The broker did not answer the connection request.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker stopped answering (keep-alive).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -893,6 +2241,109 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>ZAR(South African Rand)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Vexmora_ModbusClient</name>
+    <message>
+        <source>Unsupported function code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty response received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid length in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid protocol ID in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid CRC in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modbus exception response: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected function code in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid byte count in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WriteDialog</name>
+    <message>
+        <source>Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_3d_imu</name>
+    <message>
+        <source>The 3D view needs OpenGL, which is not available here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_ble</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_cie_widget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE x :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CIE y :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lux :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CCT :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标记位置</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1854,38 +3305,148 @@ Do you want to save your changes?</source>
         <source>Mx/cm²(maxwell per square centimeter)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kBit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TBit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PBit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EBit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>vexmora_cie_widget</name>
+    <name>vexmora_hex_tools</name>
     <message>
         <source>Form</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CIE x :</source>
+        <source>File1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CIE y :</source>
+        <source>File2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Lux :</source>
+        <source>Open File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CCT :</source>
+        <source>Enter address (hex)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>标记位置</source>
+        <source>Go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search (hex)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save File2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File %1 has been modified.
+Do you want to save your changes?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>vexmora_3d_imu</name>
+    <name>vexmora_i2c_tools</name>
     <message>
-        <source>The 3D view needs OpenGL, which is not available here.</source>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i2c addresss:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_spectroscopy</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_tof</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexmora_tof_data</name>
+    <message>
+        <source>vexmora_tof_data</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1893,6 +3454,10 @@ Do you want to save your changes?</source>
     <name>vexmora_tof_surface</name>
     <message>
         <source>The 3D view needs OpenGL, which this display does not offer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vexmora_tof_surface</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

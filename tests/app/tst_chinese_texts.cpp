@@ -84,6 +84,14 @@ static const Entry kCatalogue[] = {
         {"MainWindow", "Message", "信息"},
         {"MainWindow", "Found a new version.", "找到新版本."},
         {"MainWindow", "Already the latest version.", "已经是最新版本."},
+        {"COM_Expand", "Save Config", "保存设置"},
+        // Sensor and positioning tabs.
+        {"MainWindow", "Temperature:", "温度:"},
+        {"MainWindow", "Humidity:", "湿度:"},
+        {"MainWindow", "Channel 0", "通道0"},
+        {"MainWindow", "LOG", "日志"},
+        {"MainWindow", "2D", "二维"},
+        {"MainWindow", "%1 Joined", "%1 已连接"},
 };
 
 // Texts that have no Chinese entry and must show their source text.
@@ -107,6 +115,12 @@ static const Entry kUntranslated[] = {
     {"Config", "Config", nullptr},
     {"Config", "OK", nullptr},
     {"AboutDialog", "OK", nullptr},
+    // Shared with the communication pages, which keep them English.
+    {"MainWindow", "Serial opened", nullptr},
+    {"MainWindow", "Close", nullptr},
+    // lupdate guesses 时间 here; lrelease would ship such a guess.
+    {"MainWindow", "Time", nullptr},
+    {"MainWindow", "CO₂:", nullptr},
 };
 
 static const QStringList kTabs = {

@@ -133,11 +133,13 @@ private slots:
         }
     }
 
-    // Without OpenGL the 3D view is a notice, turning it is a no-op, and
-    // the whole window starts with the IMU tab on.
+    // Without OpenGL the 3D view, once shown, is a notice, turning it is a
+    // no-op, and the whole window starts with the IMU tab on.
     void noOpenGl()
     {
         vexmora_3d_imu view;
+        view.Set_Value(1, 0, 0, 0);
+        view.show();
         QVERIFY(!view.view);
         QVERIFY(view.notice && !view.notice->text().isEmpty());
         view.Set_Value(1, 0, 0, 0);
@@ -146,10 +148,11 @@ private slots:
         kesptest::TempHome home(kesptest::quietIni({{"Oscilloscope", "false"}}));
         MainWindow w;
         QVERIFY(w.initialisedTabs.contains(QStringLiteral("IMU")));
+        w.show();
+        w.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentWidget(w.findChild<QWidget *>("tab_3"));
         auto *notice = w.findChild<QLabel *>(QStringLiteral("imu3dNotice"));
         QVERIFY(notice);
         notice->window()->show();
-        w.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentWidget(w.findChild<QWidget *>("tab_3"));
         kesptest::spin(200);
         QVERIFY(notice->isVisible());
     }

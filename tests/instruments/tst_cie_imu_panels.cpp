@@ -46,6 +46,14 @@ struct CieImuWindow : SensorWindow
         return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     }
 
+    // The IMU tab in front, the window shown.
+    void showImu()
+    {
+        w.show();
+        child<QTabWidget>(w, "tabWidget")->setCurrentWidget(child<QWidget>(w, "tab_3"));
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+
     // The 3D window draws outside the widget tree: read the screen.
     bool centreIsCyan()
     {
@@ -119,6 +127,7 @@ private slots:
     void everySplit()
     {
         CieImuWindow t;
+        t.showImu();
         const QByteArray cie = "CIEX:0.1;CIEY:0.2;LUX:3;CCT:4\r\nCIEX:0.25;CIEY:0.35;LUX:45;CCT:5600\r\n";
         const QByteArray imu = "noise\r\nW:0.5,X:0.5,Y:0.5,Z:0.55\r\n";
         const QQuaternion want = kBase * QQuaternion(0.5f, 0.5f, 0.5f, 0.55f).normalized();
@@ -137,14 +146,25 @@ private slots:
         }
     }
 
-    // A right drag turns 0.4 degrees a pixel about the scene's axes, a left
-    // drag not at all; ten notches away take the camera to about 537, and
-    // it stays within 0.2 to 1800.
+    // The 3D window is made when the tab is first shown, on the orientation
+    // received before; a right drag turns 0.4 degrees a pixel about the
+    // scene's axes, a left drag not at all; ten notches away take the
+    // camera to about 537, and it stays within 0.2 to 1800.
     void mouseAndWheel()
     {
         CieImuWindow t;
-        widget3D *view = t.imu()->view;
+        // No 3D window until the tab is shown; it opens on the orientation
+        // that came before.
+        const auto windows3d = [] {
+            const QWindowList all = QGuiApplication::allWindows();
+            return std::count_if(all.begin(), all.end(), [](QWindow *w) { return qobject_cast<widget3D *>(w); });
+        };
+        QVERIFY(!t.imu()->view && windows3d() == 0);
         t.imu()->Set_Value(1, 0, 0, 0);
+        t.showImu();
+        widget3D *view = t.imu()->view;
+        QVERIFY(view && windows3d() == 1);
+        QVERIFY(near(t.rotation(), kBase));
         const auto drag = [&](Qt::MouseButton button, QPoint by) {
             const QPoint from(100, 100);
             for (const auto &[type, at] : {std::pair{QEvent::MouseButtonPress, from}, {QEvent::MouseMove, from + by / 2},

@@ -12,6 +12,8 @@
 #include "instruments/vexmora_tof_surface.h"
 
 #include <QJsonArray>
+#include <QtDataVisualization/Q3DSurface>
+#include <QtDataVisualization/QValue3DAxis>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -73,6 +75,17 @@ private slots:
         QVERIFY(t.surface().size() == 32 && t.surface().at(0)->size() == 48);
         t.combo("TOFRangeComboBox")->setCurrentText("12000");
         QVERIFY(t.grid()->maxRange == 12000 && t.map()->maxRange == 12000 && t.tof()->surfaceView->maxRange == 12000);
+        // The surface's graph, a 3D window, is made only when the 3D view is
+        // first shown, with the arrangement and range chosen before.
+        vexmora_tof_surface *surface = t.tof()->surfaceView;
+        t.w.show();
+        child<QTabWidget>(t.w, "tabWidget")->setCurrentWidget(child<QWidget>(t.w, "TOF"));
+        QVERIFY(!surface->surfaceGraph());
+        t.combo("TOFChartComboBox")->setCurrentIndex(1);
+        QVERIFY(surface->surfaceGraph());
+        QCOMPARE(surface->surfaceGraph()->axisX()->max(), 47.f);
+        QCOMPARE(surface->surfaceGraph()->axisZ()->max(), 31.f);
+        QCOMPARE(surface->surfaceGraph()->axisY()->max(), 12000.f);
         t.combo("TOFTYPEcomboBox")->setCurrentIndex(3);
         QVERIFY(!t.combo("TOFFilterComboBox")->isHidden() && t.grid()->labels.size() == 2268);
     }

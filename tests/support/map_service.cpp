@@ -39,11 +39,11 @@ private:
 
 } // namespace
 
-MapService::MapService(bool cors, double lat, double lon, const QString &city)
+MapService::MapService(bool cors, double lat, double lon, const QString &city, int delayMs)
 {
     m_server.start(QStringLiteral("python3"),
                    {QStringLiteral(KESP_SUPPORT_DIR "/map_service.py"), cors ? QStringLiteral("1") : QStringLiteral("0"),
-                    QString::number(lat, 'f', 6), QString::number(lon, 'f', 6), city});
+                    QString::number(lat, 'f', 6), QString::number(lon, 'f', 6), city, QString::number(delayMs)});
     if (!m_server.waitForStarted(10000))
         return;
     for (int i = 0; i < 100 && !m_server.canReadLine(); ++i)

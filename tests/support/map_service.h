@@ -17,8 +17,9 @@ namespace kesptest {
 class MapService
 {
 public:
+    // delayMs holds back the geolocation answer, as a slow service would.
     MapService(bool cors = true, double lat = -33.8688, double lon = 151.2093,
-               const QString &city = QStringLiteral("Sydney"));
+               const QString &city = QStringLiteral("Sydney"), int delayMs = 0);
     ~MapService();
     bool isReady() const { return m_port != 0; }
     quint16 port() const { return m_port; }

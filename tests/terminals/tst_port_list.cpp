@@ -1,8 +1,26 @@
-// Port-list rules of the rescan: which names are offered and how a scan
-// changes a list without disturbing the names that stay.
+// Port-list rules of the rescan: which names are offered, how a scan
+// changes a list without disturbing the names that stay, and which changes
+// of the device directory make the rescan enumerate the ports.
 #include "terminals/port_list.h"
+#include "terminals/serial_device_watch.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
+
+// A change to make in a device directory holding ttyUSB0, ttyS0, null and
+// the link serial/by-id/usb-FTDI-if00 -> ../../ttyUSB0.
+using DeviceChange = std::function<bool(QDir &)>;
+Q_DECLARE_METATYPE(DeviceChange)
+
+static bool touch(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly);
+}
 
 class PortListTest : public QObject
 {
@@ -57,6 +75,63 @@ private slots:
         QFETCH(QStringList, available);
         QFETCH(QStringList, expected);
         QCOMPARE(PortList::merged(current, available), expected);
+    }
+
+    void deviceWatch_data()
+    {
+        QTest::addColumn<DeviceChange>("change");
+        QTest::addColumn<bool>("changed");
+        const auto make = [](const char *name) {
+            return DeviceChange([=](QDir &d) { return touch(d.filePath(name)); });
+        };
+        QTest::newRow("nothing") << DeviceChange([](QDir &) { return true; }) << false;
+        QTest::newRow("USB adapter plugged") << make("ttyUSB1") << true;
+        QTest::newRow("CDC device plugged") << make("ttyACM0") << true;
+        QTest::newRow("Bluetooth serial bound") << make("rfcomm0") << true;
+        QTest::newRow("call-out device name") << make("cu.usbserial-1410") << true;
+        QTest::newRow("adapter unplugged") << DeviceChange([](QDir &d) { return d.remove("ttyUSB0"); }) << true;
+        // A new node under the old name, as a replug makes it.
+        QTest::newRow("adapter replugged")
+            << DeviceChange([](QDir &d) {
+                   return touch(d.filePath("new")) && d.remove("ttyUSB0") && d.rename("new", "ttyUSB0");
+               })
+            << true;
+        QTest::newRow("by-id link made anew")
+            << DeviceChange([](QDir &d) {
+                   return QFile::link("../../ttyUSB0", d.filePath("serial/by-id/new"))
+                          && d.remove("serial/by-id/usb-FTDI-if00")
+                          && d.rename("serial/by-id/new", "serial/by-id/usb-FTDI-if00");
+               })
+            << true;
+        QTest::newRow("by-id link gone")
+            << DeviceChange([](QDir &d) { return d.remove("serial/by-id/usb-FTDI-if00"); }) << true;
+        QTest::newRow("disk plugged") << make("sda1") << false;
+        QTest::newRow("camera plugged") << make("video0") << false;
+        QTest::newRow("built-in UART") << make("ttyS1") << false;
+        QTest::newRow("virtual console") << make("tty7") << false;
+    }
+    // A change is reported at once and for the settling looks after it,
+    // then the watch is quiet again; anything else leaves it quiet.
+    void deviceWatch()
+    {
+        QFETCH(DeviceChange, change);
+        QFETCH(bool, changed);
+        QTemporaryDir root;
+        QDir d(root.path());
+        QVERIFY(touch(d.filePath("ttyUSB0")) && touch(d.filePath("ttyS0")) && touch(d.filePath("null")));
+        QVERIFY(d.mkpath("serial/by-id"));
+        QVERIFY(QFile::link("../../ttyUSB0", d.filePath("serial/by-id/usb-FTDI-if00")));
+
+        SerialDeviceWatch watch(root.path());
+        for (int i = 0; i <= SerialDeviceWatch::settleLooks; ++i)
+            QVERIFY(watch.changed());
+        QVERIFY(!watch.changed());
+        QVERIFY(change(d));
+        QCOMPARE(watch.changed(), changed);
+        if (changed)
+            for (int i = 0; i < SerialDeviceWatch::settleLooks; ++i)
+                QVERIFY(watch.changed());
+        QVERIFY(!watch.changed());
     }
 };
 

@@ -2,9 +2,11 @@
 // open/close protocol with its locks over every serial page, the rescan and
 // what the window leaves behind when it goes.
 #include "serial_fixture.h"
+#include "terminals/serial_device_watch.h"
 #include "terminals/thread_serial.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRadioButton>
@@ -241,6 +243,30 @@ private slots:
         kesptest::spin(700);
         for (const QString &name : kPortLists)
             QCOMPARE(w.findChild<QComboBox *>(name)->count(), scans ? 0 : 1);
+    }
+
+    // An idle rescan enumerates nothing while the device directory stands
+    // still (the name that is no port stays); a new device node brings the
+    // lists to the system's ports within the next ticks.
+    void rescanOnDeviceChange()
+    {
+        TempHome home(QMap<QString, QVariant>{{"GPS", "false"}, {"Convert", "false"}});
+        QTemporaryDir dev;
+        SerialDeviceWatch::defaultRoot = dev.path();
+        MainWindow w;
+        SerialDeviceWatch::defaultRoot = QStringLiteral("/dev");
+        kesptest::spin(500 * (SerialDeviceWatch::settleLooks + 1) + 200);
+        for (const QString &name : kPortLists)
+            w.findChild<QComboBox *>(name)->addItem("ttyGONE");
+        kesptest::spin(1200);
+        for (const QString &name : kPortLists)
+            QCOMPARE(w.findChild<QComboBox *>(name)->count(), 1);
+        QFile node(dev.filePath("ttyUSB3"));
+        QVERIFY(node.open(QIODevice::WriteOnly));
+        auto *serial = w.findChild<QComboBox *>("portNameComboBox");
+        QVERIFY(kesptest::waitFor([&] { return serial->count() == 0; }, 1200));
+        for (const QString &name : kPortLists)
+            QCOMPARE(w.findChild<QComboBox *>(name)->count(), 0);
     }
 
     // While a port is open the rescan stops (it would drop the pty from the
