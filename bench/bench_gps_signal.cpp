@@ -21,7 +21,7 @@
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv, {{"GPS", "true"}});
     QApplication app(argc, argv);
     double seconds = 30;
     int reopen = 20;
@@ -32,11 +32,11 @@ int main(int argc, char **argv)
             reopen = arg.mid(9).toInt();
     }
     const QString script = QStringLiteral(KESP_NMEA_LOG);
-    kesptest::TempHome home(kesptest::quietIni({{"GPS", "true"}}));
     kesptest::PtyPair pty;
     pty.farFd();
     MainWindow w;
     w.show();
+    kesptest::reportIdle("Before streaming");
     kesptest::child<QTabWidget>(w, "tabWidget")->setCurrentWidget(kesptest::child<QWidget>(w, "gps"));
     kesptest::choosePort(w, "GPSportNameComboBox", pty.deviceA());
     kesptest::press(w, "GPSopencompushButton");

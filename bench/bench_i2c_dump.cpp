@@ -35,6 +35,7 @@ struct Run
     int sent = 0;
     qint64 applied = 0;
     double cpu = 0;
+    double processCpu = 0; // all threads
     qint64 worstLateMs = 0;
     QList<double> rss;
 };
@@ -53,6 +54,7 @@ static Run stream(const QString &device, const QString &log, double seconds, con
     kesptest::StallProbe probe;
     probe.start();
     const double cpu0 = kesptest::threadCpuSeconds();
+    const double processCpu0 = kesptest::processCpuSeconds();
     begin();
     QEventLoop loop;
     QTimer rss;
@@ -63,6 +65,7 @@ static Run stream(const QString &device, const QString &log, double seconds, con
     end();
     kesptest::spin(1000); // the dumps still on the way
     r.cpu = kesptest::threadCpuSeconds() - cpu0;
+    r.processCpu = kesptest::processCpuSeconds() - processCpu0;
     probe.stop();
     r.worstLateMs = probe.worstLatenessMs();
     bridge.terminate();
@@ -75,7 +78,7 @@ static Run stream(const QString &device, const QString &log, double seconds, con
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv);
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {
@@ -85,13 +88,12 @@ int main(int argc, char **argv)
         }
         seconds = arg.mid(10).toDouble();
     }
-    kesptest::TempHome home(kesptest::quietIni());
     kesptest::PtyPair pty;
     if (!pty.isReady()) {
         std::fprintf(stderr, "socat pty pair not available\n");
         return 1;
     }
-    const QString log = home.path() + "/bridge.log";
+    const QString log = home->path() + "/bridge.log";
     MainWindow w;
     w.show();
     kesptest::child<QTabWidget>(w, "tabWidget")->setCurrentWidget(kesptest::child<QWidget>(w, "i2cdump"));
@@ -103,7 +105,7 @@ int main(int argc, char **argv)
         return 1;
     }
     kesptest::spin(300);
-    std::printf("RSS before streaming: %.0f MB\n", kesptest::rssMB());
+    kesptest::reportIdle("Before streaming");
     const Run tab = stream(
         pty.deviceB(), log, seconds,
         [&] {
@@ -130,10 +132,11 @@ int main(int argc, char **argv)
         QStringList rss;
         for (double v : r.rss)
             rss << QString::number(v, 'f', 0);
-        std::printf("%-8s %7d %8lld %10.3f %9lld  %s\n", what, r.sent, r.applied, r.cpu / qMax<qint64>(1, r.applied) * 1e3,
+        std::printf("%-8s %7d %8lld %10.3f %12.3f %9lld  %s\n", what, r.sent, r.applied,
+                    r.cpu / qMax<qint64>(1, r.applied) * 1e3, r.processCpu / qMax<qint64>(1, r.applied) * 1e3,
                     r.worstLateMs, qPrintable(rss.join(' ')));
     };
-    std::printf("%-8s %7s %8s %10s %9s  %s\n", "reader", "sent", "applied", "ms/dump", "worst_ms", "RSS_MB every 5 s, end");
+    std::printf("%-8s %7s %8s %10s %12s %9s  %s\n", "reader", "sent", "applied", "gui_ms/dump", "process_ms/dump", "worst_ms", "RSS_MB every 5 s, end");
     line("i2cdump", tab);
     line("bare", bare);
     return tab.applied == tab.sent ? 0 : 1;

@@ -38,8 +38,7 @@ void press(QPushButton *button)
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
-    TempHome home(quietIni());
+    auto home = kesptest::startBenchmark(argc, argv);
     QApplication app(argc, argv);
     QCommandLineParser args;
     args.addOption({"messages", "messages to publish", "N", "50000"});
@@ -53,6 +52,7 @@ int main(int argc, char **argv)
     }
     MainWindow w;
     w.show();
+    kesptest::reportIdle("Before streaming");
     w.findChild<QTabWidget *>("tabWidget")->setCurrentWidget(w.findChild<QWidget *>("Mqtt"));
     w.findChild<QLineEdit *>("mqtt_host_lineEdit")->setText("127.0.0.1");
     w.findChild<QLineEdit *>("mqtt_port_lineEdit")->setText(QString::number(broker.tcpPort()));

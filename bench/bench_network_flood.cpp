@@ -1,9 +1,12 @@
 // Floods the UDP and TCP tabs from peer threads on 127.0.0.1 and reports what
 // arrived, the worst lateness of a 10 ms GUI timer and the memory in use.
 //
-//   bench_network_flood [--udp-seconds N] [--tcp-mb M] [--more]
+//   bench_network_flood [--quiet] [--udp-seconds N] [--udp-rate R] [--tcp-mb M] [--more]
 //
-// Defaults are short (3 s, 10 MB); the full UDP run is --udp-seconds 20.
+// The window starts as a fresh install's (no settings file) or, with
+// --quiet, with the quiet test settings.  UDP runs twice: with its tab in
+// front and behind the "Convert" tab.  Defaults are short (3 s at one
+// datagram per ms, 10 MB); a full UDP run is --udp-seconds 40 --udp-rate 2.
 // Run it under a display (xvfb-run).
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
@@ -38,6 +41,25 @@ namespace {
 long rssKiB()
 {
     return long(rssMB() * 1024);
+}
+
+// Datagrams the kernel dropped on the sockets bound to `port` (a full
+// receive buffer), from /proc/net/udp and udp6.
+qint64 udpDrops(quint16 port)
+{
+    qint64 drops = 0;
+    const QByteArray hexPort = ':' + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    for (const char *table : {"/proc/net/udp", "/proc/net/udp6"}) {
+        QFile f(QString::fromLatin1(table));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.size() > 12 && fields.at(1).endsWith(hexPort))
+                drops += fields.last().toLongLong();
+        }
+    }
+    return drops;
 }
 
 void press(QPushButton *button)
@@ -94,21 +116,23 @@ void report(const Phase &p, const char *unit)
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
-    TempHome home(quietIni());
+    auto home = kesptest::startBenchmark(argc, argv);
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption udpSeconds("udp-seconds", "UDP flood length in seconds (one datagram per ms).", "s", "3");
+    QCommandLineOption udpRate("udp-rate", "UDP datagrams per millisecond (1, 2, 4, ...).", "n", "1");
     QCommandLineOption tcpMb("tcp-mb", "TCP stream size in MB.", "mb", "10");
     QCommandLineOption verboseOption("verbose", "Print each new worst lateness as it happens.");
     parser.addOption(udpSeconds);
+    parser.addOption(udpRate);
     parser.addOption(tcpMb);
     parser.addOption(verboseOption);
     QCommandLineOption moreOption("more", "Open the \"More\" tab (and so the web engine) first.");
     parser.addOption(moreOption);
     parser.process(app);
     const int seconds = qMax(1, parser.value(udpSeconds).toInt());
+    const int rate = qBound(1, parser.value(udpRate).toInt(), 1000);
     const bool verbose = parser.isSet(verboseOption);
     const qint64 tcpBytes = qMax<qint64>(1, parser.value(tcpMb).toLongLong()) * 1024 * 1024;
 
@@ -121,26 +145,29 @@ int main(int argc, char **argv)
         spin(3000);
     }
     spin(300);
-    std::printf("Before the floods (More %s): RSS %.0f MB, %d child processes\n",
-                parser.isSet(moreOption) ? "opened" : "never opened", rssMB(), childProcesses());
+    reportIdle(parser.isSet(moreOption) ? "Before the floods (More opened)" : "Before the floods (More never opened)");
     StallProbe probe;
 
-    // --- UDP: one 16-byte datagram every millisecond.
-    {
-        tabs->setCurrentWidget(w.findChild<QWidget *>("udp"));
+    // --- UDP: 16-byte datagrams at the given rate, with the UDP tab in
+    // front and again behind another tab ("Convert" where it exists).
+    auto runUdp = [&](const char *name, QWidget *front) {
+        tabs->setCurrentWidget(front);
         const quint16 port = freeUdpPort();
         w.findChild<QLineEdit *>("UDPSenderPortlineEdit")->setText(QString::number(port));
         press(w.findChild<QPushButton *>("UDPopencompushButton"));
+        tabs->setCurrentWidget(front);
         Harvest harvest{w.findChild<QLCDNumber *>("UDPrecvbyteslcdNumber")};
+        harvest.counter->display(0);
         // The counter moves once per paint tick, far below its 99999 stop.
         QTimer harvestTimer;
         QObject::connect(&harvestTimer, &QTimer::timeout, [&] { harvest(); });
         harvestTimer.start(10);
 
-        Phase p{"UDP"};
-        const qint64 count = qint64(seconds) * 1000;
+        Phase p{name};
+        const qint64 count = qint64(seconds) * 1000 * rate;
         std::atomic<qint64> sent{0};
         std::atomic<bool> done{false};
+        const qint64 drops0 = udpDrops(port);
         p.rssStart = rssKiB();
         probe.start();
         const double gui0 = threadCpuSeconds();
@@ -149,47 +176,70 @@ int main(int argc, char **argv)
         clock.start();
         std::thread peer([&] {
             QUdpSocket s;
+            const auto step = std::chrono::microseconds(1000 / rate);
             auto next = std::chrono::steady_clock::now();
             for (qint64 i = 0; i < count; ++i) {
                 const QByteArray d = QByteArray::number(i).rightJustified(15, '0') + '\n';
                 if (s.writeDatagram(d, QHostAddress::LocalHost, port) == d.size())
                     ++sent;
-                next += std::chrono::milliseconds(1);
+                next += step;
                 std::this_thread::sleep_until(next);
             }
             done = true;
         });
         // A real event loop: spinning on processEvents would cost the GUI
-        // thread more than the tab does.
+        // thread more than the tab does.  It runs on for 3 s after the
+        // stream stopped, to see the CPU go back to idle.
         QEventLoop loop;
         QTimer check;
-        QElapsedTimer settle;
+        qint64 doneAt = -1;
+        double cpuAtDone = 0, cpuAt1s = -1, cpuAt3s = -1;
         QObject::connect(&check, &QTimer::timeout, [&] {
             for (int q = 0; q < 3; ++q)
                 if (!p.rssQuarter[q] && clock.elapsed() > seconds * 250 * (q + 1))
                     p.rssQuarter[q] = rssKiB();
             if (!done)
-                settle.restart();
-            else if (harvest.total >= sent * 16 || settle.elapsed() > 3000)
+                return;
+            if (doneAt < 0) {
+                doneAt = clock.elapsed();
+                cpuAtDone = processCpuSeconds();
+                p.seconds = doneAt / 1000.0;
+                p.guiCpu = threadCpuSeconds() - gui0;
+                p.processCpu = cpuAtDone - process0;
+            }
+            if (cpuAt1s < 0 && clock.elapsed() >= doneAt + 1000)
+                cpuAt1s = processCpuSeconds();
+            if (clock.elapsed() >= doneAt + 3000) {
+                cpuAt3s = processCpuSeconds();
                 loop.quit();
+            }
         });
-        settle.start();
-        check.start(50);
+        check.start(10);
         loop.exec();
         peer.join();
         harvest();
         probe.stop();
-        p.guiCpu = threadCpuSeconds() - gui0;
-        p.processCpu = processCpuSeconds() - process0;
-        p.seconds = clock.elapsed() / 1000.0;
         p.worstLateMs = probe.worstLatenessMs();
         p.rssEnd = rssKiB();
         p.sent = sent;
         p.received = harvest.total / 16;
         p.saturated = harvest.saturated;
         report(p, "datagrams");
+        std::printf("     %d datagrams/ms, kernel dropped %lld; after the stream: whole process %.2f cores in the "
+                    "first second, %.2f cores in the two after\n",
+                    rate, (long long)(udpDrops(port) - drops0), cpuAt1s - cpuAtDone, (cpuAt3s - cpuAt1s) / 2);
+        std::fflush(stdout);
         press(w.findChild<QPushButton *>("UDPopencompushButton"));
-    }
+    };
+    runUdp("UDP", w.findChild<QWidget *>("udp"));
+    QWidget *convert = nullptr;
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == QLatin1String("Convert"))
+            convert = tabs->widget(i);
+    if (convert)
+        runUdp("UDP behind Convert", convert);
+    else
+        std::printf("UDP behind Convert: skipped, the \"Convert\" tab is off\n");
 
     // --- TCP: a stream without line feeds, as fast as the peer can write.
     {

@@ -73,7 +73,7 @@ static double plainLoop(const QByteArray &log, qint64 *good)
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv, {{"GPS", "true"}});
     QApplication app(argc, argv);
     int mb = 30;
     double seconds = 20;
@@ -128,11 +128,11 @@ int main(int argc, char **argv)
     std::printf("twice/once at 4096 B: %.2f\n\n", twice / qMax(1e-9, s4096));
 
     // The tab on a pty.
-    kesptest::TempHome home(kesptest::quietIni({{"GPS", "true"}}));
     kesptest::PtyPair pty;
     pty.farFd();
     MainWindow w;
     w.show();
+    kesptest::reportIdle("Before streaming");
     kesptest::child<QTabWidget>(w, "tabWidget")->setCurrentWidget(kesptest::child<QWidget>(w, "gps"));
     kesptest::choosePort(w, "GPSportNameComboBox", pty.deviceA());
     auto *baud = kesptest::child<QComboBox>(w, "GPSbaudRateComboBox");

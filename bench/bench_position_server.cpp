@@ -65,16 +65,15 @@ static const char *kCount = "(function(){var n=0;map.eachLayer(function(l){if(l 
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv, {{"GPS", "true"}});
     QApplication app(argc, argv);
     const int seconds = arg(argc, argv, "seconds", 10);
     const int rate = arg(argc, argv, "rate", 1000);
     const int lines = arg(argc, argv, "lines", 10000);
-
-    TempHome home(quietIni({{"GPS", "true"}}));
     MapService service;
     MainWindow w;
     w.show();
+    kesptest::reportIdle("Before streaming");
     child<QTabWidget>(w, "tabWidget")->setCurrentWidget(child<QWidget>(w, "gps"));
     waitFor([&] { return js(w, "typeof marker") == "object"; }, 30000);
 
@@ -90,7 +89,7 @@ int main(int argc, char **argv)
     clients.start("python3", {"-c", kClients, QString::number(port), QString::number(rate), QString::number(seconds)});
     waitFor([&] { return clients.state() == QProcess::NotRunning; }, (seconds + 30) * 1000);
     const int sent = clients.readAllStandardOutput().trimmed().toInt();
-    QFile file(home.path() + "/GPS_Date.txt");
+    QFile file(home->path() + "/GPS_Date.txt");
     auto fileLines = [&] {
         file.open(QIODevice::ReadOnly);
         const int n = int(file.readAll().count('\n'));

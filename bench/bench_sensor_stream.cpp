@@ -46,6 +46,7 @@ struct Run
     double boardSeconds = 0;
     double shownSeconds = 0;
     double cpu = 0;
+    double processCpu = 0; // all threads
     qint64 worstLateMs = 0;
     QList<double> rss;
 };
@@ -59,6 +60,7 @@ static Run feed(const QStringList &args, int linesPerItem, const std::function<q
     kesptest::StallProbe probe;
     probe.start();
     const double cpu0 = threadCpuSeconds();
+    const double processCpu0 = kesptest::processCpuSeconds();
     QElapsedTimer clock;
     clock.start();
     board.start(QStringLiteral("python3"), args);
@@ -95,6 +97,7 @@ static Run feed(const QStringList &args, int linesPerItem, const std::function<q
     check.stop();
     r.shownSeconds = clock.elapsed() / 1000.0;
     r.cpu = threadCpuSeconds() - cpu0;
+    r.processCpu = kesptest::processCpuSeconds() - processCpu0;
     probe.stop();
     r.worstLateMs = probe.worstLatenessMs();
     r.applied = last * linesPerItem;
@@ -107,16 +110,16 @@ static void report(const char *what, const char *pacing, const Run &tab, const R
     QStringList rss;
     for (double v : tab.rss)
         rss << QString::number(v, 'f', 0);
-    std::printf("%-13s %-8s %8lld %8lld %9.2f %9.2f %7.3f %10.1f %10.1f %8lld  %s\n", what, pacing, tab.sent,
+    std::printf("%-13s %-8s %8lld %8lld %9.2f %9.2f %7.3f %10.1f %12.1f %10.1f %8lld  %s\n", what, pacing, tab.sent,
                 tab.applied, tab.boardSeconds, tab.shownSeconds, tab.shownSeconds / qMax(0.001, tab.boardSeconds),
-                tab.cpu / qMax<qint64>(1, tab.applied) * 1e6, bare.cpu / qMax<qint64>(1, bare.sent) * 1e6,
+                tab.cpu / qMax<qint64>(1, tab.applied) * 1e6, tab.processCpu / qMax<qint64>(1, tab.applied) * 1e6, bare.cpu / qMax<qint64>(1, bare.sent) * 1e6,
                 qint64(tab.worstLateMs), qPrintable(rss.join(' ')));
     std::fflush(stdout);
 }
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv);
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {
@@ -128,8 +131,6 @@ int main(int argc, char **argv)
         }
     }
     const QString script = QStringLiteral(KESP_FAKE_BOARD);
-
-    kesptest::TempHome home(kesptest::quietIni());
     kesptest::PtyPair pty;
     if (!pty.isReady()) {
         std::fprintf(stderr, "socat pty pair not available\n");
@@ -178,9 +179,9 @@ int main(int argc, char **argv)
     };
 
     kesptest::spin(300);
-    std::printf("RSS before streaming: %.0f MB\n", rssMB());
-    std::printf("%-13s %-8s %8s %8s %9s %9s %7s %10s %10s %8s  %s\n", "tab", "pacing", "sent", "applied",
-                "board_s", "shown_s", "ratio", "us/line", "bare_us", "worst_ms", "RSS_MB every 5 s, end");
+    kesptest::reportIdle("Before streaming");
+    std::printf("%-13s %-8s %8s %8s %9s %9s %7s %10s %12s %10s %8s  %s\n", "tab", "pacing", "sent", "applied",
+                "board_s", "shown_s", "ratio", "gui_us/line", "process_us/line", "bare_us", "worst_ms", "RSS_MB every 5 s, end");
 
     // 256000 baud is 25600 bytes/s: about 640 oscilloscope lines (40 bytes)
     // or 1700 environment lines (15 bytes) a second.

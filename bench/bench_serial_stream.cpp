@@ -1,18 +1,25 @@
 // Streams data through a pty into the "Serial Debug" terminal and reports
 // how fast and how smoothly it is shown.
 //
-//   bench_serial_stream [--sizes=1,10,100] [--no-paced] [--no-unpaced] [--hidden] [--more]
+//   bench_serial_stream [--quiet] [--sizes=1,10,100] [--paced-sizes=2] [--no-paced] [--no-unpaced]
+//                       [--no-stamps] [--hex] [--hidden] [--more] [--paints]
 //
-// Sizes are in MB (default 1).  For each size: paced at the byte rate of
-// 1152000 baud and unpaced, text (a line feed every 64 bytes) and binary,
-// time stamps off and on.  Reported: time until the last byte is shown,
+// The window starts as a fresh install's (no settings file) or, with
+// --quiet, with the quiet test settings.  Sizes are in MB (default 1;
+// --paced-sizes sets the paced ones apart).  For each size: paced at the
+// byte rate of 1152000 baud and unpaced, text (a line feed every 64 bytes)
+// and binary, time stamps off and on (--no-stamps: off only).  Reported: time until the last byte is shown,
 // bytes/s, GUI-thread CPU seconds per MB, worst lateness of a 10 ms GUI
 // timer, and RSS after every 10 MB shown.  --hidden keeps the window off
 // screen, which leaves out the cost of painting; --more opens the "More" tab
-// (and so the web engine) first.  CPU is given for the GUI thread and for the
-// whole process, the benchmark's own writer thread included.
+// (and so the web engine) first; --hex shows the hex view beside the
+// text view; --paints lists the widgets repainted most
+// in each row.  CPU is given for the GUI thread and for the
+// whole process (all threads, GL included) less the benchmark's own writer
+// thread.  bench_serial_reference runs a reference terminal on the same data.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "bench/serial_stream_data.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,6 +28,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLCDNumber>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -29,6 +37,7 @@
 #include <QTimer>
 #include <QEventLoop>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -36,20 +45,36 @@
 #include <thread>
 #include <unistd.h>
 
-static QByteArray makeData(qint64 size, bool text)
+// Counts the paint events of every widget: which ones repaint while data
+// streams in.
+class PaintCounter : public QObject
 {
-    QByteArray data;
-    data.reserve(size);
-    quint32 x = 12345;
-    while (data.size() < size) {
-        x = x * 1103515245u + 12345u;
-        if (text)
-            data.append((data.size() % 64 == 63) ? '\n' : char(0x20 + (x >> 16) % 0x5f));
-        else
-            data.append(char(x >> 16));
+public:
+    QMap<QString, int> counts;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && o->isWidgetType()) {
+            QString name = QString::fromLatin1(o->metaObject()->className());
+            QObject *named = o;
+            while (named && named->objectName().isEmpty())
+                named = named->parent();
+            if (named)
+                name += ' ' + named->objectName();
+            ++counts[name];
+        }
+        return false;
     }
-    return data;
-}
+    void print()
+    {
+        QList<QPair<int, QString>> top;
+        for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+            top << qMakePair(it.value(), it.key());
+        std::sort(top.begin(), top.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        for (int i = 0; i < qMin(12, int(top.size())); ++i)
+            std::printf("    %6d paints  %s\n", top.at(i).first, qPrintable(top.at(i).second));
+        counts.clear();
+    }
+};
 
 struct Result
 {
@@ -100,32 +125,11 @@ static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &da
     const double processCpu0 = kesptest::processCpuSeconds();
     QElapsedTimer clock;
     clock.start();
+    std::atomic<double> writerCpu {0};
     std::thread writer([&] {
-        // 1152000 baud, 10 bits a byte: 115200 bytes/s, fed every 10 ms.
-        const qint64 perTick = paced ? 1152 : 65536;
-        QElapsedTimer t;
-        t.start();
-        qint64 done = 0;
-        while (done < data.size()) {
-            if (paced) {
-                const qint64 due = (t.elapsed() / 10 + 1) * perTick;
-                if (done >= due) {
-                    // Asleep until the next 10 ms slot: the writer's own
-                    // wake-ups count in the process figure.
-                    usleep(useconds_t(1000 * (10 - t.elapsed() % 10)));
-                    continue;
-                }
-            }
-            const qint64 n = qMin(perTick, qint64(data.size() - done));
-            const ssize_t k = ::write(fd, data.constData() + done, size_t(n));
-            if (k > 0)
-                done += k;
-            else if (k < 0 && errno != EAGAIN && errno != EINTR) {
-                writeFailed = true;
-                return;
-            } else
-                usleep(500);
-        }
+        // The writer's own CPU (its wake-ups included) is the benchmark's,
+        // and is taken off the process figure.
+        writerCpu = benchdata::writeStream(fd, data, paced, writeFailed);
         writeDone = true;
     });
     // A real event loop, so the figures hold the terminal's work and not a
@@ -156,8 +160,9 @@ static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &da
     probe.stop();
     r.shown = shown;
     r.cpuPerMB = cpu / (double(data.size()) / (1024.0 * 1024.0));
-    // The writer thread's share is the benchmark's own, not the program's.
-    r.processCpuPerMB = processCpu / (double(data.size()) / (1024.0 * 1024.0));
+    // All the program's threads (GL included); the writer's share is the
+    // benchmark's own.
+    r.processCpuPerMB = (processCpu - writerCpu) / (double(data.size()) / (1024.0 * 1024.0));
     r.worstLateMs = probe.worstLatenessMs();
     r.rss << kesptest::rssMB();
     return r;
@@ -165,33 +170,42 @@ static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &da
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv);
     QApplication app(argc, argv);
     QList<double> sizes {1};
+    QList<double> pacedSizes;
+    bool stampRows = true;
     bool paced = true;
     bool unpaced = true;
     bool hidden = false;
     bool more = false;
+    bool paints = false;
+    bool hex = false;
     for (const QString &arg : app.arguments().mid(1)) {
         if (arg.startsWith("--sizes=")) {
-            sizes.clear();
-            for (const QString &s : arg.mid(8).split(','))
-                sizes << s.toDouble();
+            sizes = benchdata::sizesFrom(arg);
+        } else if (arg.startsWith("--paced-sizes=")) {
+            pacedSizes = benchdata::sizesFrom(arg);
+        } else if (arg == "--no-stamps") {
+            stampRows = false;
         } else if (arg == "--no-paced") {
             paced = false;
         } else if (arg == "--no-unpaced") {
             unpaced = false;
         } else if (arg == "--hidden") {
             hidden = true;
+        } else if (arg == "--hex") {
+            hex = true;
+        } else if (arg == "--paints") {
+            paints = true;
         } else if (arg == "--more") {
             more = true;
         } else {
-            std::fprintf(stderr, "usage: bench_serial_stream [--sizes=1,10,100] [--no-paced] [--no-unpaced] [--hidden] [--more]\n");
+            std::fprintf(stderr, "usage: bench_serial_stream [--quiet] [--sizes=1,10,100] [--paced-sizes=2] [--no-paced] "
+                                 "[--no-unpaced] [--no-stamps] [--hex] [--hidden] [--more] [--paints]\n");
             return 2;
         }
     }
-
-    kesptest::TempHome home(kesptest::quietIni());
     kesptest::PtyPair pty;
     if (!pty.isReady()) {
         std::fprintf(stderr, "socat pty pair not available\n");
@@ -209,7 +223,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not open %s\n", qPrintable(pty.deviceA()));
         return 1;
     }
-    w.findChild<QCheckBox *>("HEXcheckBox")->setChecked(!qEnvironmentVariableIsSet("NOHEX"));
+    // The hex view stays hidden, as the window starts, unless --hex.
+    w.findChild<QCheckBox *>("HEXcheckBox")->setChecked(hex);
     auto *tabs = w.findChild<QTabWidget *>("tabWidget");
     if (more) {
         // The web view is made when "More" is first shown; from then on the
@@ -223,19 +238,26 @@ int main(int argc, char **argv)
 
     kesptest::spin(300);
 
-    std::printf("Before streaming (More %s): RSS %.0f MB, %d child processes\n", more ? "opened" : "never opened",
-                kesptest::rssMB(), kesptest::childProcesses());
+    kesptest::reportIdle(more ? "Before streaming (More opened)" : "Before streaming (More never opened)");
     std::printf("%-8s %-8s %-6s %-6s %10s %12s %10s %12s %10s %8s  %s\n", "size_MB", "pacing", "kind", "stamps",
                 "seconds", "bytes/s", "gui_s/MB", "process_s/MB", "worst_ms", "lost", "RSS_MB(after each 10 MB, end)");
     bool allShown = true;
-    for (double mb : sizes) {
-        for (bool isPaced : {true, false}) {
-            if ((isPaced && !paced) || (!isPaced && !unpaced))
-                continue;
+    if (pacedSizes.isEmpty())
+        pacedSizes = sizes;
+    for (bool isPaced : {true, false}) {
+        if ((isPaced && !paced) || (!isPaced && !unpaced))
+            continue;
+        for (double mb : isPaced ? pacedSizes : sizes) {
             for (bool text : {true, false}) {
-                const QByteArray data = makeData(qint64(mb * 1024 * 1024), text);
+                const QByteArray data = benchdata::makeData(qint64(mb * 1024 * 1024), text);
                 for (bool stamps : {false, true}) {
+                    if (stamps && !stampRows)
+                        continue;
+                    PaintCounter counter;
+                    if (paints)
+                        app.installEventFilter(&counter);
                     const Result r = runOne(w, pty, data, isPaced, stamps);
+                    app.removeEventFilter(&counter);
                     QStringList rss;
                     for (double v : r.rss)
                         rss << QString::number(v, 'f', 0);
@@ -245,6 +267,8 @@ int main(int argc, char **argv)
                                 isPaced ? "paced" : "unpaced", text ? "text" : "binary", stamps ? "on" : "off",
                                 r.seconds, double(r.shown) / r.seconds, r.cpuPerMB, r.processCpuPerMB,
                                 qint64(r.worstLateMs), lost, qPrintable(rss.join(' ')));
+                    if (paints)
+                        counter.print();
                     std::fflush(stdout);
                 }
             }

@@ -32,7 +32,7 @@
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv);
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {
@@ -42,7 +42,6 @@ int main(int argc, char **argv)
         }
         seconds = arg.mid(10).toDouble();
     }
-    kesptest::TempHome home(kesptest::quietIni());
     kesptest::PtyPair pty;
     if (!pty.isReady() || pty.farFd() < 0) {
         std::fprintf(stderr, "socat pty pair not available\n");
@@ -50,6 +49,7 @@ int main(int argc, char **argv)
     }
     MainWindow w;
     w.show();
+    kesptest::reportIdle("Before streaming");
     auto *open = kesptest::child<QAbstractButton>(w, "SpectraopencompushButton");
     auto *tabs = kesptest::child<QTabWidget>(w, "tabWidget");
     for (int i = 0; i < tabs->count(); ++i)
@@ -78,8 +78,8 @@ int main(int argc, char **argv)
     for (QBarSet *set : chart->diagramAS7265X->barSets)
         QObject::connect(set, &QBarSet::valueChanged, [&] { ++barUpdates; });
 
-    std::printf("%-6s %8s %8s %8s %6s %10s %8s %8s %7s %7s\n", "chart", "sent", "logged", "bars", "final",
-                "cpu/10k", "worst_ms", "p99_ms", "rss5_MB", "end_MB");
+    std::printf("%-6s %8s %8s %8s %6s %10s %12s %8s %8s %7s %7s\n", "chart", "sent", "logged", "bars", "final",
+                "gui_s/10k", "process_s/10k", "worst_ms", "p99_ms", "rss5_MB", "end_MB");
     bool ok = true;
     for (int kind = 0; kind < 2; ++kind) {
         kesptest::child<QComboBox>(w, "SpectraportChartComboBox")->setCurrentIndex(kind);
@@ -99,6 +99,7 @@ int main(int argc, char **argv)
         double rss5 = 0;
         QTimer::singleShot(5000, [&] { rss5 = kesptest::rssMB(); });
         const double cpu0 = kesptest::threadCpuSeconds();
+        const double processCpu0 = kesptest::processCpuSeconds();
         QProcess board;
         board.start("python3", {KESP_SPECTRA_BOARD, pty.deviceB(), "AS7265X", "--sweeps", "1", "--seconds",
                                 QString::number(seconds), "--rate", "25600", "--seed", QString::number(kind + 1)});
@@ -116,12 +117,14 @@ int main(int argc, char **argv)
         };
         kesptest::waitFor([&] { return logged - logged0 >= sent && shown() == last; }, 10000);
         const double cpu = kesptest::threadCpuSeconds() - cpu0;
+        const double processCpu = kesptest::processCpuSeconds() - processCpu0;
         probe.stop();
         std::sort(lateness.begin(), lateness.end());
         const qint64 p99 = lateness.isEmpty() ? 0 : lateness.at(int(lateness.size() * 0.99));
         const bool final = shown() == last;
-        std::printf("%-6s %8lld %8lld %8lld %6s %10.3f %8lld %8lld %7.1f %7.1f\n", kind ? "curve" : "bars",
+        std::printf("%-6s %8lld %8lld %8lld %6s %10.3f %12.3f %8lld %8lld %7.1f %7.1f\n", kind ? "curve" : "bars",
                     sent, logged - logged0, barUpdates - bars0, final ? "yes" : "NO", cpu / qMax<qint64>(1, sent) * 1e4,
+                    processCpu / qMax<qint64>(1, sent) * 1e4,
                     lateness.isEmpty() ? 0 : lateness.last(), p99, rss5, kesptest::rssMB());
         std::fflush(stdout);
         ok = ok && final && logged - logged0 == sent && (kind || barUpdates - bars0 == sent);

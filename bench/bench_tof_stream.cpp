@@ -262,7 +262,7 @@ void reference(MainWindow &w)
 
 int main(int argc, char **argv)
 {
-    kesptest::quietBenchmark();
+    auto home = kesptest::startBenchmark(argc, argv);
     QApplication app(argc, argv);
     double seconds = 20;
     int only = -1;
@@ -272,8 +272,6 @@ int main(int argc, char **argv)
         if (arg.startsWith(QLatin1String("--only=")))
             only = arg.mid(7).toInt();
     }
-
-    kesptest::TempHome home(kesptest::quietIni());
     kesptest::PtyPair pty;
     if (!pty.isReady()) {
         std::printf("socat did not make a pty pair\n");
@@ -283,6 +281,7 @@ int main(int argc, char **argv)
     MainWindow w;
     w.resize(1280, 900);
     w.show();
+    kesptest::reportIdle("Before streaming");
     auto *tabs = child<QTabWidget>(w, "tabWidget");
     for (int i = 0; i < tabs->count(); ++i)
         if (tabs->tabText(i) == QLatin1String("TOF"))

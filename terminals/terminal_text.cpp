@@ -35,6 +35,25 @@ QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine)
     return out;
 }
 
+int hexLineBreaks(const QByteArray &bytes, HexStyle style, int &bytesOnLine)
+{
+    int breaks = 0;
+    if (style == HexStyle::Network) {
+        const qint64 total = bytesOnLine + bytes.size();
+        breaks = int(total / kMaxHexBytesPerLine);
+        bytesOnLine = int(total % kMaxHexBytesPerLine);
+        return breaks;
+    }
+    for (const char c : bytes) {
+        ++bytesOnLine;
+        if (c == '\n' || bytesOnLine >= kMaxHexBytesPerLine) {
+            ++breaks;
+            bytesOnLine = 0;
+        }
+    }
+    return breaks;
+}
+
 QString wrapLines(const QString &text, int &column, int maxChars, QList<int> *softLines, int *breaks)
 {
     QString out(text.size() + text.size() / maxChars + 1, Qt::Uninitialized);

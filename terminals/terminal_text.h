@@ -25,6 +25,10 @@ constexpr int kMaxHexBytesPerLine = 32;
 // kMaxHexBytesPerLine bytes, and the count is updated.
 QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine);
 
+// Line breaks that hex() adds to `bytes`, with bytesOnLine updated the
+// same way, without making the text.
+int hexLineBreaks(const QByteArray &bytes, HexStyle style, int &bytesOnLine);
+
 // Breaks `text`, which continues a line already `column` characters long,
 // so that no line exceeds maxChars; updates column.  Surrogate pairs stay
 // together.  softLines, when given, receives the index of each line that

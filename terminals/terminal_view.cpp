@@ -1,6 +1,8 @@
 #include "terminals/terminal_view.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFont>
 #include <QLCDNumber>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -8,6 +10,8 @@
 #include <QTextCodec>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <vector>
 
 namespace {
 
@@ -23,6 +27,44 @@ constexpr qint64 kMaxQueuedHexBytes = 1024 * 1024;
 // is a stamped one of its own block.
 constexpr size_t kMaxQueuedEntries = 2 * (TerminalView::kMaxBlocks + 1);
 
+// Whether text shows the same laid out glyph by glyph as shaped: Latin,
+// Greek, Cyrillic and the CJK blocks do (kerning aside).  Control
+// characters, combining marks and the scripts that join or reorder their
+// letters (Arabic, Indic, Thai, ...) need the shaper.
+bool showsUnshaped(const QString &text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0x7F)
+            continue;
+        if (u == '\n' || u == '\t' || (u >= 0xA0 && u < 0x0300) || (u >= 0x0370 && u < 0x0530)
+            || (u >= 0x2E80 && u < 0xA000) || (u >= 0xAC00 && u < 0xD7A4) || (u >= 0xF900 && u < 0xFB00)
+            || (u >= 0xFF00 && u < 0xFFF0) || u == 0xFFFD)
+            continue;
+        return false;
+    }
+    return true;
+}
+
+// Calls back when the watched widget is shown (its own box or its tab).
+class ShowWatcher : public QObject
+{
+public:
+    explicit ShowWatcher(std::function<void()> shown)
+        : m_shown(std::move(shown))
+    {
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            m_shown();
+        return false;
+    }
+
+private:
+    std::function<void()> m_shown;
+};
+
 } // namespace
 
 TerminalView::TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalText::HexStyle style,
@@ -35,8 +77,18 @@ TerminalView::TerminalView(QPlainTextEdit *text, QPlainTextEdit *hex, TerminalTe
 {
     m_stampFormat.setForeground(QColor(0, 128, 0));
     m_dataFormat.setForeground(Qt::black);
+    // Shaping received text (kerning, ligatures) costs more than the rest of
+    // showing it, and is done again at every paint: text that shows the
+    // same without it is laid out glyph by glyph.
+    m_stampFormat.setFontStyleStrategy(QFont::PreferNoShaping);
+    m_unshapedFormat = m_dataFormat;
+    m_unshapedFormat.setFontStyleStrategy(QFont::PreferNoShaping);
     m_tick.setSingleShot(true);
     QObject::connect(&m_tick, &QTimer::timeout, m_text, [this] { onTick(); });
+    if (m_hex) {
+        m_hexWatcher = std::make_unique<ShowWatcher>([this] { hexShown(); });
+        m_hex->installEventFilter(m_hexWatcher.get());
+    }
     resetDecoders();
 }
 
@@ -57,6 +109,10 @@ void TerminalView::setUp()
         view->setUndoRedoEnabled(false);
         view->setReadOnly(true);
         view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // Its range moves with every shown batch: painting its own
+        // background, it repaints alone, not with the tab and window
+        // beneath it.
+        view->verticalScrollBar()->setAutoFillBackground(true);
     }
     if (m_hex)
         m_hex->hide();
@@ -160,14 +216,13 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
         m_textQueued -= old.body.size();
         m_textQueue.pop_front();
     }
-    while ((m_hexQueued > kMaxQueuedHexBytes || m_hexQueue.size() > kMaxQueuedEntries) && m_hexQueue.size() > 1) {
-        m_hexQueued -= m_hexQueue.front().bytes.size();
-        m_hexQueue.pop_front();
-    }
+    while ((m_hexQueued > kMaxQueuedHexBytes || m_hexQueue.size() > kMaxQueuedEntries) && m_hexQueue.size() > 1)
+        dropOldestHex();
 
     // After a pause the first block shows at once; while data keeps coming
     // it waits for the tick.
     if (!m_tick.isActive()) {
+        m_busy.start();
         flushText(false);
         flushHex(false);
         reportShown();
@@ -177,22 +232,108 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
 
 void TerminalView::onTick()
 {
-    if (m_textQueue.empty() && m_hexQueue.empty()) {
+    if (m_hexWaits && m_hex->isVisible())
+        hexShown();
+    if (m_textQueue.empty() && (m_hexQueue.empty() || m_hexWaits)) {
         reportShown();
+        m_busy.invalidate();
         return; // idle: the next block shows at once
     }
+    if (m_hex && !m_hexWaits && !m_hex->isVisible() && m_busy.isValid() && m_busy.elapsed() >= kHiddenHexAfterMs)
+        m_hexWaits = true;
     flushText(false);
     flushHex(false);
     reportShown();
-    const bool more = !m_textQueue.empty() || !m_hexQueue.empty();
+    const bool more = !m_textQueue.empty() || (!m_hexQueue.empty() && !m_hexWaits);
     m_tick.start(more ? 0 : kPaintIntervalMs);
 }
 
 void TerminalView::flush()
 {
     flushText(true);
+    if (m_hexWaits) {
+        m_hexWaits = false;
+        pruneHexQueue();
+    }
     flushHex(true);
     reportShown();
+}
+
+// The hex view is on screen again: what waits for it is shown from the
+// next tick on, in batches, newest whole view only.
+void TerminalView::hexShown()
+{
+    if (!m_hexWaits)
+        return;
+    m_hexWaits = false;
+    pruneHexQueue();
+    if (!m_hexQueue.empty() && !m_tick.isActive())
+        m_tick.start(0);
+}
+
+// Takes the oldest waiting hex chunk as if it had been shown and had then
+// scrolled out: its bytes still decide where the later lines break.  Only
+// called while what stays behind fills the view by itself.
+void TerminalView::dropOldestHex()
+{
+    const HexChunk &old = m_hexQueue.front();
+    if (old.stamped)
+        m_hexBytesOnLine = 0;
+    TerminalText::hexLineBreaks(old.bytes, m_style, m_hexBytesOnLine);
+    m_hexQueued -= old.bytes.size();
+    m_hexQueue.pop_front();
+    m_hexReplace = true;
+}
+
+// Offset just past the byte that ends the n-th hex line of `bytes`, the
+// first line already holding onLine bytes.
+static qsizetype afterHexLines(const QByteArray &bytes, TerminalText::HexStyle style, int onLine, int n)
+{
+    const bool serial = style == TerminalText::HexStyle::Serial;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if ((serial && bytes.at(i) == '\n') || ++onLine >= TerminalText::kMaxHexBytesPerLine) {
+            onLine = 0;
+            if (--n == 0)
+                return i + 1;
+        }
+    }
+    return bytes.size();
+}
+
+// Drops the waiting hex chunks older than the newest that fill the view.
+// When the view is to start afresh, it starts with a whole line and holds
+// no more lines than it may.
+void TerminalView::pruneHexQueue()
+{
+    std::vector<int> blocks(m_hexQueue.size());
+    int onLine = m_hexBytesOnLine;
+    for (size_t i = 0; i < m_hexQueue.size(); ++i) {
+        const HexChunk &c = m_hexQueue[i];
+        if (c.stamped)
+            onLine = 0;
+        blocks[i] = TerminalText::hexLineBreaks(c.bytes, m_style, onLine) + (c.stamped ? 1 : 0);
+    }
+    const int lines = kMaxBlocks - 1;
+    size_t first = m_hexQueue.size();
+    int kept = 0;
+    while (first > 0 && kept < lines)
+        kept += blocks[--first];
+    for (size_t i = 0; i < first; ++i)
+        dropOldestHex();
+    if (!m_hexReplace || m_hexQueue.empty())
+        return;
+    HexChunk &front = m_hexQueue.front();
+    const int startsOnLine = front.stamped ? 0 : m_hexBytesOnLine;
+    const int cut = qMax(kept - lines, startsOnLine ? 1 : 0);
+    if (cut == 0)
+        return;
+    const qsizetype from = afterHexLines(front.bytes, m_style, startsOnLine, cut);
+    front.bytes.remove(0, from);
+    front.stamped = false;
+    m_hexQueued -= from;
+    m_hexBytesOnLine = 0;
+    if (front.bytes.isEmpty())
+        m_hexQueue.pop_front();
 }
 
 void TerminalView::reportShown()
@@ -277,7 +418,7 @@ void TerminalView::flushText(bool all)
             cursor.insertText(TerminalText::stamp(c.time), m_stampFormat);
         }
         const int firstBlock = cursor.blockNumber();
-        cursor.insertText(body, m_dataFormat);
+        cursor.insertText(body, showsUnshaped(body) ? m_unshapedFormat : m_dataFormat);
         for (int line : std::as_const(softLines)) {
             QTextBlock block = doc->findBlockByNumber(firstBlock + line);
             block.setUserState(kSoftBreak);
@@ -290,8 +431,10 @@ void TerminalView::flushText(bool all)
 
 void TerminalView::flushHex(bool all)
 {
-    if (m_hexQueue.empty())
+    if (m_hexQueue.empty() || m_hexWaits)
         return;
+    if (m_hexReplace)
+        pruneHexQueue();
     QTextDocument *doc = m_hex->document();
     size_t take = 0;
     qint64 bytes = 0;
@@ -309,10 +452,11 @@ void TerminalView::flushHex(bool all)
         bodies << TerminalText::hex(c.bytes, m_style, m_hexBytesOnLine);
         blocks += int(bodies.last().count(QLatin1Char('\n'))) + (c.stamped ? 1 : 0);
     }
-    if (blocks >= kMaxBlocks)
+    if (blocks >= kMaxBlocks || m_hexReplace)
         doc->clear();
     else
         makeRoom(m_hex, blocks);
+    m_hexReplace = false;
 
     QTextCursor cursor(doc);
     cursor.setPosition(doc->characterCount() - 1);
@@ -324,7 +468,7 @@ void TerminalView::flushHex(bool all)
                 cursor.insertBlock();
             cursor.insertText(TerminalText::stamp(c.time), m_stampFormat);
         }
-        cursor.insertText(bodies.at(int(i)), m_dataFormat);
+        cursor.insertText(bodies.at(int(i)), m_unshapedFormat); // hex digits only
         m_hexQueued -= c.bytes.size();
     }
     cursor.endEditBlock();
@@ -398,6 +542,8 @@ void TerminalView::clear()
         m_hex->clear();
     m_hexQueue.clear();
     m_hexQueued = 0;
+    m_hexWaits = false;
+    m_hexReplace = false;
     m_textColumn = 0;
     m_hexBytesOnLine = 0;
     resetDecoders();

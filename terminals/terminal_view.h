@@ -4,6 +4,7 @@
 #include "terminals/terminal_text.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QTextCharFormat>
 #include <QTime>
@@ -13,6 +14,7 @@
 #include <memory>
 
 class QLCDNumber;
+class QObject;
 class QPlainTextEdit;
 class QTextDocument;
 class QTextDecoder;
@@ -25,6 +27,10 @@ class QTextDecoder;
 // Received blocks are collected and shown once per paint tick: one insert
 // per view and tick, whatever the number of reads, so the cost of showing
 // data does not grow with the number of reads it came in.
+//
+// A hex view that is not on screen while data has kept coming for a second
+// is filled when it is shown (or on flush()), from the bytes it would hold:
+// until then its hex text would only be made to scroll out unseen.
 class TerminalView
 {
 public:
@@ -103,6 +109,8 @@ public:
     // for the next turn, so input and timers keep going during a flood.
     static constexpr qint64 kBatchBytes = 48 * 1024;
     static constexpr int kBatchEntries = 2000;
+    // How long reads keep coming before a hex view off screen waits.
+    static constexpr int kHiddenHexAfterMs = 1000;
 
 private:
     struct TextChunk
@@ -126,6 +134,9 @@ private:
     void flushText(bool all);
     void flushHex(bool all);
     void reportShown();
+    void dropOldestHex();
+    void pruneHexQueue();
+    void hexShown();
     static void showNewest(QPlainTextEdit *view);
 
     QPlainTextEdit *m_text;
@@ -138,11 +149,16 @@ private:
     int m_hexBytesOnLine = 0;
     QTextCharFormat m_stampFormat;
     QTextCharFormat m_dataFormat;
+    QTextCharFormat m_unshapedFormat;
     QTimer m_tick;
     std::deque<TextChunk> m_textQueue;
     std::deque<HexChunk> m_hexQueue;
     qint64 m_textQueued = 0;
     qint64 m_hexQueued = 0;
+    QElapsedTimer m_busy;       // since reads began to keep the tick busy
+    bool m_hexWaits = false;    // the hex view is filled when next shown
+    bool m_hexReplace = false;  // what waits replaces the hex view's text
+    std::unique_ptr<QObject> m_hexWatcher;
     int m_reads = 0; // reads since the last report
     qint64 m_shownBytes = 0;
     qint64 m_shownCarriageReturns = 0;

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 #include <QUdpSocket>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/resource.h>
@@ -295,10 +297,45 @@ void StallProbe::tick()
     m_last = now;
 }
 
-void quietBenchmark()
+static bool g_quietBenchmark = false;
+
+std::unique_ptr<TempHome> startBenchmark(int &argc, char **argv, const QMap<QString, QVariant> &quietExtra)
 {
     qInstallMessageHandler(vexmora_disable_log);
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--quiet") == 0)
+            g_quietBenchmark = true;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    if (g_quietBenchmark)
+        return std::make_unique<TempHome>(quietIni(quietExtra));
+    return std::make_unique<TempHome>(QMap<QString, QVariant>{}, false);
+}
+
+const char *benchmarkSettings()
+{
+    return g_quietBenchmark ? "--quiet settings" : "default settings (no settings file)";
+}
+
+void reportIdle(const char *when, int ms)
+{
+    const double gui0 = threadCpuSeconds();
+    const double process0 = processCpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double seconds = clock.elapsed() / 1000.0;
+    std::printf("%s, %s: RSS %.0f MB, %d child processes, idle CPU %.1f %% of a core (GUI thread %.1f %%)\n", when,
+                benchmarkSettings(), rssMB(), childProcesses(), 100.0 * (processCpuSeconds() - process0) / seconds,
+                100.0 * (threadCpuSeconds() - gui0) / seconds);
+    std::fflush(stdout);
 }
 
 static double seconds(const timeval &user, const timeval &system)

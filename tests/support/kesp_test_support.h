@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 namespace kesptest {
 
@@ -128,12 +129,21 @@ private:
     qint64 m_worst = 0;
 };
 
+// A benchmark's first step, before its QApplication: Qt's own warnings
+// would bury the figures, and the web engine must run as root.  Takes
+// "--quiet" out of the arguments and returns the HOME the window starts
+// in: by default a fresh install's (no settings file: every tab on, the
+// port scan running), with --quiet quietIni(quietExtra).
+std::unique_ptr<TempHome> startBenchmark(int &argc, char **argv, const QMap<QString, QVariant> &quietExtra = {});
+// "default settings (no settings file)" or "--quiet settings".
+const char *benchmarkSettings();
+// Lets the event loop idle for ms, then prints the settings, RSS, child
+// processes and the CPU that idling took (whole process and GUI thread).
+void reportIdle(const char *when, int ms = 2000);
+
 // Figures for the benchmarks: CPU seconds of this thread and of the whole
 // process (all threads), resident and peak memory in MB, and how many
 // processes this one has started (the web engine's helpers).
-// A benchmark's first step, before its QApplication: Qt's own warnings
-// would bury the figures, and the web engine must run as root.
-void quietBenchmark();
 
 double threadCpuSeconds();
 double processCpuSeconds();

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextBlock>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using TerminalText::HexStyle;
@@ -137,6 +138,68 @@ private slots:
         for (QTextBlock b = hex.document()->firstBlock(); b.isValid(); b = b.next())
             QVERIFY(b.length() <= TerminalText::kMaxHexBytesPerLine * 6 + 1);
         QCOMPARE(text.toPlainText().count('z'), 100000);
+    }
+
+    // A hex view kept hidden through a long stream is filled when it is
+    // shown, with the newest whole lines it would have held, at most 10000;
+    // a view on screen beside it got the same stream as it came.
+    void hiddenHexFilledWhenShown()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        QPlainTextEdit *texts[2], *hexes[2];
+        for (int i = 0; i < 2; ++i) {
+            layout->addWidget(texts[i] = new QPlainTextEdit);
+            layout->addWidget(hexes[i] = new QPlainTextEdit);
+        }
+        TerminalView onScreen(texts[0], hexes[0], HexStyle::Serial, "UTF8", "UTF8");
+        TerminalView hidden(texts[1], hexes[1], HexStyle::Serial, "UTF8", "UTF8");
+        onScreen.setUp();
+        hidden.setUp();
+        onScreen.showHex(true, false);
+        window.show();
+
+        QByteArray all;
+        quint32 x = 7;
+        auto feed = [&](int size) {
+            QByteArray bytes;
+            for (int i = 0; i < size; ++i) {
+                x = x * 1103515245u + 12345u;
+                bytes.append(char(x >> 16));
+            }
+            all += bytes;
+            onScreen.append(bytes, false);
+            hidden.append(bytes, false);
+        };
+        // Reads keep coming for over a second, then a flood far larger
+        // than the view.
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < TerminalView::kHiddenHexAfterMs + 300) {
+            feed(64);
+            QTest::qWait(10);
+        }
+        const int before = hexes[1]->document()->blockCount();
+        for (int i = 0; i < 12; ++i) {
+            feed(48 * 1024);
+            QTest::qWait(5);
+        }
+        QTest::qWait(2 * TerminalView::kPaintIntervalMs);
+        QCOMPARE(hexes[1]->document()->blockCount(), before);
+
+        int onLine = 0;
+        const QString log = TerminalText::hex(all, HexStyle::Serial, onLine);
+        auto wholeLinesOfLog = [&](const QPlainTextEdit *view) {
+            const QString shown = view->toPlainText();
+            return log.endsWith(shown) && log.at(log.size() - shown.size() - 1) == QLatin1Char('\n');
+        };
+        QVERIFY(QTest::qWaitFor([&] { return wholeLinesOfLog(hexes[0]); }));
+
+        hidden.showHex(true, false);
+        QVERIFY(QTest::qWaitFor([&] { return wholeLinesOfLog(hexes[1]); }));
+        QVERIFY(hexes[1]->document()->blockCount() <= TerminalView::kMaxBlocks);
+        QVERIFY(hexes[1]->document()->blockCount() >= TerminalView::kMaxBlocks - TerminalView::kTrimBatch);
+        QCOMPARE(texts[1]->toPlainText(), texts[0]->toPlainText());
     }
 };
 
