@@ -18,10 +18,12 @@
 #include <QTabWidget>
 
 #include <cstdio>
+#include "instruments/gl_check.h"
 
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv, {{"GPS", "true"}});
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     double seconds = 30;
     int reopen = 20;

@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include "instruments/gl_check.h"
 
 using namespace kesptest;
 
@@ -156,6 +157,7 @@ void run(qint64 mib)
 int main(int argc, char **argv)
 {
     TempHome home(quietIni());
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     QList<qint64> sizes;
     for (int i = 1; i < argc; ++i)

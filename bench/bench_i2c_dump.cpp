@@ -26,6 +26,7 @@
 
 #include <cstdio>
 #include <functional>
+#include "instruments/gl_check.h"
 
 // One dump frame is 262 bytes; 256000 baud carries 25600 bytes a second.
 static const double kPeriod = 262.0 / 25600.0;
@@ -79,6 +80,7 @@ static Run stream(const QString &device, const QString &log, double seconds, con
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {

@@ -23,6 +23,7 @@
 #include <QTextEdit>
 
 #include <cstdio>
+#include "instruments/gl_check.h"
 
 using namespace kesptest;
 
@@ -39,6 +40,7 @@ void press(QPushButton *button)
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     QCommandLineParser args;
     args.addOption({"messages", "messages to publish", "N", "50000"});

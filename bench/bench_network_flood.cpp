@@ -33,6 +33,7 @@
 #include <thread>
 
 #include <sys/ioctl.h>
+#include "instruments/gl_check.h"
 
 using namespace kesptest;
 
@@ -117,6 +118,7 @@ void report(const Phase &p, const char *unit)
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();

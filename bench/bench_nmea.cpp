@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include "instruments/gl_check.h"
 
 static qint64 g_sink = 0;
 
@@ -74,6 +75,7 @@ static double plainLoop(const QByteArray &log, qint64 *good)
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv, {{"GPS", "true"}});
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     int mb = 30;
     double seconds = 20;

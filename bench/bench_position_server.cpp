@@ -23,6 +23,7 @@
 #include <QWebEngineView>
 
 #include <cstdio>
+#include "instruments/gl_check.h"
 
 using namespace kesptest;
 
@@ -66,6 +67,7 @@ static const char *kCount = "(function(){var n=0;map.eachLayer(function(l){if(l 
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv, {{"GPS", "true"}});
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     const int seconds = arg(argc, argv, "seconds", 10);
     const int rate = arg(argc, argv, "rate", 1000);

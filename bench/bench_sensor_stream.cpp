@@ -35,6 +35,7 @@
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
+#include "instruments/gl_check.h"
 
 using kesptest::rssMB;
 using kesptest::threadCpuSeconds;
@@ -120,6 +121,7 @@ static void report(const char *what, const char *pacing, const Run &tab, const R
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {

@@ -44,6 +44,7 @@
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
+#include "instruments/gl_check.h"
 
 // Counts the paint events of every widget: which ones repaint while data
 // streams in.
@@ -171,6 +172,7 @@ static Result runOne(MainWindow &w, kesptest::PtyPair &pty, const QByteArray &da
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     QList<double> sizes {1};
     QList<double> pacedSizes;

@@ -29,10 +29,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include "instruments/gl_check.h"
 
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     double seconds = 30;
     for (const QString &arg : app.arguments().mid(1)) {

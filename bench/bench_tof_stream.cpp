@@ -42,6 +42,7 @@
 #include "instruments/vexmora_tof_data.h"
 #include "instruments/vexmora_tof_heatmap.h"
 #include "instruments/vexmora_tof_surface.h"
+#include "instruments/gl_check.h"
 
 namespace {
 
@@ -263,6 +264,7 @@ void reference(MainWindow &w)
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
+    GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     double seconds = 20;
     int only = -1;
