@@ -156,7 +156,8 @@ private slots:
             if (name != openButton)
                 QVERIFY2(!w.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
 
-        port->feedInPieces(QByteArray("Humidity:45%\r\nF1:500\r\n$GPGGA,\r\n\0\xff", 36), 5, 10);
+        static const char stream[] = "Humidity:45%\r\nF1:500\r\n$GPGGA,\r\n\0\xff";
+        port->feedInPieces(QByteArray(stream, sizeof stream - 1), 5, 10);
         port->breakOff("Input/output error", 120);
         QVERIFY(kesptest::waitFor([&] { return open->text() == QStringLiteral("Open"); }));
         QCOMPARE(status(w), QStringLiteral("Serial closed: the device is gone (Input/output error)"));
