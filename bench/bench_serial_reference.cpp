@@ -176,20 +176,11 @@ Row runOne(const QByteArray &data, bool paced)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QList<double> sizes {20};
-    QList<double> pacedSizes {2};
-    bool paced = true;
-    bool unpaced = true;
+    benchdata::StreamOptions opt;
+    opt.sizes = {20};
+    opt.pacedSizes = {2};
     for (const QString &arg : app.arguments().mid(1)) {
-        if (arg.startsWith("--sizes=")) {
-            sizes = benchdata::sizesFrom(arg);
-        } else if (arg.startsWith("--paced-sizes=")) {
-            pacedSizes = benchdata::sizesFrom(arg);
-        } else if (arg == "--no-paced") {
-            paced = false;
-        } else if (arg == "--no-unpaced") {
-            unpaced = false;
-        } else {
+        if (!opt.take(arg)) {
             std::fprintf(stderr, "usage: bench_serial_reference [--sizes=20] [--paced-sizes=2] [--no-paced] [--no-unpaced]\n");
             return 2;
         }
@@ -198,9 +189,9 @@ int main(int argc, char **argv)
                 "seconds", "bytes/s", "process_s/MB");
     bool allOk = true;
     for (bool isPaced : {true, false}) {
-        if ((isPaced && !paced) || (!isPaced && !unpaced))
+        if ((isPaced && !opt.paced) || (!isPaced && !opt.unpaced))
             continue;
-        for (double mb : isPaced ? pacedSizes : sizes) {
+        for (double mb : isPaced ? opt.pacedSizes : opt.sizes) {
             for (bool text : {true, false}) {
                 const QByteArray data = benchdata::makeData(qint64(mb * 1024 * 1024), text);
                 const Row r = runOne(data, isPaced);

@@ -174,26 +174,18 @@ int main(int argc, char **argv)
     auto home = kesptest::startBenchmark(argc, argv);
     GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
-    QList<double> sizes {1};
-    QList<double> pacedSizes;
+    benchdata::StreamOptions opt;
+    opt.sizes = {1};
     bool stampRows = true;
-    bool paced = true;
-    bool unpaced = true;
     bool hidden = false;
     bool more = false;
     bool paints = false;
     bool hex = false;
     for (const QString &arg : app.arguments().mid(1)) {
-        if (arg.startsWith("--sizes=")) {
-            sizes = benchdata::sizesFrom(arg);
-        } else if (arg.startsWith("--paced-sizes=")) {
-            pacedSizes = benchdata::sizesFrom(arg);
+        if (opt.take(arg)) {
+            continue;
         } else if (arg == "--no-stamps") {
             stampRows = false;
-        } else if (arg == "--no-paced") {
-            paced = false;
-        } else if (arg == "--no-unpaced") {
-            unpaced = false;
         } else if (arg == "--hidden") {
             hidden = true;
         } else if (arg == "--hex") {
@@ -244,12 +236,12 @@ int main(int argc, char **argv)
     std::printf("%-8s %-8s %-6s %-6s %10s %12s %10s %12s %10s %8s  %s\n", "size_MB", "pacing", "kind", "stamps",
                 "seconds", "bytes/s", "gui_s/MB", "process_s/MB", "worst_ms", "lost", "RSS_MB(after each 10 MB, end)");
     bool allShown = true;
-    if (pacedSizes.isEmpty())
-        pacedSizes = sizes;
+    if (opt.pacedSizes.isEmpty())
+        opt.pacedSizes = opt.sizes;
     for (bool isPaced : {true, false}) {
-        if ((isPaced && !paced) || (!isPaced && !unpaced))
+        if ((isPaced && !opt.paced) || (!isPaced && !opt.unpaced))
             continue;
-        for (double mb : isPaced ? pacedSizes : sizes) {
+        for (double mb : isPaced ? opt.pacedSizes : opt.sizes) {
             for (bool text : {true, false}) {
                 const QByteArray data = benchdata::makeData(qint64(mb * 1024 * 1024), text);
                 for (bool stamps : {false, true}) {

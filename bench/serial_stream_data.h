@@ -44,6 +44,31 @@ inline QList<double> sizesFrom(const QString &arg)
     return sizes;
 }
 
+// The stream options both serial benchmarks take.
+struct StreamOptions
+{
+    QList<double> sizes;
+    QList<double> pacedSizes;
+    bool paced = true;
+    bool unpaced = true;
+
+    // True when `arg` was one of them.
+    bool take(const QString &arg)
+    {
+        if (arg.startsWith("--sizes="))
+            sizes = sizesFrom(arg);
+        else if (arg.startsWith("--paced-sizes="))
+            pacedSizes = sizesFrom(arg);
+        else if (arg == "--no-paced")
+            paced = false;
+        else if (arg == "--no-unpaced")
+            unpaced = false;
+        else
+            return false;
+        return true;
+    }
+};
+
 // 1152000 baud, 10 bits a byte: 115200 bytes/s.
 constexpr qint64 kPacedBytesPerSecond = 115200;
 
