@@ -40,6 +40,8 @@ void MainWindow::Serial_Init_Start()
         serialView = std::make_unique<TerminalView>(ui->COM_StrTextBrowser, ui->COM_HexTextBrowser,
                                                     TerminalText::HexStyle::Serial, "UTF8", "UTF8");
     serialView->setUp();
+    TerminalView::setUpCounter(ui->recvbyteslcdNumber);
+    TerminalView::setUpCounter(ui->sendbyteslcdNumber);
     serialView->setShownHandler([this](qint64 bytes, qint64) {
         TerminalView::count(ui->recvbyteslcdNumber, bytes);
         ui->statusBar->showMessage(tr("Successfully read %1 byte data").arg(bytes), 0);

@@ -50,6 +50,8 @@ void MainWindow::TCP_Init_Start()
     tcpView = std::make_unique<TerminalView>(ui->TCP_StrTextBrowser, ui->TCP_HexTextBrowser,
                                              TerminalText::HexStyle::Network, "GBK", "UTF8");
     tcpView->setUp();
+    TerminalView::setUpCounter(ui->TCPrecvbyteslcdNumber);
+    TerminalView::setUpCounter(ui->TCPsendbyteslcdNumber);
     tcpView->setShownHandler([this](qint64 bytes, qint64 carriageReturns) {
         TerminalView::count(ui->TCPrecvbyteslcdNumber, bytes - carriageReturns);
         statusBar()->showMessage(tr("TCP receive ") + tr("from:%1:%2").arg(tcpLastPeer).arg(tcpLastPeerPort), 0);

@@ -1,5 +1,6 @@
 #include "terminals/terminal_view.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
@@ -11,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -63,6 +65,36 @@ public:
 
 private:
     std::function<void()> m_shown;
+};
+
+// Holds a view's layout signals while a batch is dropped and added, then
+// passes on the end state once: a full view that drops as many blocks as
+// it adds keeps its scroll range, and its scroll bar is not repainted for
+// the range it had in between.
+class HeldLayout
+{
+public:
+    explicit HeldLayout(QPlainTextEdit *view)
+        : m_view(view)
+        , m_layout(view->document()->documentLayout())
+        , m_wasBlocked(m_layout->blockSignals(true))
+    {
+    }
+    ~HeldLayout()
+    {
+        m_layout->blockSignals(m_wasBlocked);
+        if (m_wasBlocked)
+            return;
+        emit m_layout->documentSizeChanged(m_layout->documentSize());
+        m_view->viewport()->update();
+    }
+    HeldLayout(const HeldLayout &) = delete;
+    HeldLayout &operator=(const HeldLayout &) = delete;
+
+private:
+    QPlainTextEdit *m_view;
+    QAbstractTextDocumentLayout *m_layout;
+    bool m_wasBlocked;
 };
 
 } // namespace
@@ -241,11 +273,15 @@ void TerminalView::onTick()
     }
     if (m_hex && !m_hexWaits && !m_hex->isVisible() && m_busy.isValid() && m_busy.elapsed() >= kHiddenHexAfterMs)
         m_hexWaits = true;
+    m_lastBatchBlocks = 0;
     flushText(false);
     flushHex(false);
     reportShown();
     const bool more = !m_textQueue.empty() || (!m_hexQueue.empty() && !m_hexWaits);
-    m_tick.start(more ? 0 : kPaintIntervalMs);
+    // A tick that brought a whole page of new lines showed nothing of the
+    // page before: painting such a flood more often shows no more of it.
+    const int pageLines = m_text->viewport()->height() / qMax(1, m_text->fontMetrics().lineSpacing());
+    m_tick.start(more ? 0 : m_lastBatchBlocks > pageLines ? kFloodPaintIntervalMs : kPaintIntervalMs);
 }
 
 void TerminalView::flush()
@@ -372,6 +408,7 @@ void TerminalView::flushText(bool all)
     }
 
     QTextDocument *doc = m_text->document();
+    std::optional<HeldLayout> held(m_text);
     // A batch that alone fills the view replaces everything before it.
     size_t first = 0;
     if (blocks >= kMaxBlocks) {
@@ -382,7 +419,9 @@ void TerminalView::flushText(bool all)
         }
         doc->clear();
     } else {
-        makeRoom(m_text, blocks);
+        // Exactly the excess: a full view keeps its block count, and so
+        // its scroll range.
+        dropOldest(doc, doc->blockCount() + blocks - kMaxBlocks);
     }
 
     QTextCursor cursor(doc);
@@ -426,6 +465,8 @@ void TerminalView::flushText(bool all)
     }
     cursor.endEditBlock();
     m_textQueue.erase(m_textQueue.begin(), m_textQueue.begin() + take);
+    m_lastBatchBlocks += blocks;
+    held.reset();
     showNewest(m_text);
 }
 
@@ -452,10 +493,11 @@ void TerminalView::flushHex(bool all)
         bodies << TerminalText::hex(c.bytes, m_style, m_hexBytesOnLine);
         blocks += int(bodies.last().count(QLatin1Char('\n'))) + (c.stamped ? 1 : 0);
     }
+    std::optional<HeldLayout> held(m_hex);
     if (blocks >= kMaxBlocks || m_hexReplace)
         doc->clear();
     else
-        makeRoom(m_hex, blocks);
+        dropOldest(doc, doc->blockCount() + blocks - kMaxBlocks);
     m_hexReplace = false;
 
     QTextCursor cursor(doc);
@@ -473,6 +515,7 @@ void TerminalView::flushHex(bool all)
     }
     cursor.endEditBlock();
     m_hexQueue.erase(m_hexQueue.begin(), m_hexQueue.begin() + take);
+    held.reset();
     showNewest(m_hex);
 }
 
@@ -503,9 +546,13 @@ void TerminalView::makeRoom(QPlainTextEdit *view, int adding, int maxBlocks)
 void TerminalView::makeRoom(QTextDocument *doc, int adding, int maxBlocks)
 {
     const int excess = doc->blockCount() + adding - maxBlocks;
-    if (excess <= 0)
-        return;
-    const int drop = qMin(excess + qMin(kTrimBatch, maxBlocks / 20), doc->blockCount() - 1);
+    if (excess > 0)
+        dropOldest(doc, excess + qMin(kTrimBatch, maxBlocks / 20));
+}
+
+void TerminalView::dropOldest(QTextDocument *doc, int blocks)
+{
+    const int drop = qMin(blocks, doc->blockCount() - 1);
     if (drop <= 0)
         return;
     QTextCursor cursor(doc);
@@ -572,4 +619,10 @@ void TerminalView::count(QLCDNumber *counter, qint64 n)
         counter->display(QCoreApplication::translate("MainWindow", "99999"));
     else
         counter->display(value);
+}
+
+void TerminalView::setUpCounter(QLCDNumber *counter)
+{
+    counter->setBackgroundRole(QPalette::Base);
+    counter->setAutoFillBackground(true);
 }

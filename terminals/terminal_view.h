@@ -95,6 +95,10 @@ public:
 
     // Counter rule: adds n bytes to a counter that stops at "99999".
     static void count(QLCDNumber *counter, qint64 n);
+    // A counter paints its own background (the base colour), so that a
+    // new count repaints it alone and not the group box, tab and window
+    // beneath it.
+    static void setUpCounter(QLCDNumber *counter);
 
     // Drops the oldest blocks of `view` so that `adding` more still fit in
     // maxBlocks; for any bounded log, not only these two views.
@@ -107,6 +111,8 @@ public:
     // While data keeps coming; each tick lays out and paints the whole view,
     // so at 40 ms a paced 115200 baud stream cost a third more CPU.
     static constexpr int kPaintIntervalMs = 100;
+    // While each tick brings more new lines than the text view shows.
+    static constexpr int kFloodPaintIntervalMs = 200;
     // Received bytes shown per view and turn of the event loop; more waits
     // for the next turn, so input and timers keep going during a flood.
     static constexpr qint64 kBatchBytes = 48 * 1024;
@@ -140,6 +146,7 @@ private:
     void pruneHexQueue();
     void hexShown();
     static void showNewest(QPlainTextEdit *view);
+    static void dropOldest(QTextDocument *doc, int blocks);
 
     QPlainTextEdit *m_text;
     QPlainTextEdit *m_hex;
@@ -161,6 +168,7 @@ private:
     bool m_hexWaits = false;    // the hex view is filled when next shown
     bool m_hexReplace = false;  // what waits replaces the hex view's text
     std::unique_ptr<QObject> m_hexWatcher;
+    int m_lastBatchBlocks = 0; // text blocks the last tick added
     int m_reads = 0; // reads since the last report
     qint64 m_shownBytes = 0;
     qint64 m_shownCarriageReturns = 0;

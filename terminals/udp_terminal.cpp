@@ -56,6 +56,8 @@ void MainWindow::UDP_Init_Start()
     udpView = std::make_unique<TerminalView>(ui->UDP_StrTextBrowser, ui->UDP_HexTextBrowser,
                                              TerminalText::HexStyle::Network, "GBK", "UTF8");
     udpView->setUp();
+    TerminalView::setUpCounter(ui->UDPrecvbyteslcdNumber);
+    TerminalView::setUpCounter(ui->UDPsendbyteslcdNumber);
     udpView->setShownHandler([this](qint64 bytes, qint64 carriageReturns) {
         TerminalView::count(ui->UDPrecvbyteslcdNumber, bytes - carriageReturns);
         statusBar()->showMessage(tr("UDP receive ") + tr("from:%1:%2").arg(udpLastSender.toString()).arg(udpLastSenderPort), 0);

@@ -8,6 +8,7 @@
 #include <QLCDNumber>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -200,6 +201,87 @@ private slots:
         QVERIFY(hexes[1]->document()->blockCount() <= TerminalView::kMaxBlocks);
         QVERIFY(hexes[1]->document()->blockCount() >= TerminalView::kMaxBlocks - TerminalView::kTrimBatch);
         QCOMPARE(texts[1]->toPlainText(), texts[0]->toPlainText());
+    }
+
+    // A full view streaming pages of lines: it keeps exactly 10000 blocks
+    // with the newest line at the bottom, and repaints its text alone: not
+    // its scroll bar (same range), not a counter stopped at 99999, and a
+    // counting counter without the window beneath.  Such a flood is painted
+    // every 200 ms, not every 100.
+    void fullViewRepaintsOnlyTheText()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *text = new QPlainTextEdit;
+        auto *stopped = new QLCDNumber;
+        auto *counting = new QLCDNumber;
+        layout->addWidget(text);
+        layout->addWidget(stopped);
+        layout->addWidget(counting);
+        TerminalView view(text, nullptr, HexStyle::Serial, "UTF8", "UTF8");
+        view.setUp();
+        TerminalView::setUpCounter(stopped);
+        TerminalView::setUpCounter(counting);
+        view.setShownHandler([&](qint64 bytes, qint64) {
+            TerminalView::count(stopped, bytes);
+            TerminalView::count(counting, bytes);
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        int line = 0;
+        auto lines = [&line](int n) {
+            QByteArray bytes;
+            for (int i = 0; i < n; ++i)
+                bytes += "line " + QByteArray::number(line++) + '\n';
+            return bytes;
+        };
+        view.append(lines(12000), false);
+        view.flush();
+        QTest::qWait(3 * TerminalView::kFloodPaintIntervalMs);
+        QCOMPARE(stopped->intValue(), 99999);
+        counting->display(0);
+        QTest::qWait(50);
+
+        struct Paints : QObject
+        {
+            QMap<QObject *, int> counts;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    ++counts[o];
+                return false;
+            }
+        } paints;
+        QScrollBar *bar = text->verticalScrollBar();
+        for (QObject *o : std::initializer_list<QObject *> {&window, text->viewport(), bar, stopped, counting})
+            o->installEventFilter(&paints);
+        const int range = bar->maximum();
+
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 1000) {
+            view.append(lines(40), false);
+            QTest::qWait(10);
+            QCOMPARE(text->document()->blockCount(), TerminalView::kMaxBlocks);
+        }
+        view.flush();
+        QTest::qWait(3 * TerminalView::kFloodPaintIntervalMs);
+
+        QCOMPARE(bar->maximum(), range);
+        QCOMPARE(bar->value(), bar->maximum());
+        const QTextBlock last = text->document()->lastBlock().previous(); // the last one is empty
+        QCOMPARE(last.text(), "line " + QString::number(line - 1));
+        QVERIFY(text->cursorForPosition(QPoint(2, text->viewport()->height() - 20)).blockNumber()
+                >= last.blockNumber() - 1);
+        QCOMPARE(paints.counts.value(bar), 0);
+        QCOMPARE(paints.counts.value(stopped), 0);
+        QVERIFY(paints.counts.value(counting) > 0);
+        QCOMPARE(paints.counts.value(&window), 0);
+        // About 5 in a second of flood (10 at the 100 ms pace), and at least
+        // one.
+        const int textPaints = paints.counts.value(text->viewport());
+        QVERIFY2(textPaints >= 1 && textPaints <= 8, qPrintable(QString::number(textPaints)));
     }
 };
 
