@@ -49,6 +49,9 @@ MainWindow::MainWindow(QWidget *parent)
                    + QStringLiteral("  ") + QLatin1String(MakerSite::kDownloads));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     setStyleSheet(QStringLiteral("background-color: white grey"));
+    // Status messages change with every shown batch of a stream: painting
+    // its own background, the bar repaints alone, not with the window.
+    ui->statusBar->setAutoFillBackground(true);
 
     const int keptTabs = Config();
     SerialSacn();

@@ -68,31 +68,27 @@ private:
 };
 
 // Holds a view's layout signals while a batch is dropped and added, then
-// passes on the end state once: a full view that drops as many blocks as
-// it adds keeps its scroll range, and its scroll bar is not repainted for
-// the range it had in between.
+// passes on the end size once: a full view that drops as many blocks as it
+// adds keeps its scroll range, and its scroll bar is not repainted for the
+// range it had in between.  The view's text is repainted by the caller.
 class HeldLayout
 {
 public:
     explicit HeldLayout(QPlainTextEdit *view)
-        : m_view(view)
-        , m_layout(view->document()->documentLayout())
+        : m_layout(view->document()->documentLayout())
         , m_wasBlocked(m_layout->blockSignals(true))
     {
     }
     ~HeldLayout()
     {
         m_layout->blockSignals(m_wasBlocked);
-        if (m_wasBlocked)
-            return;
-        emit m_layout->documentSizeChanged(m_layout->documentSize());
-        m_view->viewport()->update();
+        if (!m_wasBlocked)
+            emit m_layout->documentSizeChanged(m_layout->documentSize());
     }
     HeldLayout(const HeldLayout &) = delete;
     HeldLayout &operator=(const HeldLayout &) = delete;
 
 private:
-    QPlainTextEdit *m_view;
     QAbstractTextDocumentLayout *m_layout;
     bool m_wasBlocked;
 };
@@ -257,6 +253,7 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
         m_busy.start();
         flushText(false);
         flushHex(false);
+        repaintChanged(false);
         reportShown();
         m_tick.start(kPaintIntervalMs);
     }
@@ -267,6 +264,7 @@ void TerminalView::onTick()
     if (m_hexWaits && m_hex->isVisible())
         hexShown();
     if (m_textQueue.empty() && (m_hexQueue.empty() || m_hexWaits)) {
+        repaintChanged(false);
         reportShown();
         m_busy.invalidate();
         return; // idle: the next block shows at once
@@ -276,8 +274,9 @@ void TerminalView::onTick()
     m_lastBatchBlocks = 0;
     flushText(false);
     flushHex(false);
-    reportShown();
     const bool more = !m_textQueue.empty() || (!m_hexQueue.empty() && !m_hexWaits);
+    repaintChanged(more);
+    reportShown();
     // A tick that brought a whole page of new lines showed nothing of the
     // page before: painting such a flood more often shows no more of it.
     const int pageLines = m_text->viewport()->height() / qMax(1, m_text->fontMetrics().lineSpacing());
@@ -292,7 +291,25 @@ void TerminalView::flush()
         pruneHexQueue();
     }
     flushHex(true);
+    repaintChanged(false);
     reportShown();
+}
+
+// A backlog is shown a batch per turn of the event loop so that it keeps
+// up with the data, but each paint lays out and draws the whole page: while
+// batches follow each other, a view asks to be painted every
+// kFloodPaintIntervalMs, and at once when the backlog is through.  (One
+// that scrolls, because its lines still grow, repaints as it scrolls.)
+void TerminalView::repaintChanged(bool draining)
+{
+    if (draining && m_painted.isValid() && m_painted.elapsed() < kFloodPaintIntervalMs)
+        return;
+    if (m_textChanged)
+        m_text->viewport()->update();
+    if (m_hexChanged)
+        m_hex->viewport()->update();
+    m_textChanged = m_hexChanged = false;
+    m_painted.start();
 }
 
 // The hex view is on screen again: what waits for it is shown from the
@@ -466,6 +483,7 @@ void TerminalView::flushText(bool all)
     cursor.endEditBlock();
     m_textQueue.erase(m_textQueue.begin(), m_textQueue.begin() + take);
     m_lastBatchBlocks += blocks;
+    m_textChanged = true;
     held.reset();
     showNewest(m_text);
 }
@@ -515,6 +533,7 @@ void TerminalView::flushHex(bool all)
     }
     cursor.endEditBlock();
     m_hexQueue.erase(m_hexQueue.begin(), m_hexQueue.begin() + take);
+    m_hexChanged = true;
     held.reset();
     showNewest(m_hex);
 }

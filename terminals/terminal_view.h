@@ -147,6 +147,7 @@ private:
     void hexShown();
     static void showNewest(QPlainTextEdit *view);
     static void dropOldest(QTextDocument *doc, int blocks);
+    void repaintChanged(bool draining);
 
     QPlainTextEdit *m_text;
     QPlainTextEdit *m_hex;
@@ -169,6 +170,9 @@ private:
     bool m_hexReplace = false;  // what waits replaces the hex view's text
     std::unique_ptr<QObject> m_hexWatcher;
     int m_lastBatchBlocks = 0; // text blocks the last tick added
+    bool m_textChanged = false; // not repainted since its last batch
+    bool m_hexChanged = false;
+    QElapsedTimer m_painted;
     int m_reads = 0; // reads since the last report
     qint64 m_shownBytes = 0;
     qint64 m_shownCarriageReturns = 0;

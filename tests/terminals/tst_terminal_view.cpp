@@ -206,8 +206,8 @@ private slots:
     // A full view streaming pages of lines: it keeps exactly 10000 blocks
     // with the newest line at the bottom, and repaints its text alone: not
     // its scroll bar (same range), not a counter stopped at 99999, and a
-    // counting counter without the window beneath.  Such a flood is painted
-    // every 200 ms, not every 100.
+    // counting counter without the window beneath.  Such a flood, and a
+    // backlog shown batch by batch, are painted every 200 ms.
     void fullViewRepaintsOnlyTheText()
     {
         QWidget window;
@@ -282,6 +282,19 @@ private slots:
         // one.
         const int textPaints = paints.counts.value(text->viewport());
         QVERIFY2(textPaints >= 1 && textPaints <= 8, qPrintable(QString::number(textPaints)));
+
+        // A backlog of some thirty batches at once: shown batch by batch,
+        // painted every 200 ms and once more when it is through.
+        paints.counts.clear();
+        view.append(lines(150000), false);
+        const QString newest = "line " + QString::number(line - 1);
+        clock.restart();
+        QVERIFY(QTest::qWaitFor([&] { return text->document()->lastBlock().previous().text() == newest; }));
+        const qint64 drained = clock.elapsed();
+        QTest::qWait(TerminalView::kFloodPaintIntervalMs);
+        const int backlogPaints = paints.counts.value(text->viewport());
+        QVERIFY2(backlogPaints >= 1 && backlogPaints <= 2 + drained / TerminalView::kFloodPaintIntervalMs,
+                 qPrintable(QString("%1 paints in %2 ms").arg(backlogPaints).arg(drained)));
     }
 };
 
