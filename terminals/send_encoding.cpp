@@ -20,13 +20,6 @@ QByteArray encode(const QString &text, bool hex)
     return QByteArray::fromHex(body.toLatin1());
 }
 
-quint16 portFromText(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? quint16(value & 0xFFFF) : 0;
-}
-
 bool portField(const QString &text, bool systemChooses, quint16 *port)
 {
     static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
@@ -44,11 +37,6 @@ bool portField(const QString &text, bool systemChooses, quint16 *port)
         return false;
     *port = quint16(value);
     return true;
-}
-
-bool destinationPort(const QString &text, quint16 *port)
-{
-    return portField(text, false, port);
 }
 
 QByteArray bleHexBytes(const QString &text)

@@ -15,18 +15,11 @@ namespace SendEncoding {
 // the local 8-bit encoding.
 QByteArray encode(const QString &text, bool hex);
 
-// Port field as the open steps read it: base 10, 0 when not a number or
-// outside the signed 32-bit range, then the low 16 bits.
-quint16 portFromText(const QString &text);
-
 // A port field before anything is started with it: a decimal number
 // 1..65535, or 0 too where the system may choose the port (there an empty
 // field or one without a number also gives 0).  False for a number out of
 // range: a wrapped number would quietly start on some other port.
 [[nodiscard]] bool portField(const QString &text, bool systemChooses, quint16 *port);
-
-// Strict form for a destination: a decimal number 1..65535, or false.
-bool destinationPort(const QString &text, quint16 *port);
 
 // The BLE write dialog's hex data.  Pieces split at commas and blanks; a
 // piece with "0x"/"0X" is one byte, skipped when it is no number or above

@@ -165,7 +165,7 @@ void MainWindow::UDP_sendMsg()
         return;
 
     quint16 port = 0;
-    if (!SendEncoding::destinationPort(ui->UDPFarPortlineEdit->text(), &port)) {
+    if (!SendEncoding::portField(ui->UDPFarPortlineEdit->text(), false, &port)) {
         statusBar()->showMessage(tr("Invalid remote port: %1").arg(ui->UDPFarPortlineEdit->text()), 0);
         return;
     }

@@ -38,46 +38,6 @@ private slots:
         QCOMPARE(SendEncoding::encode(text, hex).toHex(' '), bytes.toHex(' '));
     }
 
-    void portFromText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("port");
-        QTest::newRow("plain") << "1000" << 1000;
-        QTest::newRow("wraps to low 16 bits") << "70000" << 4464;
-        QTest::newRow("not a number") << "abc" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("beyond 32 bits") << "99999999999" << 0;
-    }
-    void portFromText()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, port);
-        QCOMPARE(int(SendEncoding::portFromText(text)), port);
-    }
-
-    void destinationPort_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<int>("port");
-        QTest::newRow("plain") << "1000" << true << 1000;
-        QTest::newRow("highest") << "65535" << true << 65535;
-        QTest::newRow("above 65535 refused") << "70000" << false << 0;
-        QTest::newRow("zero refused") << "0" << false << 0;
-        QTest::newRow("negative refused") << "-1" << false << 0;
-        QTest::newRow("not a number refused") << "12a" << false << 0;
-        QTest::newRow("empty refused") << "" << false << 0;
-    }
-    void destinationPort()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, ok);
-        QFETCH(int, port);
-        quint16 got = 0;
-        QCOMPARE(SendEncoding::destinationPort(text, &got), ok);
-        QCOMPARE(int(got), port);
-    }
-
     // One-digit "0x" pieces are whole bytes: stripping every prefix first
     // would join "0x1, 0x2" into 0x12 and shift "0x41 0x4" into 04 14.
     void bleHexBytes_data()
@@ -126,6 +86,8 @@ private slots:
         QTest::newRow("99999 does not wrap to 34463") << "99999" << false << false << 0;
         QTest::newRow("65536") << "65536" << true << false << 0;
         QTest::newRow("negative") << "-1" << true << false << 0;
+        QTest::newRow("negative for a peer") << "-1" << false << false << 0;
+        QTest::newRow("highest for a peer") << "65535" << false << true << 65535;
         QTest::newRow("beyond 32 bits") << "4294968296" << true << false << 0;
         QTest::newRow("not a number, the system chooses") << "80a" << true << true << 0;
         QTest::newRow("not a number for a peer") << "80a" << false << false << 0;
