@@ -4,6 +4,22 @@
 
 namespace TerminalText {
 
+namespace {
+
+// The hex views' line rule for one more byte: true when its line ends
+// after it (a line feed in the serial style, or a full line).
+inline bool endsHexLine(char c, bool serial, int &bytesOnLine)
+{
+    ++bytesOnLine;
+    if ((serial && c == '\n') || bytesOnLine >= kMaxHexBytesPerLine) {
+        bytesOnLine = 0;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine)
 {
     static const char lower[] = "0123456789abcdef";
@@ -25,11 +41,8 @@ QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine)
         *p++ = QLatin1Char(',');
         if (!serial)
             *p++ = QLatin1Char(' ');
-        ++bytesOnLine;
-        if ((serial && b == 0x0A) || bytesOnLine >= kMaxHexBytesPerLine) {
+        if (endsHexLine(c, serial, bytesOnLine))
             *p++ = QLatin1Char('\n');
-            bytesOnLine = 0;
-        }
     }
     out.truncate(p - out.constData());
     return out;
@@ -44,14 +57,18 @@ int hexLineBreaks(const QByteArray &bytes, HexStyle style, int &bytesOnLine)
         bytesOnLine = int(total % kMaxHexBytesPerLine);
         return breaks;
     }
-    for (const char c : bytes) {
-        ++bytesOnLine;
-        if (c == '\n' || bytesOnLine >= kMaxHexBytesPerLine) {
-            ++breaks;
-            bytesOnLine = 0;
-        }
-    }
+    for (const char c : bytes)
+        breaks += endsHexLine(c, true, bytesOnLine);
     return breaks;
+}
+
+qsizetype afterHexLines(const QByteArray &bytes, HexStyle style, int bytesOnLine, int lines)
+{
+    const bool serial = style == HexStyle::Serial;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (endsHexLine(bytes.at(i), serial, bytesOnLine) && --lines == 0)
+            return i + 1;
+    return bytes.size();
 }
 
 QString wrapLines(const QString &text, int &column, int maxChars, QList<int> *softLines, int *breaks)

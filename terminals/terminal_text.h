@@ -29,6 +29,10 @@ QString hex(const QByteArray &bytes, HexStyle style, int &bytesOnLine);
 // same way, without making the text.
 int hexLineBreaks(const QByteArray &bytes, HexStyle style, int &bytesOnLine);
 
+// Offset just past the byte that ends the n-th line hex() makes of `bytes`,
+// the first line already holding bytesOnLine bytes; the size when fewer.
+qsizetype afterHexLines(const QByteArray &bytes, HexStyle style, int bytesOnLine, int lines);
+
 // Breaks `text`, which continues a line already `column` characters long,
 // so that no line exceeds maxChars; updates column.  Surrogate pairs stay
 // together.  softLines, when given, receives the index of each line that

@@ -338,21 +338,6 @@ void TerminalView::dropOldestHex()
     m_hexReplace = true;
 }
 
-// Offset just past the byte that ends the n-th hex line of `bytes`, the
-// first line already holding onLine bytes.
-static qsizetype afterHexLines(const QByteArray &bytes, TerminalText::HexStyle style, int onLine, int n)
-{
-    const bool serial = style == TerminalText::HexStyle::Serial;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if ((serial && bytes.at(i) == '\n') || ++onLine >= TerminalText::kMaxHexBytesPerLine) {
-            onLine = 0;
-            if (--n == 0)
-                return i + 1;
-        }
-    }
-    return bytes.size();
-}
-
 // Drops the waiting hex chunks older than the newest that fill the view.
 // When the view is to start afresh, it starts with a whole line and holds
 // no more lines than it may.
@@ -380,7 +365,7 @@ void TerminalView::pruneHexQueue()
     const int cut = qMax(kept - lines, startsOnLine ? 1 : 0);
     if (cut == 0)
         return;
-    const qsizetype from = afterHexLines(front.bytes, m_style, startsOnLine, cut);
+    const qsizetype from = TerminalText::afterHexLines(front.bytes, m_style, startsOnLine, cut);
     front.bytes.remove(0, from);
     front.stamped = false;
     m_hexQueued -= from;
