@@ -48,6 +48,30 @@ private slots:
         QCOMPARE(all.count("0x78"), 700);
     }
 
+    // The break count and the line end that the hidden hex view trims by
+    // agree with the text hex() makes, in both styles, across calls.
+    void hexLineCountsMatchTheText()
+    {
+        quint32 x = 11;
+        for (const HexStyle style : {HexStyle::Serial, HexStyle::Network}) {
+            int textOnLine = 5, countOnLine = 5;
+            for (int size : {0, 1, 31, 32, 33, 700}) {
+                QByteArray bytes;
+                for (int i = 0; i < size; ++i)
+                    bytes.append(i % 9 == 0 ? '\n' : char((x = x * 1103515245u + 12345u) >> 16));
+                const int before = textOnLine;
+                const QString text = TerminalText::hex(bytes, style, textOnLine);
+                QCOMPARE(TerminalText::hexLineBreaks(bytes, style, countOnLine), int(text.count('\n')));
+                QCOMPARE(countOnLine, textOnLine);
+                // The second line ends after the byte whose hex ends it.
+                const int perByte = style == HexStyle::Serial ? 5 : 6;
+                const qsizetype end = TerminalText::afterHexLines(bytes, style, before, 2);
+                const qsizetype secondBreak = text.indexOf('\n', text.indexOf('\n') + 1);
+                QCOMPARE(end, secondBreak < 0 ? bytes.size() : (secondBreak - 1) / perByte);
+            }
+        }
+    }
+
     void wrapKeepsSurrogatesAndLimits()
     {
         int column = 0;
