@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLWidget>
 
 QT_BEGIN_NAMESPACE
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
@@ -47,6 +48,21 @@ bool openGlAvailable()
         return true;
     }();
     return available;
+}
+
+void prepareWindowForContainer(QWidget *widget)
+{
+    QWidget *top = widget->window();
+    const QString name = QStringLiteral("glCompositionAnchor");
+    if (top->findChild<QOpenGLWidget *>(name, Qt::FindDirectChildrenOnly))
+        return;
+    // Made without a parent: the switch happens as a textured widget joins
+    // the window.  It stays hidden, so it never makes a context of its own.
+    auto *anchor = new QOpenGLWidget;
+    anchor->setObjectName(name);
+    anchor->setAttribute(Qt::WA_DontShowOnScreen);
+    anchor->hide();
+    anchor->setParent(top);
 }
 
 QLabel *placeNotice(QLayout *layout, QWidget *parent, const QString &text, const QString &objectName)

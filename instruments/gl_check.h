@@ -23,6 +23,14 @@ void deferSharedContext();
 // Checked once and remembered.
 bool openGlAvailable();
 
+// Call before a GL window is put into `widget`'s window through a window
+// container.  The first GL-textured widget in a window (a web view, the
+// chart's GL series) makes Qt remake the window's native window, and the
+// windows held by containers, its children, go with the old one: the
+// container is left empty and the next layout of the tab bar crashes.  So
+// the window is switched to GL composition once, before any container.
+void prepareWindowForContainer(QWidget *widget);
+
 // A centred, wrapped notice put in `layout`, shown, in place of a view that
 // cannot be made here.
 QLabel *placeNotice(QLayout *layout, QWidget *parent, const QString &text, const QString &objectName);

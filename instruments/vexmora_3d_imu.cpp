@@ -29,6 +29,7 @@ void vexmora_3d_imu::showEvent(QShowEvent *event)
                                       QStringLiteral("imu3dNotice"));
         return;
     }
+    GlCheck::prepareWindowForContainer(this);
     view = new widget3D(50, 100, 20);
     QWidget *container = QWidget::createWindowContainer(view);
     container->setObjectName(QStringLiteral("imu3dContainer"));

@@ -87,6 +87,7 @@ void vexmora_tof_surface::makeGraph()
     styleGraph();
     series->dataProxy()->resetArray(dataArray);
 
+    GlCheck::prepareWindowForContainer(this);
     container = QWidget::createWindowContainer(graph);
     ui->gridLayout_3dsurface->addWidget(container);
     placeCamera();
