@@ -12,7 +12,7 @@
 #include <QtMath>
 
 widget3D::widget3D(float width, float height, float depth)
-    : Qt3DExtras::Qt3DWindow(nullptr)
+    : Window3D(nullptr)
 {
     setupScene(width, height, depth);
     if (camera)
@@ -24,7 +24,7 @@ widget3D::~widget3D() = default;
 void widget3D::setupScene(float width, float height, float depth)
 {
     rootEntity = new Qt3DCore::QEntity;
-    camera = Qt3DExtras::Qt3DWindow::camera();
+    camera = Window3D::camera();
     if (!camera)
         return;
     camera->setProjectionType(Qt3DRender::QCameraLens::PerspectiveProjection);
@@ -45,6 +45,8 @@ void widget3D::setupScene(float width, float height, float depth)
     cuboid = new ColouredCuboidEntity(width, height, depth, rootEntity);
     setRootEntity(rootEntity);
     defaultFrameGraph()->setClearColor(QColor(0, 0, 0, 255));
+    connect(cuboid->transform(), &Qt3DCore::QTransform::rotationChanged, this, &Window3D::requestFrame);
+    connect(camera, &Qt3DRender::QCamera::viewMatrixChanged, this, &Window3D::requestFrame);
 }
 
 void widget3D::mousePressEvent(QMouseEvent *event)
@@ -55,7 +57,7 @@ void widget3D::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    Qt3DExtras::Qt3DWindow::mousePressEvent(event);
+    Window3D::mousePressEvent(event);
 }
 
 void widget3D::mouseMoveEvent(QMouseEvent *event)
@@ -77,7 +79,7 @@ void widget3D::mouseMoveEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    Qt3DExtras::Qt3DWindow::mouseMoveEvent(event);
+    Window3D::mouseMoveEvent(event);
 }
 
 void widget3D::mouseReleaseEvent(QMouseEvent *event)
@@ -87,7 +89,7 @@ void widget3D::mouseReleaseEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    Qt3DExtras::Qt3DWindow::mouseReleaseEvent(event);
+    Window3D::mouseReleaseEvent(event);
 }
 
 void widget3D::wheelEvent(QWheelEvent *event)

@@ -2,7 +2,7 @@
 #define WIDGET3D_H
 
 #include <QPoint>
-#include <Qt3DExtras/Qt3DWindow>
+#include "instruments/window_3d.h"
 
 namespace Qt3DCore {
 class QEntity;
@@ -13,8 +13,9 @@ class QCamera;
 class ColouredCuboidEntity;
 
 // The IMU tab's 3D window: camera, light and the coloured cuboid; a
-// right-button drag turns the cuboid, the wheel moves the camera.
-class widget3D : public Qt3DExtras::Qt3DWindow
+// right-button drag turns the cuboid, the wheel moves the camera.  It is
+// drawn again when the cuboid turns or the camera moves.
+class widget3D : public Window3D
 {
     Q_OBJECT
 public:
