@@ -2057,6 +2057,11 @@ p, li { white-space: pre-wrap; }
         <source>UDP starts listening on port %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save failed:Writing file %1 failed, the file is left as it was
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>
