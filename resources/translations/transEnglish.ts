@@ -2062,6 +2062,10 @@ p, li { white-space: pre-wrap; }
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>
