@@ -17,9 +17,6 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace serialtest;
 using kesptest::PtyPair;
 using kesptest::TempHome;
@@ -480,14 +477,10 @@ private slots:
         QVERIFY(t.text()->document()->blockCount() > 190); // the view itself breaks the line
 
         // Under a 512-byte file-size limit the write comes out short.
-        rlimit old {};
-        getrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old;
-        small.rlim_cur = 512;
-        setrlimit(RLIMIT_FSIZE, &small);
-        press(t.w, "savetxtpushButton");
-        setrlimit(RLIMIT_FSIZE, &old);
+        {
+            kesptest::FileSizeLimit limit(512);
+            press(t.w, "savetxtpushButton");
+        }
         QVERIFY2(status(t.w).startsWith("Save failed:Writing file "), qPrintable(status(t.w)));
         QCOMPARE(QProcess::execute("cmp", {expected, path}), 0); // the last good export stays whole
     }
