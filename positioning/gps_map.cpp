@@ -44,7 +44,7 @@ void MainWindow::GPStrochoidpushButton_triggered()
     auto handle = [&](const QList<QByteArray> &block) {
         for (const QByteArray &line : block) {
             const auto fix = PositionLine::parse(QString::fromUtf8(line));
-            if (!fix || !PositionLine::isNumeric(*fix))
+            if (!fix || PositionLine::check(*fix) != PositionLine::Check::Ok)
                 continue;
             if (const auto seg = chain.add(*fix))
                 script << MapScript::segment(*PositionLine::number(seg->from.latitude),

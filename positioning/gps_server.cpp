@@ -163,16 +163,22 @@ void MainWindow::gpsTcpLine(const QByteArray &line)
     }
     ui->Weidu->setText(labelText(fix->latitude));
     ui->Jingdu->setText(labelText(fix->longitude));
-    const auto lat = PositionLine::number(fix->latitude);
-    const auto lon = PositionLine::number(fix->longitude);
-    if (!lat || !lon) {
+    switch (PositionLine::check(*fix)) {
+    case PositionLine::Check::NotNumber:
         ui->statusBar->showMessage(tr("Position is not a number, not saved or shown on the map"), 0);
         return;
+    case PositionLine::Check::OutOfRange:
+        ui->statusBar->showMessage(
+            tr("Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map"), 0);
+        return;
+    case PositionLine::Check::Ok:
+        break;
     }
     if (ui->GPSSavecheckBox->isChecked())
         GPSSavefile(fix->latitude, fix->longitude);
     gpsPositionUpdated = 0;
-    gpsMapCalls.push(*lat, *lon, ui->GPS_on_off_checkBox->isChecked());
+    gpsMapCalls.push(*PositionLine::number(fix->latitude), *PositionLine::number(fix->longitude),
+                     ui->GPS_on_off_checkBox->isChecked());
     ui->Haibagaodu->setText(QStringLiteral("Null"));
 }
 
@@ -181,8 +187,9 @@ void MainWindow::GPSSavefile(QString latitude, QString longitude)
     const PositionLine::Fix fix{latitude, longitude};
     if (PositionLine::isNull(fix))
         return;
-    // Only numbers are saved: anything else would break the file's records.
-    if (!PositionLine::isNumeric(fix)) {
+    // Only places on the globe are saved: anything else would break the
+    // file's records or draw nonsense when the track is replayed.
+    if (PositionLine::check(fix) != PositionLine::Check::Ok) {
         ui->statusBar->showMessage(tr("Unable to save GPS data."), 0);
         return;
     }

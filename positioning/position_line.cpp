@@ -35,9 +35,15 @@ std::optional<double> number(const QString &text)
     return v;
 }
 
-bool isNumeric(const Fix &fix)
+Check check(const Fix &fix)
 {
-    return number(fix.latitude) && number(fix.longitude);
+    const auto lat = number(fix.latitude);
+    const auto lon = number(fix.longitude);
+    if (!lat || !lon)
+        return Check::NotNumber;
+    if (std::abs(*lat) > 90 || std::abs(*lon) > 180)
+        return Check::OutOfRange;
+    return Check::Ok;
 }
 
 bool isNull(const Fix &fix)

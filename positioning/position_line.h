@@ -24,8 +24,12 @@ struct Fix
 // A finite number, or nothing: only such values reach a page's script.
 [[nodiscard]] std::optional<double> number(const QString &text);
 
-// Both texts are numbers, and both finite.
-[[nodiscard]] bool isNumeric(const Fix &fix);
+enum class Check { Ok, NotNumber, OutOfRange };
+
+// Ok when both texts are finite numbers and name a place on the globe:
+// latitude -90 to 90, longitude -180 to 180.  Only such fixes are saved
+// or reach a map.
+[[nodiscard]] Check check(const Fix &fix);
 
 // The 0,0 pair a receiver without a fix reports; never saved.
 [[nodiscard]] bool isNull(const Fix &fix);

@@ -32,9 +32,16 @@ void MainWindow::terminalSaveText(TerminalView *view)
         return;
     QString error;
     QString canonical;
-    if (!TerminalFiles::saveText(path, text, &error, &canonical)) {
+    switch (TerminalFiles::saveText(path, text, &error, &canonical)) {
+    case TerminalFiles::SaveResult::OpenFailed:
         ui->statusBar->showMessage(tr("Save failed:Open file %1 failed, can't save\n%2").arg(path, error), 0);
         return;
+    case TerminalFiles::SaveResult::WriteFailed:
+        ui->statusBar->showMessage(
+            tr("Save failed:Writing file %1 failed, the file is left as it was\n%2").arg(path, error), 0);
+        return;
+    case TerminalFiles::SaveResult::Ok:
+        break;
     }
     // The views keep only their newest lines: say how many reached the file.
     const qsizetype lines = text.count(QLatin1Char('\n')) + (text.endsWith(QLatin1Char('\n')) ? 0 : 1);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace TerminalFiles {
 
@@ -22,17 +23,13 @@ LoadResult readLimited(const QString &path, qint64 limit, QByteArray *data, qint
     return LoadResult::Ok;
 }
 
-bool saveText(const QString &path, const QString &text, QString *error, QString *canonicalPath)
+namespace {
+
+// Unbuffered writes: a buffered file reports a write cut short by a full
+// disk or a size limit as a whole one.  A short count with no error set is
+// a failure too.
+bool writeAll(QFileDevice &file, const QByteArray &bytes, QString *error)
 {
-    // Unbuffered: a buffered QFile reports a write cut short by a full disk
-    // or a size limit as a whole one.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
@@ -40,22 +37,57 @@ bool saveText(const QString &path, const QString &text, QString *error, QString 
             break;
         written += n;
     }
-    if (written != bytes.size()) {
-        if (error)
-            *error = file.error() != QFileDevice::NoError
-                         ? file.errorString()
-                         : QStringLiteral("only %1 of %2 bytes written").arg(written).arg(bytes.size());
-        return false;
+    if (written == bytes.size())
+        return true;
+    if (error)
+        *error = file.error() != QFileDevice::NoError
+                     ? file.errorString()
+                     : QStringLiteral("only %1 of %2 bytes written").arg(written).arg(bytes.size());
+    return false;
+}
+
+} // namespace
+
+SaveResult saveBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        // A temporary file renamed over a device or a pipe would replace
+        // the node itself; there are no old contents to keep anyway.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            if (error)
+                *error = file.errorString();
+            return SaveResult::OpenFailed;
+        }
+        return writeAll(file, bytes, error) ? SaveResult::Ok : SaveResult::WriteFailed;
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
+    // No direct-write fallback: where no temporary file can be made, the
+    // save is refused rather than risk the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
-        return false;
+        return SaveResult::OpenFailed;
     }
-    if (canonicalPath)
+    if (!writeAll(file, bytes, error)) {
+        file.cancelWriting();
+        return SaveResult::WriteFailed;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return SaveResult::WriteFailed;
+    }
+    return SaveResult::Ok;
+}
+
+SaveResult saveText(const QString &path, const QString &text, QString *error, QString *canonicalPath)
+{
+    const SaveResult result = saveBytes(path, text.toUtf8(), error);
+    if (result == SaveResult::Ok && canonicalPath)
         *canonicalPath = QFileInfo(path).canonicalFilePath();
-    return true;
+    return result;
 }
 
 } // namespace TerminalFiles

@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -505,23 +504,15 @@ bool vexmora_hex_tools::writeTo(int side, const QString &path)
     HexTableModel *m = model(side);
     if (!m)
         return false;
-    // A new file replaces the old one only once every byte is on disk; the
-    // direct fallback is for folders where no temporary file can be made.
-    // Unbuffered, so a short write (disk full, size limit) is seen here
-    // instead of vanishing in a buffer flush.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    switch (TerminalFiles::saveBytes(path, m->getByteArray(), nullptr)) {
+    case TerminalFiles::SaveResult::OpenFailed:
         QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("Failed to open file for writing."));
         return false;
-    }
-    const QByteArray bytes = m->getByteArray();
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size())
-        file.cancelWriting();
-    if (written != bytes.size() || !file.commit()) {
+    case TerminalFiles::SaveResult::WriteFailed:
         QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("Failed to write to file."));
         return false;
+    case TerminalFiles::SaveResult::Ok:
+        break;
     }
     (side == 1 ? modified1 : modified2) = false;
     QMessageBox::information(this, QStringLiteral("Save"), QStringLiteral("File saved successfully."));

@@ -2057,6 +2057,15 @@ p, li { white-space: pre-wrap; }
         <source>UDP starts listening on port %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save failed:Writing file %1 failed, the file is left as it was
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

@@ -2057,6 +2057,15 @@ p, li { white-space: pre-wrap; }
         <source>UDP starts listening on port %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save failed:Writing file %1 failed, the file is left as it was
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map</source>
+        <translation>位置超出范围（纬度 -90 到 90，经度 -180 到 180），未保存，也未显示在地图上</translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

@@ -1,16 +1,19 @@
 // The "GPS Debug" tab through its widgets with a generated receiver on a
 // pty: labels, log and status from oddly split input, the 11-second map
 // push with signed positions, failed opens, reopening, an unplugged
-// receiver, and the page's switches.
+// receiver, the page's switches, and which fixes from position clients are
+// saved and pushed.
 #include "tests/support/test_base.h"
 #include "tests/terminals/serial_fixture.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTcpSocket>
 #include <QTabWidget>
 #include <QTranslator>
 #include <QWebEngineView>
@@ -119,6 +122,52 @@ private slots:
         QCOMPARE(calls[3].mid(11).chopped(1).toDouble(), -label(g.w, "Jingdu").toDouble());
         QCOMPARE(calls[4].mid(10).chopped(1).toDouble(), -label(g.w, "Weidu").toDouble());
         QCOMPARE(calls[5], QStringLiteral("Set_Location_First()"));
+    }
+
+    // A client's fix reaches the file and the map only when it is a place
+    // on the globe; anything else is shown and the status says why.
+    void serverFixes_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("message");
+        const QString offGlobe = QStringLiteral(
+            "Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map");
+        QTest::newRow("pole and date line") << QByteArray("Latitude:-90,Longitude:180") << QString();
+        QTest::newRow("999, -999") << QByteArray("Latitude:999,Longitude:-999") << offGlobe;
+        QTest::newRow("1e308") << QByteArray("Latitude:1e308,Longitude:1e308") << offGlobe;
+        QTest::newRow("just past the pole") << QByteArray("Latitude:90.0000001,Longitude:0") << offGlobe;
+        QTest::newRow("just past the date line") << QByteArray("Latitude:0,Longitude:-180.0000001") << offGlobe;
+        QTest::newRow("not a number") << QByteArray("Latitude:north,Longitude:1")
+                                      << QStringLiteral("Position is not a number, not saved or shown on the map");
+    }
+    void serverFixes()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, message);
+        GpsWindow g;
+        child<QAbstractButton>(g.w, "GPSSavecheckBox")->setChecked(true);
+        const quint16 port = kesptest::freeTcpPort();
+        child<QLineEdit>(g.w, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
+        press(g.w, "GPSTCPopencompushButton");
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(client.waitForConnected(5000));
+        client.write(line + "\r\n");
+        const QString latitude = QString::fromLatin1(line).section(',', 0, 0).mid(9);
+        QVERIFY(kesptest::waitFor([&] { return label(g.w, "Weidu") == latitude; }));
+        QFile file(g.home.path() + "/GPS_Date.txt");
+        if (message.isEmpty()) {
+            QVERIFY2(status(g.w).startsWith("TCP receive from:"), qPrintable(status(g.w)));
+            QVERIFY(kesptest::waitFor([&] { return g.calls().size() == 3; }));
+            QCOMPARE(g.calls(), (QStringList{"Set_Longit(180)", "Set_Latit(-90)", "Set_Location()"}));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), line + "\r\n");
+        } else {
+            kesptest::spin(300);
+            QCOMPARE(g.calls(), QStringList());
+            QVERIFY(!file.exists());
+            QCOMPARE(status(g.w), message);
+        }
     }
 
     // The 200 px "GPS information" group shows every value whole, with the

@@ -18,18 +18,26 @@ private slots:
         QTest::addColumn<bool>("found");
         QTest::addColumn<QString>("lat");
         QTest::addColumn<QString>("lon");
-        QTest::addColumn<bool>("numeric");
+        QTest::addColumn<QString>("check");
         QTest::newRow("record") << "Latitude:39.9150000,Longitude:116.4040000\r\n" << true << "39.9150000"
-                                << "116.4040000" << true;
-        QTest::newRow("signed, LF only") << "Latitude:-33.5,Longitude:-70.25\n" << true << "-33.5" << "-70.25" << true;
-        QTest::newRow("no longitude is skipped") << "Latitude:12.5" << false << "" << "" << false;
-        QTest::newRow("no latitude") << "Longitude:12.5" << false << "" << "" << false;
-        QTest::newRow("empty values") << "Latitude:,Longitude:" << true << "" << "" << false;
+                                << "116.4040000" << "ok";
+        QTest::newRow("signed, LF only") << "Latitude:-33.5,Longitude:-70.25\n" << true << "-33.5" << "-70.25" << "ok";
+        QTest::newRow("no longitude is skipped") << "Latitude:12.5" << false << "" << "" << "";
+        QTest::newRow("no latitude") << "Longitude:12.5" << false << "" << "" << "";
+        QTest::newRow("empty values") << "Latitude:,Longitude:" << true << "" << "" << "not a number";
         QTest::newRow("injection") << "Latitude:1);window.pwned=1;//,Longitude:2" << true << "1);window.pwned=1;//"
-                                   << "2" << false;
-        QTest::newRow("huge") << "Latitude:1e999,Longitude:2" << true << "1e999" << "2" << false;
-        QTest::newRow("nan") << "Latitude:nan,Longitude:inf" << true << "nan" << "inf" << false;
-        QTest::newRow("lone CR stays, not a number") << "Latitude:1\r2,Longitude:3" << true << "1\r2" << "3" << false;
+                                   << "2" << "not a number";
+        QTest::newRow("huge") << "Latitude:1e999,Longitude:2" << true << "1e999" << "2" << "not a number";
+        QTest::newRow("nan") << "Latitude:nan,Longitude:inf" << true << "nan" << "inf" << "not a number";
+        QTest::newRow("lone CR stays, not a number") << "Latitude:1\r2,Longitude:3" << true << "1\r2" << "3"
+                                                     << "not a number";
+        QTest::newRow("poles and date line") << "Latitude:-90,Longitude:180" << true << "-90" << "180" << "ok";
+        QTest::newRow("999, -999") << "Latitude:999,Longitude:-999" << true << "999" << "-999" << "out of range";
+        QTest::newRow("1e308") << "Latitude:1e308,Longitude:1e308" << true << "1e308" << "1e308" << "out of range";
+        QTest::newRow("latitude just past the pole") << "Latitude:-90.0000001,Longitude:0" << true << "-90.0000001"
+                                                     << "0" << "out of range";
+        QTest::newRow("longitude just past the date line") << "Latitude:0,Longitude:180.0000001" << true << "0"
+                                                           << "180.0000001" << "out of range";
     }
     void parse()
     {
@@ -41,7 +49,9 @@ private slots:
             return;
         QTEST(fix->latitude, "lat");
         QTEST(fix->longitude, "lon");
-        QTEST(isNumeric(*fix), "numeric");
+        static const QMap<Check, QString> names{
+            {Check::Ok, "ok"}, {Check::NotNumber, "not a number"}, {Check::OutOfRange, "out of range"}};
+        QTEST(names.value(PositionLine::check(*fix)), "check");
     }
 
     // P,Q,Q,R draws P-Q and Q-R; a first repeat still draws once.

@@ -21,6 +21,7 @@
 #include <QUdpSocket>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
@@ -265,6 +266,24 @@ void ModalCloser::poll()
             dialog->reject();
         }
     }
+}
+
+FileSizeLimit::FileSizeLimit(quint64 bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_old = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_old;
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 StallProbe::StallProbe(QObject *parent)

@@ -110,6 +110,21 @@ private:
     QList<int> m_buttons;
 };
 
+// While it lives, no file grows past `bytes`: a write beyond fails with
+// "File too large", as on a full disk (the signal that would end the
+// process is ignored).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(quint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    quint64 m_old = 0;
+};
+
 // Measures how late a 10 ms timer fires: a blocked GUI thread shows up as
 // a large worst lateness.
 class StallProbe : public QObject

@@ -22,8 +22,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace kesptest;
@@ -216,14 +214,8 @@ private slots:
         editByte(t1, 3, 16, "00");
         QVERIFY(tool->isModified(1));
         {
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit old {};
-            getrlimit(RLIMIT_FSIZE, &old);
-            rlimit low = old;
-            low.rlim_cur = 32;
-            setrlimit(RLIMIT_FSIZE, &low);
+            FileSizeLimit limit(32);
             press(child<QPushButton>(*tool, "saveFiel1pushButton"));
-            setrlimit(RLIMIT_FSIZE, &old);
         }
         QVERIFY(waitFor([&] { return closer.count() == 7; }));
         QCOMPARE(closer.titles.last(), QStringLiteral("Error"));
