@@ -195,9 +195,15 @@ void MainWindow::GPSSavefile(QString latitude, QString longitude)
     }
     const QByteArray record = PositionLine::record(latitude, longitude);
     QFile file(QDir::homePath() + QStringLiteral("/GPS_Date.txt"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered)
-        || file.write(record) != record.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered)) {
         ui->statusBar->showMessage(tr("Unable to save GPS data."), 0);
         return;
+    }
+    const qint64 before = file.size();
+    if (file.write(record) != record.size()) {
+        // Half a record would join the next one on its line and replay as
+        // a wrong position: take it back.
+        file.resize(before);
+        ui->statusBar->showMessage(tr("Unable to save GPS data."), 0);
     }
 }

@@ -170,6 +170,34 @@ private slots:
         }
     }
 
+    // A record cut short by a full disk is taken back, so the next one
+    // starts its own line.
+    void cutRecordIsTakenBack()
+    {
+        GpsWindow g;
+        const QByteArray first("Latitude:22.5,Longitude:113.9\r\n");
+        QFile file(g.home.path() + "/GPS_Date.txt");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(first) == first.size());
+        file.close();
+        child<QAbstractButton>(g.w, "GPSSavecheckBox")->setChecked(true);
+        const quint16 port = kesptest::freeTcpPort();
+        child<QLineEdit>(g.w, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
+        press(g.w, "GPSTCPopencompushButton");
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(client.waitForConnected(5000));
+        {
+            kesptest::FileSizeLimit limit(first.size() + 10);
+            client.write("Latitude:-33.25,Longitude:151.5\r\n");
+            QVERIFY(kesptest::waitFor([&] { return label(g.w, "Weidu") == "-33.25"; }));
+            QCOMPARE(status(g.w), QString("Unable to save GPS data."));
+        }
+        client.write("Latitude:1.5,Longitude:2.5\r\n");
+        QVERIFY(kesptest::waitFor([&] { return label(g.w, "Weidu") == "1.5"; }));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), first + "Latitude:1.5,Longitude:2.5\r\n");
+    }
+
     // The 200 px "GPS information" group shows every value whole, with the
     // longest texts the decoders write, in both languages; captions give way.
     void informationValuesShowWhole_data()
