@@ -652,11 +652,19 @@ private:
     void mqttWireButtons();
     // Back to idle: drops the client and the WebSocket device and shows why.
     void mqttReset(const QString &reason);
-    // Lines for the message log, written in one go on the next pass of the
-    // event loop: a burst costs one layout, not one per message.
+    // One block of the message log: long lines are broken into rows of at
+    // most TerminalText::kMaxLineChars characters, as in the terminals.
+    struct MqttLogRow
+    {
+        QList<QPair<QString, QColor>> runs;
+        bool soft = false; // ends in a break of the log's own
+    };
+    // Lines for the message log, written on the next passes of the event
+    // loop: a burst costs one layout, not one per message, and a long
+    // message is shown over several passes instead of holding the window.
     void mqttLogLine(const QList<QPair<QString, QColor>> &parts);
     void mqttFlushLog();
-    QList<QList<QPair<QString, QColor>>> mqttPendingLines;
+    QList<MqttLogRow> mqttPendingRows;
     QTimer *mqttFlushTimer = nullptr;
     bool mqttConnected = false;
     MqttClient *mqttClient = nullptr;

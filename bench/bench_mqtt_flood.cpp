@@ -1,8 +1,12 @@
 // Publishes a burst of messages through mosquitto to the "MQTT" tab and
 // reports how many it showed per second, the worst lateness of a 10 ms GUI
-// timer and the peak memory of the process.
+// timer and the peak memory of the process.  With --long it publishes a
+// 1 MB message without a line break, then 300 KB of random bytes, then a
+// small message, and reports the worst lateness, when the small one showed,
+// whether the link stayed up and the longest line of the log.
 //
 //   bench_mqtt_flood [--messages N]      (default 50000)
+//   bench_mqtt_flood --long
 //
 // Needs mosquitto; run it under a display (xvfb-run).
 #include "app/mainwindow.h"
@@ -35,6 +39,38 @@ void press(QPushButton *button)
     QTest::mouseRelease(button, Qt::LeftButton);
 }
 
+int longMessages(MainWindow &w, MosquittoBroker &broker, MqttClient *client)
+{
+    const QByteArray line = countingLine(1 << 20);
+    const QByteArray binary = randomBytes(300 * 1024, 7);
+    auto *log = w.findChild<QTextEdit *>("mqtt_textEdit");
+
+    StallProbe probe;
+    probe.start();
+    QElapsedTimer clock;
+    clock.start();
+    broker.publish("bench", line);
+    broker.publish("bench", binary);
+    broker.publish("bench", "small");
+    const qint64 published = clock.elapsed();
+    const bool shown = waitFor([&] { return log->document()->lastBlock().text().endsWith("receive:small"); }, 600000);
+    const qint64 elapsed = clock.elapsed();
+    spin(300);
+    probe.stop();
+
+    int longest = 0;
+    for (QTextBlock b = log->document()->begin(); b.isValid(); b = b.next())
+        longest = qMax(longest, b.length() - 1);
+    const bool connected = client->state() == MqttClient::Connected;
+    std::printf("1 MB line, 300 KB binary, small message: published in %lld ms; the small one %s after %lld ms\n",
+                published, shown ? "shown" : "NOT shown", elapsed);
+    std::printf("worst 10 ms timer lateness %lld ms, link %s, log blocks %d, longest block %d characters, "
+                "peak memory %ld KiB\n",
+                probe.worstLatenessMs(), connected ? "up" : "DOWN", log->document()->blockCount(), longest,
+                long(peakRssMB() * 1024));
+    return shown && connected ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -44,6 +80,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QCommandLineParser args;
     args.addOption({"messages", "messages to publish", "N", "50000"});
+    args.addOption({"long", "a 1 MB line and 300 KB of binary instead of a burst"});
     args.process(app);
     const int total = args.value("messages").toInt();
 
@@ -66,6 +103,9 @@ int main(int argc, char **argv)
     }
     press(w.findChild<QPushButton *>("mqtt_subscribed_pushButton"));
     waitFor([&] { return w.statusBar()->currentMessage().startsWith("Topic:bench"); });
+
+    if (args.isSet("long"))
+        return longMessages(w, broker, w.findChild<MqttClient *>());
 
     qint64 shown = 0;
     QObject::connect(w.findChild<MqttClient *>(), &MqttClient::messageReceived, [&] { ++shown; });

@@ -7,6 +7,7 @@
 #include "terminals/websocket_iodevice.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QIntValidator>
 #include <QMenu>
 #include <QScrollBar>
@@ -24,7 +25,10 @@ namespace {
 const QStringList kMqttKeys = {"MQTT_USERNAME", "MQTT_PASSWORD", "MQTT_HOST", "MQTT_PORT",
                                "MQTT_CLIENTID", "MQTT_SUBTOPIC", "MQTT_PUBTOPIC"};
 
-constexpr qsizetype kMqttLinesPerPass = 256;
+// How long one pass may add to the log before the event loop has a turn,
+// and how much text is laid out at once within it.
+constexpr qint64 kMqttPassMs = 16;
+constexpr qsizetype kMqttGroupChars = 8192;
 
 QSslConfiguration trustingSsl()
 {
@@ -49,6 +53,8 @@ void MainWindow::Mqtt_Init_Start()
 {
     ui->mqtt_port_lineEdit->setValidator(new QIntValidator(1, 65535, this));
     ui->mqtt_textEdit->setReadOnly(true);
+    // An undo history would keep every received message forever.
+    ui->mqtt_textEdit->setUndoRedoEnabled(false);
 
     QSettings stored(SettingsFile::path(), QSettings::IniFormat);
     // A protocol index no selector item has (a hand-edited file) reads as
@@ -263,10 +269,35 @@ void MainWindow::Vexmora_Mqtt_onMessage(const QByteArray &message, const MqttTop
 
 void MainWindow::mqttLogLine(const QList<QPair<QString, QColor>> &parts)
 {
-    mqttPendingLines.append(parts);
-    // Only the newest lines could stay in the log anyway.
-    if (mqttPendingLines.size() > TerminalView::kMaxBlocks)
-        mqttPendingLines.remove(0, mqttPendingLines.size() - TerminalView::kMaxBlocks);
+    // A line laid out as one block costs time that grows with the square of
+    // its length: it is broken into rows, and the breaks of our own are
+    // marked so that a copy leaves them out.
+    MqttLogRow row;
+    int column = 0;
+    for (const auto &[body, color] : parts) {
+        QList<int> softLines;
+        const QString text = TerminalText::wrapLines(TerminalText::breaksAsLineFeeds(body), column,
+                                                     TerminalText::kMaxLineChars, &softLines);
+        qsizetype from = 0;
+        qsizetype nextSoft = 0;
+        for (int line = 0;; ++line) {
+            const qsizetype feed = text.indexOf(QLatin1Char('\n'), from);
+            const qsizetype to = feed < 0 ? text.size() : feed;
+            if (to > from)
+                row.runs.append({text.mid(from, to - from), color});
+            if (feed < 0)
+                break;
+            row.soft = nextSoft < softLines.size() && softLines.at(nextSoft) == line;
+            nextSoft += row.soft;
+            mqttPendingRows.append(std::move(row));
+            row = MqttLogRow();
+            from = feed + 1;
+        }
+    }
+    mqttPendingRows.append(std::move(row));
+    // Only the newest rows could stay in the log anyway.
+    if (mqttPendingRows.size() > TerminalView::kMaxBlocks)
+        mqttPendingRows.remove(0, mqttPendingRows.size() - TerminalView::kMaxBlocks);
     if (!mqttFlushTimer) {
         mqttFlushTimer = new QTimer(this);
         mqttFlushTimer->setSingleShot(true);
@@ -277,44 +308,50 @@ void MainWindow::mqttLogLine(const QList<QPair<QString, QColor>> &parts)
         mqttFlushTimer->start();
 }
 
-// The lines go at the end of the log, whatever the user has selected or
-// where the caret is; the oldest lines go beyond the terminals' bound.
+// The rows go at the end of the log, whatever the user has selected or
+// where the caret is; the oldest rows go beyond the terminals' bound.
 void MainWindow::mqttFlushLog()
 {
-    if (mqttPendingLines.isEmpty())
+    if (mqttPendingRows.isEmpty())
         return;
     QTextEdit *log = ui->mqtt_textEdit;
     QTextDocument *doc = log->document();
-    // A bounded share per pass keeps the window responsive under a flood.
-    const qsizetype count = qMin<qsizetype>(mqttPendingLines.size(), kMqttLinesPerPass);
-    const QList<QList<QPair<QString, QColor>>> lines = mqttPendingLines.mid(0, count);
-    mqttPendingLines.remove(0, count);
-    if (!mqttPendingLines.isEmpty())
-        mqttFlushTimer->start();
-    int newBlocks = 0;
-    for (const auto &line : lines) {
-        newBlocks += 1;
-        for (const auto &part : line)
-            newBlocks += part.first.count(QLatin1Char('\n'));
-    }
-    // Same bound and batch as the terminals' receive views.
-    TerminalView::makeRoom(doc, newBlocks);
     QScrollBar *bar = log->verticalScrollBar();
     const bool atBottom = bar->value() >= bar->maximum() - 4;
     QTextCursor cursor(doc);
     cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    for (const auto &line : lines) {
-        if (!doc->isEmpty())
-            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        for (const auto &part : line) {
-            QTextCharFormat format;
-            if (part.second.isValid())
-                format.setForeground(part.second);
-            cursor.insertText(part.first, format);
+    // Rows go in a group at a time, each group laid out at once, until the
+    // pass has had its time: the rest waits for the next pass, so input,
+    // timers and painting keep going under a flood or a huge message.
+    QElapsedTimer pass;
+    pass.start();
+    qsizetype done = 0;
+    while (done < mqttPendingRows.size() && pass.elapsed() < kMqttPassMs) {
+        qsizetype end = done;
+        for (qsizetype chars = 0; end < mqttPendingRows.size() && chars < kMqttGroupChars; ++end)
+            for (const auto &run : std::as_const(mqttPendingRows.at(end).runs))
+                chars += run.first.size();
+        // Same bound and batch as the terminals' receive views.
+        TerminalView::makeRoom(doc, int(end - done));
+        cursor.beginEditBlock();
+        for (; done < end; ++done) {
+            const MqttLogRow &row = mqttPendingRows.at(done);
+            if (!doc->isEmpty())
+                cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            for (const auto &[text, color] : row.runs) {
+                QTextCharFormat format;
+                if (color.isValid())
+                    format.setForeground(color);
+                cursor.insertText(text, format);
+            }
+            if (row.soft)
+                cursor.block().setUserState(TerminalView::kSoftBreak);
         }
+        cursor.endEditBlock();
     }
-    cursor.endEditBlock();
+    mqttPendingRows.remove(0, done);
+    if (!mqttPendingRows.isEmpty())
+        mqttFlushTimer->start();
     if (atBottom)
         bar->setValue(bar->maximum());
 }

@@ -1,5 +1,6 @@
 #include "terminals/terminal_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace TerminalText {
@@ -112,6 +113,30 @@ QString wrapLines(const QString &text, int &column, int maxChars, QList<int> *so
     out.truncate(p - out.constData());
     if (breaks)
         *breaks = lines;
+    return out;
+}
+
+QString breaksAsLineFeeds(const QString &text)
+{
+    auto isBreak = [](QChar c) {
+        return c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0
+               || c.unicode() == 0xFDD1;
+    };
+    if (std::none_of(text.cbegin(), text.cend(), isBreak))
+        return text;
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *p = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!isBreak(c)) {
+            *p++ = c;
+            continue;
+        }
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        *p++ = QLatin1Char('\n');
+    }
+    out.truncate(p - out.constData());
     return out;
 }
 

@@ -41,6 +41,11 @@ qsizetype afterHexLines(const QByteArray &bytes, HexStyle style, int bytesOnLine
 QString wrapLines(const QString &text, int &column, int maxChars = kMaxLineChars,
                   QList<int> *softLines = nullptr, int *breaks = nullptr);
 
+// `text` with every mark at which a text document starts a new block
+// ("\r\n", "\r", U+2029 and the frame marks U+FDD0 and U+FDD1) made one
+// line feed, so that its lines counted by line feed are the view's blocks.
+QString breaksAsLineFeeds(const QString &text);
+
 // "[hh:mm:ss.zzz]"
 QString stamp(const QDateTime &when);
 QString stamp(const QTime &when);

@@ -17,9 +17,6 @@
 
 namespace {
 
-// Block state of a line that the view broke itself: the break is not data.
-constexpr int kSoftBreak = 1;
-
 // Text waiting for a view beyond this is older than anything the view can
 // still hold once it is shown (10000 blocks of at most 1024 characters).
 constexpr qint64 kMaxQueuedChars = 16 * 1024 * 1024;

@@ -106,6 +106,8 @@ public:
     static void makeRoom(QTextDocument *doc, int adding, int maxBlocks = kMaxBlocks);
 
     static constexpr int kMaxBlocks = 10000;
+    // Block state of a line that a log broke itself: the break is not data.
+    static constexpr int kSoftBreak = 1;
     // Blocks dropped at once beyond what is needed, so trimming is rare.
     static constexpr int kTrimBatch = 500;
     // While data keeps coming; each tick lays out and paints the whole view,

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTcpServer>
 #include <QThread>
@@ -220,6 +221,24 @@ quint16 freeUdpPort()
     if (!s.bind(QHostAddress::LocalHost, 0))
         return 0;
     return s.localPort();
+}
+
+QByteArray countingLine(qsizetype size)
+{
+    QByteArray line;
+    for (int i = 0; line.size() < size; ++i)
+        line += QByteArray::number(i);
+    line.truncate(size);
+    return line;
+}
+
+QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator random(seed);
+    for (char &c : bytes)
+        c = char(random.bounded(256));
+    return bytes;
 }
 
 ModalCloser::ModalCloser(QObject *parent)

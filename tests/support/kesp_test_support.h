@@ -87,6 +87,12 @@ private:
 quint16 freeTcpPort();
 quint16 freeUdpPort();
 
+// Payloads: `size` bytes of counting numbers written one after the other
+// ("012345678910..."), with no place a line could break at, and `size`
+// random bytes, the same for the same seed.
+QByteArray countingLine(qsizetype size);
+QByteArray randomBytes(qsizetype size, quint32 seed);
+
 // Closes every modal dialog that appears (message boxes included) and
 // remembers their titles and texts.  Queued answers are used first, one per
 // dialog: a text is entered into the next input dialog and accepted, a

@@ -140,20 +140,14 @@ void MosquittoBroker::stop()
     }
 }
 
-bool MosquittoBroker::publish(const QString &topic, const QByteArray &message, const QStringList &extraArgs)
-{
-    QStringList args{"-h", "127.0.0.1", "-p", QString::number(m_tcp), "-t", topic, "-m", QString::fromUtf8(message)};
-    args << extraArgs;
-    return run(QStringLiteral("mosquitto_pub"), args);
-}
-
-bool MosquittoBroker::publishLines(const QString &topic, const QByteArray &lines)
+// mosquitto_pub on the plain TCP listener with `input` on its standard input.
+bool MosquittoBroker::publishFromInput(const QStringList &args, const QByteArray &input)
 {
     QProcess p;
-    p.start(QStringLiteral("mosquitto_pub"), {"-h", "127.0.0.1", "-p", QString::number(m_tcp), "-t", topic, "-l"});
+    p.start(QStringLiteral("mosquitto_pub"), QStringList{"-h", "127.0.0.1", "-p", QString::number(m_tcp)} + args);
     if (!p.waitForStarted(5000))
         return false;
-    p.write(lines);
+    p.write(input);
     p.closeWriteChannel();
     // The receiving client may live in this thread: keep its events going.
     if (!waitFor([&p] { return p.state() == QProcess::NotRunning; }, 60000)) {
@@ -162,6 +156,17 @@ bool MosquittoBroker::publishLines(const QString &topic, const QByteArray &lines
         return false;
     }
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool MosquittoBroker::publish(const QString &topic, const QByteArray &message, const QStringList &extraArgs)
+{
+    // Through standard input: any size, any bytes.
+    return publishFromInput(QStringList{"-t", topic, "-s"} + extraArgs, message);
+}
+
+bool MosquittoBroker::publishLines(const QString &topic, const QByteArray &lines)
+{
+    return publishFromInput({"-t", topic, "-l"}, lines);
 }
 
 MosquittoBroker::Subscriber::Subscriber(const MosquittoBroker &broker, const QString &topic)

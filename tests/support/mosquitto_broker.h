@@ -48,7 +48,8 @@ public:
     // Ends the broker; its clients see the links close.
     void stop();
 
-    // One message through mosquitto_pub on the plain TCP listener.
+    // One message of any size and bytes through mosquitto_pub on the plain
+    // TCP listener.
     bool publish(const QString &topic, const QByteArray &message, const QStringList &extraArgs = {});
 
     // Every line of `lines` as one message (mosquitto_pub -l).
@@ -73,6 +74,7 @@ public:
 
 private:
     bool writeConfig(const Options &options);
+    bool publishFromInput(const QStringList &args, const QByteArray &input);
     QTemporaryDir m_dir;
     QProcess m_process;
     quint16 m_tcp = 0;

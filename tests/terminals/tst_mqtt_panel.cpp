@@ -6,7 +6,9 @@
 #include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -245,6 +247,49 @@ private slots:
         menu->actions().first()->trigger();
         menu->close();
         QVERIFY(log()->toPlainText().isEmpty());
+    }
+
+    // A megabyte on one line, then 300 KB of random bytes: the log shows
+    // them in rows no longer than the terminals' (one block of it froze the
+    // window for a minute, and the broker dropped the link), the link stays
+    // up, the next message shows, and a copy holds the line as received.
+    void longMessages()
+    {
+        QVERIFY(connectAt(0, broker->tcpPort()));
+        field("mqtt_subscribe_lineEdit")->setText("long/#");
+        press("mqtt_subscribed_pushButton");
+        QVERIFY(waitFor([&] { return status() == "Topic:long/# was subcribed success."; }));
+        MqttClient *client = nullptr;
+        for (MqttClient *c : w->findChildren<MqttClient *>())
+            if (c->state() == MqttClient::Connected)
+                client = c;
+        QVERIFY(client);
+        QSignalSpy received(client, &MqttClient::messageReceived);
+        log()->clear();
+
+        const QByteArray line = countingLine(1 << 20);
+        const QByteArray binary = randomBytes(300 * 1024, 7);
+        QVERIFY(broker->publish("long/line", line));
+        QVERIFY(broker->publish("long/binary", binary));
+        QVERIFY(broker->publish("long/end", "small"));
+        QVERIFY(waitFor([&] { return lastLine().endsWith("receive:small"); }, 30000));
+        QCOMPARE(client->state(), MqttClient::Connected);
+        QCOMPARE(connectButton()->text(), QString("Disconnect"));
+        QCOMPARE(received.size(), 3);
+        QVERIFY(received.at(0).at(0).toByteArray() == line);
+        QVERIFY(received.at(1).at(0).toByteArray() == binary);
+
+        int longest = 0;
+        for (QTextBlock b = log()->document()->begin(); b.isValid(); b = b.next())
+            longest = qMax(longest, b.length() - 1);
+        QVERIFY2(longest <= 1024, qPrintable(QString::number(longest)));
+
+        log()->selectAll();
+        log()->copy();
+        const QString copied = QGuiApplication::clipboard()->text();
+        const QString first = "\t\tTopic:long/line\t\treceive:" + QString::fromLatin1(line) + "\nTime:";
+        QVERIFY2(copied.startsWith("Time:") && copied.indexOf(first) == 10, qPrintable(copied.left(200)));
+        QVERIFY(copied.endsWith("\t\tTopic:long/end\t\treceive:small"));
     }
 
     // Save writes the eight keys; the next start shows them again.
