@@ -52,6 +52,16 @@ struct GpsWindow
                       "</script>");
         kesptest::waitFor([&] { return loaded; }, 20000);
     }
+    // Saving on, the position server started, and a client connected to it.
+    bool saveFixesFrom(QTcpSocket &client)
+    {
+        child<QAbstractButton>(w, "GPSSavecheckBox")->setChecked(true);
+        const quint16 port = kesptest::freeTcpPort();
+        child<QLineEdit>(w, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
+        press(w, "GPSTCPopencompushButton");
+        client.connectToHost(QHostAddress::LocalHost, port);
+        return client.waitForConnected(5000);
+    }
     QStringList calls()
     {
         QString got;
@@ -145,13 +155,8 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, message);
         GpsWindow g;
-        child<QAbstractButton>(g.w, "GPSSavecheckBox")->setChecked(true);
-        const quint16 port = kesptest::freeTcpPort();
-        child<QLineEdit>(g.w, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
-        press(g.w, "GPSTCPopencompushButton");
         QTcpSocket client;
-        client.connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(client.waitForConnected(5000));
+        QVERIFY(g.saveFixesFrom(client));
         client.write(line + "\r\n");
         const QString latitude = QString::fromLatin1(line).section(',', 0, 0).mid(9);
         QVERIFY(kesptest::waitFor([&] { return label(g.w, "Weidu") == latitude; }));
@@ -179,13 +184,8 @@ private slots:
         QFile file(g.home.path() + "/GPS_Date.txt");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(first) == first.size());
         file.close();
-        child<QAbstractButton>(g.w, "GPSSavecheckBox")->setChecked(true);
-        const quint16 port = kesptest::freeTcpPort();
-        child<QLineEdit>(g.w, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
-        press(g.w, "GPSTCPopencompushButton");
         QTcpSocket client;
-        client.connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(client.waitForConnected(5000));
+        QVERIFY(g.saveFixesFrom(client));
         {
             kesptest::FileSizeLimit limit(first.size() + 10);
             client.write("Latitude:-33.25,Longitude:151.5\r\n");
