@@ -68,7 +68,8 @@ public:
     int farFd();
     bool writeFar(const QByteArray &data);
     // Reads what arrived at the far end until `count` bytes came or the
-    // time ran out, processing events meanwhile.
+    // time ran out (stretched in the sanitizer build, so no measure of
+    // how soon something comes), processing events meanwhile.
     QByteArray readFar(int count, int timeoutMs = 3000);
     // Everything that arrives within the given quiet time.
     QByteArray drainFar(int quietMs = 200, int timeoutMs = 3000);
