@@ -68,7 +68,8 @@ public:
     int farFd();
     bool writeFar(const QByteArray &data);
     // Reads what arrived at the far end until `count` bytes came or the
-    // time ran out, processing events meanwhile.
+    // time ran out (stretched in the sanitizer build, so no measure of
+    // how soon something comes), processing events meanwhile.
     QByteArray readFar(int count, int timeoutMs = 3000);
     // Everything that arrives within the given quiet time.
     QByteArray drainFar(int quietMs = 200, int timeoutMs = 3000);
@@ -161,6 +162,10 @@ const char *benchmarkSettings();
 // Lets the event loop idle for ms, then prints the settings, RSS, child
 // processes and the CPU that idling took (whole process and GUI thread).
 void reportIdle(const char *when, int ms = 2000);
+// Runs the event loop until a shown window's start-up work is over: until
+// half a second passes in which the process takes under 2 % of a core, or
+// maxMs.  Returns how long it took, in ms.
+qint64 settle(int maxMs = 15000);
 
 // Figures for the benchmarks: CPU seconds of this thread and of the whole
 // process (all threads), resident and peak memory in MB, and how many
