@@ -12,8 +12,6 @@
 #include "instruments/vexmora_3d_imu.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <QProcess>
 #include <QScreen>
 #include <QTabWidget>
@@ -31,19 +29,6 @@ const QStringList kThreeD{"IMU", "TOF"};
 // The web tabs, and the chart that draws through a GL widget too: each
 // changes how the window is composed when it first shows.
 const QStringList kTextured{"GPS Debug", "More", "Oscilloscope"};
-
-// The process's CPU share of one core over ms of idling, waiting in the
-// event loop as the program does (spin() polls).
-double cpuShare(int ms)
-{
-    const double before = processCpuSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return (processCpuSeconds() - before) / (clock.elapsed() / 1000.0);
-}
 
 int tour(const QStringList &steps, bool measure)
 {
@@ -95,10 +80,10 @@ int tour(const QStringList &steps, bool measure)
         // Long enough for a view still drawing to show; the start-up's own
         // work (port scan, rate feed) is over by then.
         spin(2000);
-        const double plain = cpuShare(4000);
+        const double plain = idleCpu(4000).process;
         show(QStringLiteral("IMU"));
         spin(2000);
-        const double imuInFront = cpuShare(4000);
+        const double imuInFront = idleCpu(4000).process;
         std::printf("cpu plain tab %.2f %%, IMU in front %.2f %%\n", plain * 100, imuInFront * 100);
         if (plain > 0.01 || imuInFront > 0.02)
             result = 3;

@@ -360,7 +360,7 @@ const char *benchmarkSettings()
     return g_quietBenchmark ? "--quiet settings" : "default settings (no settings file)";
 }
 
-void reportIdle(const char *when, int ms)
+IdleCpu idleCpu(int ms)
 {
     const double gui0 = threadCpuSeconds();
     const double process0 = processCpuSeconds();
@@ -370,9 +370,14 @@ void reportIdle(const char *when, int ms)
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
     const double seconds = clock.elapsed() / 1000.0;
+    return {(processCpuSeconds() - process0) / seconds, (threadCpuSeconds() - gui0) / seconds};
+}
+
+void reportIdle(const char *when, int ms)
+{
+    const IdleCpu idle = idleCpu(ms);
     std::printf("%s, %s: RSS %.0f MB, %d child processes, idle CPU %.1f %% of a core (GUI thread %.1f %%)\n", when,
-                benchmarkSettings(), rssMB(), childProcesses(), 100.0 * (processCpuSeconds() - process0) / seconds,
-                100.0 * (threadCpuSeconds() - gui0) / seconds);
+                benchmarkSettings(), rssMB(), childProcesses(), 100.0 * idle.process, 100.0 * idle.guiThread);
     std::fflush(stdout);
 }
 

@@ -159,6 +159,14 @@ private:
 std::unique_ptr<TempHome> startBenchmark(int &argc, char **argv, const QMap<QString, QVariant> &quietExtra = {});
 // "default settings (no settings file)" or "--quiet settings".
 const char *benchmarkSettings();
+// Shares of a core that the whole process and the GUI thread take while
+// the event loop waits for ms (spin() polls, and would count its own).
+struct IdleCpu
+{
+    double process;
+    double guiThread;
+};
+IdleCpu idleCpu(int ms);
 // Lets the event loop idle for ms, then prints the settings, RSS, child
 // processes and the CPU that idling took (whole process and GUI thread).
 void reportIdle(const char *when, int ms = 2000);
