@@ -14,8 +14,10 @@
 #include <memory>
 
 class QLCDNumber;
+class QMimeData;
 class QObject;
 class QPlainTextEdit;
+class QTextCursor;
 class QTextDocument;
 class QTextDecoder;
 
@@ -92,6 +94,11 @@ public:
     // The received text of a view: the breaks the view added to bound its
     // lines are left out, every other block ends with a line feed.
     static QString exportText(const QPlainTextEdit *view);
+    // The same for the part of a log between two positions.
+    static QString receivedText(const QTextDocument *doc, int from, int to);
+    // What a copy or drag of `selection` gives: its received text, and its
+    // rich text with the view's own breaks joined.
+    static QMimeData *selectionData(const QTextCursor &selection);
 
     // Counter rule: adds n bytes to a counter that stops at "99999".
     static void count(QLCDNumber *counter, qint64 n);
