@@ -145,7 +145,8 @@ private slots:
     }
 
     // Export and a copy give the text as received: the view's rows of a
-    // long line are joined again, wherever a selection starts and ends.
+    // long line are joined again, wherever a selection starts and ends, and
+    // U+2029, U+FDD0 and U+FDD1 show as line breaks without moving the marks.
     void copyAndExportGiveTheTextAsReceived_data()
     {
         QTest::addColumn<QByteArrayList>("reads");
@@ -156,10 +157,23 @@ private slots:
         QByteArray line;
         for (int i = 0; line.size() < 5000; ++i)
             line += QByteArray::number(i) + ' ';
+        const QByteArray paragraph("\xE2\x80\xA9"), frameStart("\xEF\xB7\x90"), frameEnd("\xEF\xB7\x91");
+        QByteArray binary;
+        for (quint32 x = 5; binary.size() < 200000;)
+            binary += (x = x * 1103515245u + 12345u) % 97 ? QByteArray(1, char(x >> 16)) : paragraph + frameEnd;
         QTest::newRow("lines") << QByteArrayList{line + "\r\nnext\n" + line} << false << -1 << 0 << -1;
         QTest::newRow("inside rows") << QByteArrayList{line} << false << 100 << 3072 << -1;
         QTest::newRow("characters") << QByteArrayList{QByteArray("\xE4\xBD\xA0\xF0\x9F\x98\x80").repeated(1500)}
                                     << false << -1 << 0 << 5;
+        QTest::newRow("separator in a line")
+            << QByteArrayList{QByteArray(1500, 'a') + paragraph + QByteArray(3500, 'b')} << false << -1 << 0 << 6;
+        QTest::newRow("frame marks at a row's end")
+            << QByteArrayList{QByteArray(1024, 'c') + frameStart + "dd" + frameEnd + QByteArray(2000, 'e')} << false
+            << -1 << 0 << 4;
+        QTest::newRow("split separator") << QByteArrayList{QByteArray(1000, 'f') + "\xE2\x80", "\xA9\r\n" + line}
+                                         << false << -1 << 0 << 7;
+        QTest::newRow("stamped") << QByteArrayList{QByteArray(2000, 'i') + paragraph + "j"} << true << -1 << 0 << 3;
+        QTest::newRow("binary") << QByteArrayList{binary} << false << -1 << 0 << -1;
     }
     void copyAndExportGiveTheTextAsReceived()
     {
