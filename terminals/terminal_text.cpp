@@ -72,7 +72,7 @@ qsizetype afterHexLines(const QByteArray &bytes, HexStyle style, int bytesOnLine
     return bytes.size();
 }
 
-QString wrapLines(const QString &text, int &column, int maxChars, QList<int> *softLines, int *breaks)
+QString wrapLines(QStringView text, int &column, int maxChars, QList<int> *softLines, int *breaks)
 {
     QString out(text.size() + text.size() / maxChars + 1, Qt::Uninitialized);
     QChar *p = out.data();
@@ -116,19 +116,20 @@ QString wrapLines(const QString &text, int &column, int maxChars, QList<int> *so
     return out;
 }
 
+bool startsBlock(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+}
+
 QString breaksAsLineFeeds(const QString &text)
 {
-    auto isBreak = [](QChar c) {
-        return c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0
-               || c.unicode() == 0xFDD1;
-    };
-    if (std::none_of(text.cbegin(), text.cend(), isBreak))
+    if (std::none_of(text.cbegin(), text.cend(), startsBlock))
         return text;
     QString out(text.size(), Qt::Uninitialized);
     QChar *p = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (!isBreak(c)) {
+        if (!startsBlock(c)) {
             *p++ = c;
             continue;
         }

@@ -38,12 +38,16 @@ qsizetype afterHexLines(const QByteArray &bytes, HexStyle style, int bytesOnLine
 // together.  softLines, when given, receives the index of each line that
 // ends in an added break (lines counted by line feed in the result), and
 // breaks the number of line feeds in the result.
-QString wrapLines(const QString &text, int &column, int maxChars = kMaxLineChars,
+QString wrapLines(QStringView text, int &column, int maxChars = kMaxLineChars,
                   QList<int> *softLines = nullptr, int *breaks = nullptr);
 
+// Whether a text document starts a new block at `c` as it does at a line
+// feed: "\r", U+2029 and the frame marks U+FDD0 and U+FDD1.
+bool startsBlock(QChar c);
+
 // `text` with every mark at which a text document starts a new block
-// ("\r\n", "\r", U+2029 and the frame marks U+FDD0 and U+FDD1) made one
-// line feed, so that its lines counted by line feed are the view's blocks.
+// ("\r\n" and each character startsBlock() names) made one line feed, so
+// that its lines counted by line feed are the view's blocks.
 QString breaksAsLineFeeds(const QString &text);
 
 // "[hh:mm:ss.zzz]"

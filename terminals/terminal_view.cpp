@@ -5,13 +5,16 @@
 #include <QEvent>
 #include <QFont>
 #include <QLCDNumber>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -210,16 +213,31 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
         }
     }
     TextChunk &chunk = m_textQueue.back();
-    QList<int> softLines;
-    int breaks = 0;
-    const QString body = TerminalText::wrapLines(text, m_textColumn, TerminalText::kMaxLineChars, &softLines, &breaks);
-    for (int line : std::as_const(softLines))
-        chunk.softLines.append(chunk.breaks + line);
-    chunk.breaks += breaks;
-    chunk.body += body;
+    const qsizetype queuedBefore = chunk.body.size();
+    // A text document starts a block at U+2029, U+FDD0 and U+FDD1 as at a
+    // line feed: they show as line breaks, so they go in as line feeds, and
+    // the row remembers which character ended it.  Counted this way, rows
+    // and the marks of the breaks of our own stay in step.
+    QStringView rest(text);
+    for (;;) {
+        const auto mark = std::find_if(rest.cbegin(), rest.cend(), TerminalText::startsBlock);
+        QList<int> softLines;
+        int breaks = 0;
+        chunk.body += TerminalText::wrapLines(rest.first(mark - rest.cbegin()), m_textColumn,
+                                              TerminalText::kMaxLineChars, &softLines, &breaks);
+        for (int line : std::as_const(softLines))
+            chunk.lineEnds.append({chunk.breaks + line, kSoftBreak});
+        chunk.breaks += breaks;
+        if (mark == rest.cend())
+            break;
+        chunk.lineEnds.append({chunk.breaks++, mark->unicode()});
+        chunk.body += QLatin1Char('\n');
+        m_textColumn = 0;
+        rest = rest.sliced(mark - rest.cbegin() + 1);
+    }
     chunk.bytes += bytes.size();
     chunk.carriageReturns += carriageReturns;
-    m_textQueued += body.size();
+    m_textQueued += chunk.body.size() - queuedBefore;
 
     if (!m_hex) {
         // Text only: nothing to queue for a hex view.
@@ -434,7 +452,7 @@ void TerminalView::flushText(bool all)
         if (i < first)
             continue;
         QString body;
-        QList<int> softLines;
+        QList<std::pair<int, int>> lineEnds;
         // The oldest lines of a chunk that alone is larger than the view.
         if (c.breaks >= kMaxBlocks) {
             const int skip = c.breaks - (kMaxBlocks - 2);
@@ -442,13 +460,13 @@ void TerminalView::flushText(bool all)
             for (int n = 0; n < skip; ++n)
                 from = c.body.indexOf(QLatin1Char('\n'), from) + 1;
             body = c.body.mid(from);
-            for (int line : std::as_const(c.softLines))
+            for (const auto &[line, state] : std::as_const(c.lineEnds))
                 if (line >= skip)
-                    softLines.append(line - skip);
+                    lineEnds.append({line - skip, state});
             c.stamped = false;
         } else {
             body = std::move(c.body);
-            softLines = std::move(c.softLines);
+            lineEnds = std::move(c.lineEnds);
         }
         if (c.stamped) {
             if (!doc->isEmpty())
@@ -457,9 +475,9 @@ void TerminalView::flushText(bool all)
         }
         const int firstBlock = cursor.blockNumber();
         cursor.insertText(body, showsUnshaped(body) ? m_unshapedFormat : m_dataFormat);
-        for (int line : std::as_const(softLines)) {
+        for (const auto &[line, state] : std::as_const(lineEnds)) {
             QTextBlock block = doc->findBlockByNumber(firstBlock + line);
-            block.setUserState(kSoftBreak);
+            block.setUserState(state);
         }
     }
     cursor.endEditBlock();
@@ -565,14 +583,54 @@ void TerminalView::dropOldest(QTextDocument *doc, int blocks)
 QString TerminalView::exportText(const QPlainTextEdit *view)
 {
     const QTextDocument *doc = view->document();
+    return receivedText(doc, 0, doc->characterCount() - 1);
+}
+
+QString TerminalView::receivedText(const QTextDocument *doc, int from, int to)
+{
     QString out;
-    out.reserve(doc->characterCount());
-    for (QTextBlock block = doc->firstBlock(); block.isValid(); block = block.next()) {
-        out += block.text();
-        if (block.next().isValid() && block.userState() != kSoftBreak)
-            out += QLatin1Char('\n');
+    out.reserve(to - from);
+    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() <= to; block = block.next()) {
+        const int end = block.position() + block.length() - 1; // where its separator sits
+        const QString text = block.text();
+        out += QStringView(text).sliced(qMax(0, from - block.position()), qMin(end, to) - qMax(from, block.position()));
+        if (end >= to)
+            break;
+        const int state = block.userState();
+        if (state == kSoftBreak)
+            continue;
+        const bool marked = state > kSoftBreak && state <= 0xFFFF && TerminalText::startsBlock(QChar(state));
+        out += marked ? QChar(state) : QChar(QLatin1Char('\n'));
     }
     return out;
+}
+
+QMimeData *TerminalView::selectionData(const QTextCursor &selection)
+{
+    const QTextDocument *doc = selection.document();
+    const int start = selection.selectionStart();
+    const int end = selection.selectionEnd();
+    // Without an undo history and in one edit, joining the rows of a full
+    // view costs milliseconds instead of seconds.
+    QTextDocument copy;
+    copy.setUndoRedoEnabled(false);
+    QTextCursor join(&copy);
+    join.insertFragment(selection.selection());
+    join.beginEditBlock();
+    // The copy starts at the selection's start; joining from the last break
+    // back keeps the earlier ones where they were.
+    for (QTextBlock block = doc->findBlock(end).previous();
+         block.isValid() && block.position() + block.length() - 1 >= start; block = block.previous()) {
+        if (block.userState() != kSoftBreak)
+            continue;
+        join.setPosition(block.position() + block.length() - 1 - start);
+        join.deleteChar();
+    }
+    join.endEditBlock();
+    auto *data = new QMimeData;
+    data->setHtml(QTextDocumentFragment(&copy).toHtml());
+    data->setText(receivedText(doc, start, end));
+    return data;
 }
 
 void TerminalView::clear()

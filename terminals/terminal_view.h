@@ -12,10 +12,13 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QLCDNumber;
+class QMimeData;
 class QObject;
 class QPlainTextEdit;
+class QTextCursor;
 class QTextDocument;
 class QTextDecoder;
 
@@ -90,8 +93,13 @@ public:
     QPlainTextEdit *hexView() const { return m_hex; }
 
     // The received text of a view: the breaks the view added to bound its
-    // lines are left out, every other block ends with a line feed.
+    // lines are left out, every other block ends as it did when received.
     static QString exportText(const QPlainTextEdit *view);
+    // The same for the part of a log between two positions.
+    static QString receivedText(const QTextDocument *doc, int from, int to);
+    // What a copy or drag of `selection` gives: its received text, and its
+    // rich text with the view's own breaks joined.
+    static QMimeData *selectionData(const QTextCursor &selection);
 
     // Counter rule: adds n bytes to a counter that stops at "99999".
     static void count(QLCDNumber *counter, qint64 n);
@@ -107,6 +115,8 @@ public:
 
     static constexpr int kMaxBlocks = 10000;
     // Block state of a line that a log broke itself: the break is not data.
+    // A block that ended in another character a text document starts a
+    // block at (TerminalText::startsBlock) holds that character's code.
     static constexpr int kSoftBreak = 1;
     // Blocks dropped at once beyond what is needed, so trimming is rare.
     static constexpr int kTrimBatch = 500;
@@ -129,7 +139,9 @@ private:
         QTime time;
         QString body;          // wrapped, carriage returns removed
         int breaks = 0;        // line feeds in body
-        QList<int> softLines;  // lines of body that end in a break of our own
+        // Lines of body that end other than in a received line feed, with
+        // the block state that says how.
+        QList<std::pair<int, int>> lineEnds;
         qint64 bytes = 0;
         qint64 carriageReturns = 0;
     };

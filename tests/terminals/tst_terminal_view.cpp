@@ -1,15 +1,18 @@
 // Receive views shared by the terminals: stamps, bounded blocks, text shown
 // as text, characters split across reads, the 99999 counter.
+#include "terminals/log_plain_text_edit.h"
 #include "terminals/terminal_text.h"
 #include "terminals/terminal_view.h"
 #include "tests/support/test_base.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLCDNumber>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCodec>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -139,6 +142,65 @@ private slots:
         for (QTextBlock b = hex.document()->firstBlock(); b.isValid(); b = b.next())
             QVERIFY(b.length() <= TerminalText::kMaxHexBytesPerLine * 6 + 1);
         QCOMPARE(text.toPlainText().count('z'), 100000);
+    }
+
+    // Export and a copy give the text as received: the view's rows of a
+    // long line are joined again, wherever a selection starts and ends, and
+    // U+2029, U+FDD0 and U+FDD1 show as line breaks without moving the marks.
+    void copyAndExportGiveTheTextAsReceived_data()
+    {
+        QTest::addColumn<QByteArrayList>("reads");
+        QTest::addColumn<bool>("stamped");
+        QTest::addColumn<int>("from"); // selected part of the first line; -1: all
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("rows"); // -1: not counted
+        QByteArray line;
+        for (int i = 0; line.size() < 5000; ++i)
+            line += QByteArray::number(i) + ' ';
+        const QByteArray paragraph("\xE2\x80\xA9"), frameStart("\xEF\xB7\x90"), frameEnd("\xEF\xB7\x91");
+        QByteArray binary;
+        for (quint32 x = 5; binary.size() < 200000;)
+            binary += (x = x * 1103515245u + 12345u) % 97 ? QByteArray(1, char(x >> 16)) : paragraph + frameEnd;
+        QTest::newRow("lines") << QByteArrayList{line + "\r\nnext\n" + line} << false << -1 << 0 << -1;
+        QTest::newRow("inside rows") << QByteArrayList{line} << false << 100 << 3072 << -1;
+        QTest::newRow("characters") << QByteArrayList{QByteArray("\xE4\xBD\xA0\xF0\x9F\x98\x80").repeated(1500)}
+                                    << false << -1 << 0 << 5;
+        QTest::newRow("separator in a line")
+            << QByteArrayList{QByteArray(1500, 'a') + paragraph + QByteArray(3500, 'b')} << false << -1 << 0 << 6;
+        QTest::newRow("frame marks at a row's end")
+            << QByteArrayList{QByteArray(1024, 'c') + frameStart + "dd" + frameEnd + QByteArray(2000, 'e')} << false
+            << -1 << 0 << 4;
+        QTest::newRow("split separator") << QByteArrayList{QByteArray(1000, 'f') + "\xE2\x80", "\xA9\r\n" + line}
+                                         << false << -1 << 0 << 7;
+        QTest::newRow("stamped") << QByteArrayList{QByteArray(2000, 'i') + paragraph + "j"} << true << -1 << 0 << 3;
+        QTest::newRow("binary") << QByteArrayList{binary} << false << -1 << 0 << -1;
+    }
+    void copyAndExportGiveTheTextAsReceived()
+    {
+        QFETCH(QByteArrayList, reads);
+        QFETCH(bool, stamped);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, rows);
+        LogPlainTextEdit text;
+        TerminalView view(&text, nullptr, HexStyle::Serial, "UTF8", "UTF8");
+        view.setUp();
+        for (const QByteArray &read : reads)
+            view.append(read, stamped);
+        view.flush();
+        const QString received = QTextCodec::codecForName("UTF8")->toUnicode(reads.join()).remove('\r');
+        const QString exported = TerminalView::exportText(&text);
+        QCOMPARE(exported.mid(stamped ? 14 : 0), received);
+        text.selectAll();
+        if (from >= 0) {
+            QTextCursor selection(text.document()); // rows of kMaxLineChars and a break
+            selection.setPosition(from + from / TerminalText::kMaxLineChars);
+            selection.setPosition(to + to / TerminalText::kMaxLineChars, QTextCursor::KeepAnchor);
+            text.setTextCursor(selection);
+        }
+        text.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), from < 0 ? exported : received.mid(from, to - from));
+        QVERIFY(rows < 0 || text.document()->blockCount() == rows);
     }
 
     // A hex view kept hidden through a long stream is filled when it is

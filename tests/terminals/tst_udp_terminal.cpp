@@ -6,6 +6,7 @@
 #include "tests/support/widget_helpers.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLCDNumber>
@@ -322,14 +323,19 @@ private slots:
         QCOMPARE(status(), QString("No data need to save"));
         QVERIFY(!QFile::exists(g_fileName));
 
-        peer.writeDatagram("line1\r\nline2", QHostAddress::LocalHost, localPort);
-        QVERIFY(waitFor([&] { return received() == 11; }));
+        // A line longer than the view's rows leaves and is copied whole.
+        const QByteArray line2 = "line2" + QByteArray(3000, '2');
+        peer.writeDatagram("line1\r\n" + line2, QHostAddress::LocalHost, localPort);
+        QVERIFY(waitFor([&] { return received() == 6 + line2.size(); }));
         press("UDPsavetxtpushButton");
         QVERIFY2(status().startsWith("Saved success.\tsaved: "), qPrintable(status()));
         QCOMPARE(status(), "Saved success.\tsaved: " + QFileInfo(g_fileName).canonicalFilePath() + "\tlines: 2");
         QFile saved(g_fileName);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("line1\nline2"));
+        QCOMPARE(saved.readAll(), "line1\n" + line2);
+        get<QPlainTextEdit>("UDP_StrTextBrowser")->selectAll();
+        get<QPlainTextEdit>("UDP_StrTextBrowser")->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "line1\n" + line2);
 
         auto *box = get<QPlainTextEdit>("UDPsendMsgtextEdit");
         box->setPlainText("head:");
