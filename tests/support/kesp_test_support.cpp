@@ -338,6 +338,21 @@ void reportIdle(const char *when, int ms)
     std::fflush(stdout);
 }
 
+void settle(int maxMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const int sliceMs = 500;
+    while (clock.elapsed() < maxMs) {
+        const double cpu0 = processCpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(sliceMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+        if (processCpuSeconds() - cpu0 < 0.02 * sliceMs / 1000.0)
+            return;
+    }
+}
+
 static double seconds(const timeval &user, const timeval &system)
 {
     return double(user.tv_sec + system.tv_sec) + double(user.tv_usec + system.tv_usec) / 1e6;

@@ -141,6 +141,10 @@ const char *benchmarkSettings();
 // Lets the event loop idle for ms, then prints the settings, RSS, child
 // processes and the CPU that idling took (whole process and GUI thread).
 void reportIdle(const char *when, int ms = 2000);
+// Runs the event loop until a shown window's start-up work is over: until
+// half a second passes in which the process takes under 2 % of a core, or
+// maxMs.
+void settle(int maxMs = 15000);
 
 // Figures for the benchmarks: CPU seconds of this thread and of the whole
 // process (all threads), resident and peak memory in MB, and how many
