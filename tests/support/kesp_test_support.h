@@ -172,8 +172,8 @@ IdleCpu idleCpu(int ms);
 void reportIdle(const char *when, int ms = 2000);
 // Runs the event loop until a shown window's start-up work is over: until
 // half a second passes in which the process takes under 2 % of a core, or
-// maxMs.  Returns how long it took, in ms.
-qint64 settle(int maxMs = 15000);
+// maxMs.
+void settle(int maxMs = 15000);
 
 // Figures for the benchmarks: CPU seconds of this thread and of the whole
 // process (all threads), resident and peak memory in MB, and how many
