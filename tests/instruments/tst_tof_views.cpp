@@ -48,7 +48,7 @@ private slots:
         };
         cycle(7);
         const qsizetype windows = QGuiApplication::allWindows().size();
-        const double rss = kesptest::rssMB();
+        [[maybe_unused]] const double rss = kesptest::rssMB();
         cycle(50);
         QCOMPARE(QGuiApplication::allWindows().size(), windows);
 #ifndef __SANITIZE_ADDRESS__ // its quarantine keeps freed memory resident
