@@ -291,6 +291,8 @@ private:
     void serialTerminalClosing();
     void serialTerminalIdle();
     void serialFileSent(bool ok, const QString &error);
+    // Writes a send to the open port, bounded; reports and counts it.
+    bool serialWrite(const QByteArray &bytes);
     void renameQuickCommand(int n);
     void sendQuickCommand(int n);
     QMetaObject::Connection dtrConnection;
@@ -364,6 +366,7 @@ private:
     void tcpReleaseClient();
     bool tcpEncodeSendBox(QByteArray *bytes);
     bool tcpWrite(QTcpSocket *socket, const QByteArray &bytes);
+    QString tcpRefusal; // the last refusal shown, taken back once sends flow
     bool tcpOpened = false;
     QString tcpIp;
     QString tcpPort;

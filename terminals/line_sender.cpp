@@ -1,4 +1,5 @@
 #include "terminals/line_sender.h"
+#include "terminals/send_queue.h"
 
 LineSender::LineSender(QIODevice *source, QIODevice *sink, int gapMs, QObject *parent)
     : QObject(parent)
@@ -37,21 +38,30 @@ void LineSender::writeNext()
         finish(false, tr("The port was closed"));
         return;
     }
-    if (m_source->atEnd()) {
-        finish(true, QString());
+    if (m_line.isEmpty()) {
+        if (m_source->atEnd()) {
+            finish(true, QString());
+            return;
+        }
+        m_line = m_source->readLine(kMaxLine);
+        if (m_line.isEmpty() && m_source->atEnd()) {
+            finish(true, QString());
+            return;
+        }
+    }
+    // The same bounded write as every other send: when other sends filled
+    // the device's queue, this line waits for it to drain.
+    const SendQueue::Outcome out = SendQueue::write(m_sink, m_line);
+    if (out.result == SendQueue::Result::Full) {
+        m_waitingDrain = true;
         return;
     }
-    const QByteArray line = m_source->readLine(kMaxLine);
-    if (line.isEmpty() && m_source->atEnd()) {
-        finish(true, QString());
+    if (out.result != SendQueue::Result::Accepted) {
+        finish(false, out.error);
         return;
     }
-    const qint64 written = m_sink->write(line);
-    if (written != line.size()) {
-        finish(false, m_sink->errorString());
-        return;
-    }
-    m_sent += written;
+    m_sent += m_line.size();
+    m_line.clear();
     if (m_sink->bytesToWrite() > 0) {
         m_waitingDrain = true;
         return;

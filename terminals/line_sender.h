@@ -9,7 +9,7 @@
 
 // Sends a source (a file) to a device line by line from the event loop:
 // each line is written, the device is let drain, then a short gap follows
-// before the next line.  The window stays responsive throughout.
+// before the next line, so the file never piles up in the program.  The window stays responsive throughout.
 class LineSender : public QObject
 {
     Q_OBJECT
@@ -43,6 +43,7 @@ private:
     bool m_running = false;
     bool m_waitingDrain = false;
     qint64 m_sent = 0;
+    QByteArray m_line; // read, not yet written
 };
 
 #endif // LINE_SENDER_H

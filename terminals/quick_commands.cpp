@@ -139,13 +139,7 @@ void MainWindow::command_sendMsg(QByteArray data)
         ui->statusBar->showMessage(tr("Send failed: no serial port is open"), 0);
         return;
     }
-    QSerialPort *port = serialThread->port;
-    if (port->write(data) != data.size()) {
-        ui->statusBar->showMessage(tr("Send failed: %1").arg(port->errorString()), 0);
-        return;
-    }
-    ui->statusBar->showMessage(tr("Send Success"), 0);
-    TerminalView::count(ui->sendbyteslcdNumber, data.size());
+    serialWrite(data);
 }
 
 void MainWindow::slotcom_set_pushButton() { renameQuickCommand(1); }

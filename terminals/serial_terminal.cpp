@@ -4,6 +4,7 @@
 
 #include "terminals/file_dialogs.h"
 #include "terminals/send_encoding.h"
+#include "terminals/send_queue.h"
 #include "terminals/line_sender.h"
 #include "terminals/serial_styles.h"
 #include "terminals/terminal_text.h"
@@ -140,14 +141,35 @@ void MainWindow::sendMsg()
         bytes = SendEncoding::serialTextBytes(ui->sendMsgtextEdit->toPlainText());
     }
 
-    QSerialPort *port = serialThread->port;
-    const qint64 written = port->write(bytes);
-    if (written != bytes.size()) {
-        ui->statusBar->showMessage(tr("Send failed: %1").arg(port->errorString()), 0);
-        return;
+    serialWrite(bytes);
+}
+
+// Only accepted bytes are counted and called a success.  A refused send is
+// dropped whole; a running Keep Send simply tries again at its next tick.
+bool MainWindow::serialWrite(const QByteArray &bytes)
+{
+    const SendQueue::Outcome out = SendQueue::write(serialThread->port, bytes);
+    switch (out.result) {
+    case SendQueue::Result::Accepted:
+        ui->statusBar->showMessage(tr("Send Success"), 0);
+        TerminalView::count(ui->sendbyteslcdNumber, bytes.size());
+        return true;
+    case SendQueue::Result::Full:
+        ui->statusBar->showMessage(
+            tr("Send refused: the device is not taking data, %1 bytes are still waiting").arg(out.waiting), 0);
+        break;
+    case SendQueue::Result::TooLarge:
+        ui->statusBar->showMessage(tr("Send refused: %1 bytes in one send is more than the %2 bytes that may wait "
+                                      "for the device")
+                                       .arg(bytes.size())
+                                       .arg(SendQueue::kLimit),
+                                   0);
+        break;
+    case SendQueue::Result::Failed:
+        ui->statusBar->showMessage(tr("Send failed: %1").arg(out.error), 0);
+        break;
     }
-    ui->statusBar->showMessage(tr("Send Success"), 0);
-    TerminalView::count(ui->sendbyteslcdNumber, bytes.size());
+    return false;
 }
 
 void MainWindow::sendmsgBtn_clicked()

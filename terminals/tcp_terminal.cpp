@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "terminals/send_encoding.h"
+#include "terminals/send_queue.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -316,17 +317,40 @@ bool MainWindow::tcpEncodeSendBox(QByteArray *bytes)
     return true;
 }
 
+// Bounded like the serial sends: a peer that reads nothing gets no more
+// than SendQueue::kLimit bytes queued, and only accepted bytes count.
 bool MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
 {
-    if (socket->state() != QAbstractSocket::ConnectedState || socket->write(bytes) != bytes.size()) {
-        const QString reason = socket->state() != QAbstractSocket::ConnectedState
-                                   ? tr("not connected")
-                                   : socket->errorString();
-        statusBar()->showMessage(tr("TCP send failed: %1").arg(reason), 0);
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        statusBar()->showMessage(tr("TCP send failed: %1").arg(tr("not connected")), 0);
         return false;
     }
-    TerminalView::count(ui->TCPsendbyteslcdNumber, bytes.size());
-    return true;
+    const SendQueue::Outcome out = SendQueue::write(socket, bytes);
+    switch (out.result) {
+    case SendQueue::Result::Accepted:
+        TerminalView::count(ui->TCPsendbyteslcdNumber, bytes.size());
+        // Sends say nothing when they go through; a refusal still shown
+        // would claim the peer is stuck when it reads again.
+        if (!tcpRefusal.isEmpty() && statusBar()->currentMessage() == tcpRefusal)
+            statusBar()->clearMessage();
+        tcpRefusal.clear();
+        return true;
+    case SendQueue::Result::Full:
+        tcpRefusal = tr("TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting")
+                         .arg(socket->peerAddress().toString())
+                         .arg(out.waiting);
+        break;
+    case SendQueue::Result::TooLarge:
+        tcpRefusal = tr("TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer")
+                         .arg(bytes.size())
+                         .arg(SendQueue::kLimit);
+        break;
+    case SendQueue::Result::Failed:
+        tcpRefusal = tr("TCP send failed: %1").arg(out.error);
+        break;
+    }
+    statusBar()->showMessage(tcpRefusal, 0);
+    return false;
 }
 
 void MainWindow::TCP_Client_WorkSendMessage()

@@ -2066,6 +2066,22 @@ p, li { white-space: pre-wrap; }
         <source>Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Send refused: the device is not taking data, %1 bytes are still waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send refused: %1 bytes in one send is more than the %2 bytes that may wait for the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

@@ -1,0 +1,43 @@
+#ifndef SEND_QUEUE_H
+#define SEND_QUEUE_H
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+class QIODevice;
+
+// What the user sends goes through here to a port or socket.  A device that
+// takes nothing must not make the program hold its sends without end: at
+// most kLimit bytes may wait in the device's write buffer, and a send that
+// would go past that is refused whole, so what does arrive later is exactly
+// the accepted sends, in order.
+namespace SendQueue {
+
+constexpr qint64 kLimit = 1024 * 1024;
+
+enum class Result {
+    Accepted, // all bytes are on their way
+    Full,     // the device has not taken what waits; nothing written
+    TooLarge, // more than kLimit in one send; nothing written
+    Failed,   // the device refused the write (error says why)
+};
+
+struct Outcome
+{
+    Result result = Result::Accepted;
+    qint64 waiting = 0; // bytes waiting in the device before this send
+    QString error;
+};
+
+[[nodiscard]] constexpr bool fits(qint64 waiting, qint64 size)
+{
+    return size <= kLimit && waiting + size <= kLimit;
+}
+
+// Writes bytes whole or not at all.
+Outcome write(QIODevice *device, const QByteArray &bytes);
+
+} // namespace SendQueue
+
+#endif // SEND_QUEUE_H
