@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <vector>
 
 DiffWidget::DiffWidget(QWidget *parent)
@@ -61,9 +62,32 @@ void DiffWidget::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    const float scale = float(height()) / float(rows);
-    emit jumpToRow(int(float(event->position().y()) / scale));
+    emit jumpToRow(rowForClick(int(event->position().y())));
     QWidget::mousePressEvent(event);
+}
+
+// Over a long file one pixel of the bar covers thousands of rows, so the
+// plain y / scale lands far from the difference a mark shows.  A click on a
+// mark goes to the marked row nearest that point; elsewhere, y / scale.
+int DiffWidget::rowForClick(int y) const
+{
+    const float scale = float(height()) / float(largerRowCount());
+    const int plain = int(float(y) / scale);
+    const int markHeight = int(qMax(2.0f, scale));
+    auto top = [scale](int row) { return int(float(row) * scale); };
+    int best = -1;
+    auto consider = [&](int row) {
+        if (top(row) <= y && y < top(row) + markHeight && (best < 0 || qAbs(row - plain) < qAbs(best - plain)))
+            best = row;
+    };
+    // diffRows ascend, and so do their marks: only those reaching y.
+    auto it = std::lower_bound(diffRows.cbegin(), diffRows.cend(), y - markHeight + 1,
+                               [&](int row, int from) { return top(row) < from; });
+    for (; it != diffRows.cend() && top(*it) <= y; ++it)
+        consider(*it);
+    for (const QModelIndex &hit : searchResults)
+        consider(hit.row());
+    return best >= 0 ? best : plain;
 }
 
 void DiffWidget::paintEvent(QPaintEvent *event)

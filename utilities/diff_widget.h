@@ -33,6 +33,7 @@ protected:
 
 private:
     int largerRowCount() const;
+    int rowForClick(int y) const;
 
     HexTableModel *model1 = nullptr;
     HexTableModel *model2 = nullptr;
