@@ -160,6 +160,11 @@ qsizetype GsmCodes::error(const QByteArray &reply)
     return at < 0 ? -1 : at + 7;
 }
 
+bool GsmCodes::isUnsolicited(const QByteArray &line)
+{
+    return line == "RING" || line.startsWith("+CLIP: \"") || line.startsWith("+CMTI:");
+}
+
 QString GsmCodes::signalPixmap(int rssi)
 {
     if (rssi == 0)

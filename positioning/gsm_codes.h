@@ -64,6 +64,9 @@ public:
     [[nodiscard]] static Match signal(const QByteArray &reply);
     // "ERROR\r\n" anywhere: used through it.
     [[nodiscard]] static qsizetype error(const QByteArray &reply);
+    // A line the modem sends on its own, between replies or amid one:
+    // "RING", a caller's "+CLIP: \"" line, a new message's "+CMTI:".
+    [[nodiscard]] static bool isUnsolicited(const QByteArray &line);
     // The icon for an rssi, empty when it has none.
     [[nodiscard]] static QString signalPixmap(int rssi);
     // Where the line holding position `at` ends: after its CR LF, or the

@@ -122,6 +122,7 @@ void MainWindow::GSM_Init_Start()
             return serialThread->port->write(bytes) == bytes.size();
         };
         gsmAt->waiter = [this](int ms) { msleep(ms); };
+        gsmAt->unsolicited = &GsmCodes::isUnsolicited;
         installEventFilter(new CloseWatch(gsmAt, this));
     }
 
