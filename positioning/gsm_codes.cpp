@@ -30,38 +30,44 @@ QList<GsmNotice> GsmCodeReader::feed(const QByteArray &data)
         m_buffer.clear();
     }
     // The type-of-number field tells that the caller's line is complete.
-    if (m_ringSeen && !m_callerIdReady
-        && (m_buffer.contains(",161,") || m_buffer.contains(",145,") || m_buffer.contains(",129,"))) {
-        m_ringSeen = false;
-        m_callerIdReady = true;
-    }
-    if (m_callerIdReady && m_buffer.contains("+CLIP")) {
-        // Without the opening quote there is no number to take yet.
-        static const QByteArray open("+CLIP: \"");
-        const qsizetype at = m_buffer.indexOf(open);
-        if (at >= 0) {
-            const qsizetype from = at + open.size();
-            const qsizetype to = m_buffer.indexOf('"', from);
-            shown.append(GsmNotice{GsmNotice::Caller, m_buffer.mid(from, to < 0 ? -1 : to - from)});
-            m_incomingCall = true;
-            m_callerIdReady = false;
-            m_buffer.clear();
+    auto takeCaller = [&] {
+        if (m_ringSeen && !m_callerIdReady
+            && (m_buffer.contains(",161,") || m_buffer.contains(",145,") || m_buffer.contains(",129,"))) {
+            m_ringSeen = false;
+            m_callerIdReady = true;
         }
-    }
+        if (m_callerIdReady && m_buffer.contains("+CLIP")) {
+            // Without the opening quote there is no number to take yet.
+            static const QByteArray open("+CLIP: \"");
+            const qsizetype at = m_buffer.indexOf(open);
+            if (at >= 0) {
+                const qsizetype from = at + open.size();
+                const qsizetype to = m_buffer.indexOf('"', from);
+                shown.append(GsmNotice{GsmNotice::Caller, m_buffer.mid(from, to < 0 ? -1 : to - from)});
+                m_incomingCall = true;
+                m_callerIdReady = false;
+                m_buffer.clear();
+            }
+        }
+    };
+    takeCaller();
     if (!m_ringSeen && m_buffer.contains("RING")) {
         // Kept, so the caller's line that follows completes it.
         shown.append(GsmNotice{GsmNotice::Ring, {}});
         m_incomingCall = true;
         m_ringSeen = true;
         m_callerIdReady = false;
+        // The caller's line mostly comes in the same read as its "RING".
+        takeCaller();
     }
     if (m_buffer.contains("+CMTI")) {
-        static const QByteArray sm("\"SM\",");
-        const qsizetype at = m_buffer.indexOf(sm);
-        const qsizetype end = at < 0 ? -1 : m_buffer.indexOf("\r\n", at + sm.size());
+        // The box follows the store's name, whichever store it is ("SM", "ME", ...).
+        const qsizetype cmti = m_buffer.indexOf("+CMTI");
+        const qsizetype at = m_buffer.indexOf("\",", cmti);
+        const qsizetype end = at < 0 ? -1 : m_buffer.indexOf("\r\n", at + 2);
         if (end >= 0) {
             // The box number ends with its line: a code behind it is no part of it.
-            shown.append(GsmNotice{GsmNotice::NewSms, m_buffer.mid(at + sm.size(), end - at - sm.size())});
+            shown.append(GsmNotice{GsmNotice::NewSms, m_buffer.mid(at + 2, end - at - 2)});
             m_buffer.clear();
         }
     }
