@@ -173,7 +173,8 @@ bool GsmCodes::isUnsolicited(const QByteArray &line)
 
 QString GsmCodes::signalPixmap(int rssi)
 {
-    if (rssi == 0)
+    // 2 is as weak as 0: a valid reading all the same.
+    if (rssi == 0 || rssi == 2)
         return QStringLiteral(":images/sig25.png");
     if (rssi == 1)
         return QStringLiteral(":images/sig50.png");

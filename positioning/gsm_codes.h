@@ -60,7 +60,7 @@ public:
     // "+CMGF: " n: 1 text mode, 0 PDU mode.
     [[nodiscard]] static Match textMode(const QByteArray &reply);
     // "+CSQ: " rssi "," with a final "OK\r\n": the rssi.  Values without an
-    // icon (2, negative, above 99) are no answer.
+    // icon (negative, above 99) are no answer.
     [[nodiscard]] static Match signal(const QByteArray &reply);
     // "ERROR\r\n" anywhere: used through it.
     [[nodiscard]] static qsizetype error(const QByteArray &reply);
