@@ -160,10 +160,23 @@ GsmCodes::Match GsmCodes::signal(const QByteArray &reply)
     return {rssi, qMax(ok + 4, lineEnd(reply, at))};
 }
 
-qsizetype GsmCodes::error(const QByteArray &reply)
+qsizetype GsmCodes::error(const QByteArray &reply, QByteArray *code)
 {
-    const qsizetype at = reply.indexOf("ERROR\r\n");
-    return at < 0 ? -1 : at + 7;
+    qsizetype at = reply.indexOf("ERROR\r\n");
+    qsizetype end = at < 0 ? -1 : at + 7;
+    QByteArray found;
+    for (const char *extended : {"+CMS ERROR:", "+CME ERROR:"}) {
+        const qsizetype x = reply.indexOf(extended);
+        const qsizetype lineEnd = x < 0 ? -1 : reply.indexOf("\r\n", x);
+        if (lineEnd >= 0 && (end < 0 || x < at)) {
+            at = x;
+            end = lineEnd + 2;
+            found = reply.mid(x, lineEnd - x);
+        }
+    }
+    if (code)
+        *code = found;
+    return end;
 }
 
 bool GsmCodes::isUnsolicited(const QByteArray &line)

@@ -320,9 +320,11 @@ void MainWindow::GSMendExchange()
     GSMattachReader();
 }
 
-void MainWindow::GSMerrorBox()
+void MainWindow::GSMerrorBox(const QByteArray &code)
 {
     QMessageBox box(QMessageBox::Critical, tr("Info"), QStringLiteral("Error"), QMessageBox::Cancel);
+    // The modem's extended error says why.
+    box.setInformativeText(QString::fromLatin1(code));
     box.exec();
 }
 
@@ -366,13 +368,14 @@ void MainWindow::GSMTestSignalpushButton_triggered()
     if (!GSMbeginExchange())
         return;
     bool error = false;
-    gsmAt->exchange("AT+CSQ\r\n", 11, 100, [this, &error](const QByteArray &reply) {
+    QByteArray code;
+    gsmAt->exchange("AT+CSQ\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
         const GsmCodes::Match m = GsmCodes::signal(reply);
         if (m.found()) {
             ui->GSMCheckSigneltext->setPixmap(QPixmap(GsmCodes::signalPixmap(m.value)));
             return m.used;
         }
-        const qsizetype failed = GsmCodes::error(reply);
+        const qsizetype failed = GsmCodes::error(reply, &code);
         if (failed >= 0) {
             error = true;
             return failed;
@@ -380,7 +383,7 @@ void MainWindow::GSMTestSignalpushButton_triggered()
         return AtExchange::kGoOn;
     });
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
     GSMendExchange();
 }
 
@@ -471,19 +474,20 @@ void MainWindow::GSMguadianhuapushButton_triggered()
     gsmCallerIdReady = false;
     gsmCodeBuffer.clear();
     bool error = false;
-    gsmAt->exchange("ATH\r\n", 11, 100, [this, &error](const QByteArray &reply) {
+    QByteArray code;
+    gsmAt->exchange("ATH\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
         const qsizetype ok = reply.indexOf("OK");
         if (ok >= 0) {
             ui->statusBar->showMessage(tr("call ended"), 0);
             ui->GSMbodianhuapushButton->setText(tr("Call"));
             return GsmCodes::lineEnd(reply, ok);
         }
-        const qsizetype failed = GsmCodes::error(reply);
+        const qsizetype failed = GsmCodes::error(reply, &code);
         error = failed >= 0;
         return error ? failed : AtExchange::kGoOn;
     });
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
     GSMendExchange();
 }
 
@@ -494,18 +498,19 @@ void MainWindow::GSMbodianhuapushButton_triggered()
             return;
         bool answered = false;
         bool error = false;
-        gsmAt->exchange("ATA\r\n", 11, 100, [this, &answered, &error](const QByteArray &reply) {
+        QByteArray code;
+        gsmAt->exchange("ATA\r\n", 11, 100, [this, &answered, &error, &code](const QByteArray &reply) {
             if (!answered && reply.contains("OK")) {
                 answered = true;
                 ui->statusBar->showMessage(tr("Calling..."), 0);
                 gsmInCall = true;
             }
-            const qsizetype failed = GsmCodes::error(reply);
+            const qsizetype failed = GsmCodes::error(reply, &code);
             error = failed >= 0;
             return error ? failed : AtExchange::kGoOn;
         });
         if (error)
-            GSMerrorBox();
+            GSMerrorBox(code);
         ui->GSMbodianhuapushButton->setText(tr("Call"));
         gsmIncomingCall = false;
         GSMendExchange();
@@ -523,6 +528,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
     const QByteArray command = "ATD" + number.toLatin1() + ";\r\n";
     bool echoed = false;
     bool error = false;
+    QByteArray code;
     bool gaveUp = false;
     // The modem's echo of the command tells that dialling started; the
     // reply holds all bytes since the write, so it counts once per write.
@@ -536,7 +542,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
     if (!ui->GSM_AutoRedial->isChecked()) {
         gsmAt->exchange(command, 11, 100, [&](const QByteArray &reply) {
             started(reply);
-            const qsizetype failed = GsmCodes::error(reply);
+            const qsizetype failed = GsmCodes::error(reply, &code);
             error = failed >= 0;
             return error ? failed : AtExchange::kGoOn;
         });
@@ -548,7 +554,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
                 return AtExchange::kStop;
             first = false;
             started(reply);
-            const qsizetype failed = GsmCodes::error(reply);
+            const qsizetype failed = GsmCodes::error(reply, &code);
             if (failed >= 0) {
                 error = true;
                 return failed;
@@ -570,7 +576,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
         });
     }
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
     if (gaveUp)
         messageBox(QMessageBox::Critical, tr("Error: "),
                    tr("For academic research only. Prohibiting telephone harassment!"));
@@ -650,7 +656,8 @@ void MainWindow::GSMReadTextpushButton_triggered()
     // A cancelled box writes nothing but still takes what the modem says.
     const QByteArray command = ok ? "AT+CMGR=" + box.toLatin1() + "\r\n" : QByteArray();
     bool error = false;
-    gsmAt->exchange(command, 11, 100, [this, &error](const QByteArray &reply) {
+    QByteArray code;
+    gsmAt->exchange(command, 11, 100, [this, &error, &code](const QByteArray &reply) {
         const qsizetype end = SmsReply::end(reply);
         if (end >= 0) {
             if (SmsReply::holdsMessage(reply)) {
@@ -661,12 +668,12 @@ void MainWindow::GSMReadTextpushButton_triggered()
             // An empty box answers only "OK": show what came and wait on.
             ui->GSMReadtextBrowser->setPlainText(SmsReply::rawText(reply));
         }
-        const qsizetype failed = GsmCodes::error(reply);
+        const qsizetype failed = GsmCodes::error(reply, &code);
         error = failed >= 0;
         return error ? failed : AtExchange::kGoOn;
     });
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
     GSMendExchange();
 }
 
@@ -737,14 +744,24 @@ void MainWindow::GSMSendpushButton_triggered()
     gsmAt->exchange("AT+CSCS=\"UCS2\"\r\n", okOnPoll ? 12 - okOnPoll : 1, 100, lineWith("OK"));
 
     bool prompt = false;
+    bool refused = false;
+    QByteArray code;
     gsmAt->exchange("AT+CMGS=\"" + QStringtoUNicode(number).toLatin1() + "\"\r\n", 11, 100,
-                    [&prompt](const QByteArray &reply) {
+                    [&](const QByteArray &reply) {
                         const qsizetype at = reply.indexOf('>');
-                        if (at < 0)
-                            return AtExchange::kGoOn;
+                        if (at < 0) {
+                            const qsizetype failed = GsmCodes::error(reply, &code);
+                            refused = failed >= 0;
+                            return refused ? failed : AtExchange::kGoOn;
+                        }
                         prompt = true;
                         return at + 1;
                     });
+    if (refused) {
+        ui->statusBar->showMessage(GSMsendFailed(code), 0);
+        GSMendExchange();
+        return;
+    }
     if (!prompt && !okOnPoll) {
         GSMendExchange();
         return;
@@ -754,10 +771,21 @@ void MainWindow::GSMSendpushButton_triggered()
     // Only the modem's "+CMGS:" result is a sent message: a late echo of
     // the command is not.
     bool sent = false;
-    gsmAt->exchange("\x1a", 51, 100, lineWith("+CMGS:", &sent));
+    gsmAt->exchange("\x1a", 51, 100, [&](const QByteArray &reply) {
+        const qsizetype failed = GsmCodes::error(reply, &code);
+        return failed >= 0 ? failed : lineWith("+CMGS:", &sent)(reply);
+    });
     if (!gsmAt->ended())
-        ui->statusBar->showMessage(sent ? tr("SMS sent successfully") : tr("SMS sent failed"), 0);
+        ui->statusBar->showMessage(sent ? tr("SMS sent successfully") : GSMsendFailed(code), 0);
     GSMendExchange();
+}
+
+// The failure with the modem's reason when it gave one.
+QString MainWindow::GSMsendFailed(const QByteArray &code)
+{
+    if (code.isEmpty())
+        return tr("SMS sent failed");
+    return tr("SMS sent failed") + QStringLiteral(" (") + QString::fromLatin1(code) + QLatin1Char(')');
 }
 
 // One SMS carries at most 160 units: what goes beyond is cut where it was

@@ -15,6 +15,8 @@ command bytes.  Control lines on stdin change its behaviour:
     echo on|off              echo received bytes back (on at start)
     reset <command>          back to the table's answer
 
+The data after a prompt, ended by Ctrl-Z, is answered as the command "^Z".
+
 It keeps the switches ("AT+CLIP=", "AT+CALM=", "AT+CMGF="), an SMS store
 ("AT+CMGR=", "AT+CMGD=", "AT+CMGDA=" in text mode), takes a message after
 the "AT+CMGS=" prompt (above 70 UCS2 units: "+CMS ERROR: 304"), and opens a
@@ -194,7 +196,7 @@ class Modem:
                     continue
                 self.line_end = False
                 if ch == b"\x1a":
-                    self.answer(self.prompt, self.prompted())
+                    self.answer(b"^Z", self.prompted())
                     self.prompt = None
                 else:
                     self.data += ch
