@@ -788,20 +788,22 @@ QString MainWindow::GSMsendFailed(const QByteArray &code)
     return tr("SMS sent failed") + QStringLiteral(" (") + QString::fromLatin1(code) + QLatin1Char(')');
 }
 
-// One SMS carries at most 160 units: what goes beyond is cut where it was
-// typed or pasted, just before the cursor.
+// Every message goes out in UCS2, where one SMS carries at most 70 units:
+// what goes beyond is cut where it was typed or pasted, just before the
+// cursor.
 void MainWindow::slotGSMtextBrowser()
 {
+    constexpr qsizetype kMaxUnits = 70;
     QTextEdit *edit = ui->GSMtextBrowser;
     QString text = edit->toPlainText();
-    const qsizetype excess = text.size() - 160;
+    const qsizetype excess = text.size() - kMaxUnits;
     if (excess <= 0)
         return;
     const qsizetype cursorAt = qMin<qsizetype>(edit->textCursor().position(), text.size());
     qsizetype from = cursorAt - excess;
     if (from < 0) {
         // Text set as a whole leaves the cursor at the start: cut its end.
-        from = 160;
+        from = kMaxUnits;
         if (text.at(from).isLowSurrogate() && text.at(from - 1).isHighSurrogate())
             --from;
         text.truncate(from);

@@ -389,7 +389,7 @@ private slots:
         QCOMPARE(switches(b.w), QString("off/off/on"));
     }
 
-    // Send in UCS2 with the result the modem gives, the 160-unit box, read
+    // Send in UCS2 with the result the modem gives, the 70-unit box, read
     // a received and a stored message, delete one and delete all, whose
     // mode switch is awaited before the delete.
     void sms()
@@ -412,11 +412,11 @@ private slots:
         press(b.w, "GSMSendpushButton");
         QCOMPARE(status(b.w), QString("SMS sent failed"));
         QVERIFY(b.modem->control("reset ^Z"));
-        setText(b.w, "GSMtextBrowser", QString(71, 'x'));
+        setText(b.w, "GSMtextBrowser", QString(60, 'x'));
         auto *box = child<QTextEdit>(b.w, "GSMtextBrowser");
         box->moveCursor(QTextCursor::Start);
         box->insertPlainText(QString(100, 'y'));
-        QCOMPARE(box->toPlainText(), QString(89, 'y') + QString(71, 'x'));
+        QCOMPARE(box->toPlainText(), QString(10, 'y') + QString(60, 'x'));
 
         closer.answerText("1");
         press(b.w, "GSMReadTextpushButton");
