@@ -334,15 +334,17 @@ void MainWindow::GSMsetSwitchIcon(QPushButton *button, int on)
 }
 
 // Reads the three switches from the modem once the port is open, then the
-// signal strength.  A switch without a usable reply keeps what it showed.
+// signal strength.  What this modem does not tell goes back to the start
+// state: the last modem's switches and signal are not this one's.
 void MainWindow::Phone_Status()
 {
     if (!GSMbeginExchange())
         return;
 
-    auto querySwitch = [this](const QByteArray &command, int waitMs, GsmCodes::Match (*rule)(const QByteArray &),
-                              int *state, QPushButton *button) {
-        gsmAt->exchange(command, 11, waitMs, [this, rule, state, button](const QByteArray &reply) {
+    int answered = 0;
+    auto querySwitch = [this, &answered](const QByteArray &command, int waitMs,
+                                         GsmCodes::Match (*rule)(const QByteArray &), int *state, QPushButton *button) {
+        const auto outcome = gsmAt->exchange(command, 11, waitMs, [this, rule, state, button](const QByteArray &reply) {
             const GsmCodes::Match m = rule(reply);
             if (!m.found())
                 return AtExchange::kGoOn;
@@ -350,6 +352,12 @@ void MainWindow::Phone_Status()
             GSMsetSwitchIcon(button, *state);
             return m.used;
         });
+        if (outcome == AtExchange::Outcome::Answered) {
+            ++answered;
+        } else {
+            *state = 0;
+            GSMsetSwitchIcon(button, 0);
+        }
     };
     querySwitch("AT+CLIP?\r\n", 500, &GsmCodes::clip, &gsmClipOn, ui->GSMLaidianKaiguanpushButton);
     if (!gsmAt->ended())
@@ -357,7 +365,8 @@ void MainWindow::Phone_Status()
     if (!gsmAt->ended())
         querySwitch("AT+CMGF?\r\n", 500, &GsmCodes::textMode, &gsmTextModeOn, ui->GSMDuanXinWenBenKaiguanpushButton);
     if (!gsmAt->ended()) {
-        ui->statusBar->showMessage(tr("Initialization completed"), 0);
+        ui->statusBar->showMessage(answered ? tr("Initialization completed") : tr("The modem does not answer"), 0);
+        ui->GSMCheckSigneltext->setPixmap(QPixmap(QStringLiteral(":images/sig0.png")));
         GSMTestSignalpushButton_triggered();
     }
     GSMendExchange();
@@ -369,7 +378,7 @@ void MainWindow::GSMTestSignalpushButton_triggered()
         return;
     bool error = false;
     QByteArray code;
-    gsmAt->exchange("AT+CSQ\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
+    const auto outcome = gsmAt->exchange("AT+CSQ\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
         const GsmCodes::Match m = GsmCodes::signal(reply);
         if (m.found()) {
             ui->GSMCheckSigneltext->setPixmap(QPixmap(GsmCodes::signalPixmap(m.value)));
@@ -384,6 +393,8 @@ void MainWindow::GSMTestSignalpushButton_triggered()
     });
     if (error)
         GSMerrorBox(code);
+    else if (outcome == AtExchange::Outcome::NoAnswer)
+        ui->statusBar->showMessage(tr("The modem does not answer"), 0);
     GSMendExchange();
 }
 
@@ -656,10 +667,12 @@ void MainWindow::GSMReadTextpushButton_triggered()
     // A cancelled box writes nothing but still takes what the modem says.
     const QByteArray command = ok ? "AT+CMGR=" + box.toLatin1() + "\r\n" : QByteArray();
     bool error = false;
+    bool replied = false;
     QByteArray code;
-    gsmAt->exchange(command, 11, 100, [this, &error, &code](const QByteArray &reply) {
+    gsmAt->exchange(command, 11, 100, [this, &error, &replied, &code](const QByteArray &reply) {
         const qsizetype end = SmsReply::end(reply);
         if (end >= 0) {
+            replied = true;
             if (SmsReply::holdsMessage(reply)) {
                 ui->GSMReadtextBrowser->clear();
                 ui->GSMReadtextBrowser->setPlainText(SmsReply::parse(reply.left(end)).shown());
@@ -674,6 +687,8 @@ void MainWindow::GSMReadTextpushButton_triggered()
     });
     if (error)
         GSMerrorBox(code);
+    else if (ok && !replied && !gsmAt->ended())
+        ui->statusBar->showMessage(tr("The modem does not answer"), 0);
     GSMendExchange();
 }
 
@@ -763,6 +778,8 @@ void MainWindow::GSMSendpushButton_triggered()
         return;
     }
     if (!prompt && !okOnPoll) {
+        if (!gsmAt->ended())
+            ui->statusBar->showMessage(tr("The modem does not answer"), 0);
         GSMendExchange();
         return;
     }

@@ -2066,6 +2066,10 @@ p, li { white-space: pre-wrap; }
         <source>Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The modem does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

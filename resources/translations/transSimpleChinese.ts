@@ -2066,6 +2066,10 @@ p, li { white-space: pre-wrap; }
         <source>Position out of range (latitude -90 to 90, longitude -180 to 180), not saved or shown on the map</source>
         <translation>位置超出范围（纬度 -90 到 90，经度 -180 到 180），未保存，也未显示在地图上</translation>
     </message>
+    <message>
+        <source>The modem does not answer</source>
+        <translation>调制解调器无应答</translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>
