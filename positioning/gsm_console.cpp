@@ -364,6 +364,9 @@ void MainWindow::Phone_Status()
         querySwitch("AT+CALM?\r\n", 100, &GsmCodes::calm, &gsmCalmOn, ui->GSMLaidianYingKaiguanpushButton);
     if (!gsmAt->ended())
         querySwitch("AT+CMGF?\r\n", 500, &GsmCodes::textMode, &gsmTextModeOn, ui->GSMDuanXinWenBenKaiguanpushButton);
+    // A modem already in text mode still needs the UCS2 set the switch would give.
+    if (!gsmAt->ended() && gsmTextModeOn)
+        GSMflipSwitch("AT+CSCS=\"UCS2\"\r\n", 201);
     if (!gsmAt->ended()) {
         ui->statusBar->showMessage(answered ? tr("Initialization completed") : tr("The modem does not answer"), 0);
         ui->GSMCheckSigneltext->setPixmap(QPixmap(QStringLiteral(":images/sig0.png")));
