@@ -546,7 +546,8 @@ private:
     bool GSMbeginExchange(const QList<QWidget *> &keepEnabled = {});
     void GSMendExchange();
     QList<QWidget *> gsmControls() const;
-    void GSMerrorBox();
+    void GSMerrorBox(const QByteArray &code = {});
+    QString GSMsendFailed(const QByteArray &code);
     void GSMsetSwitchIcon(QPushButton *button, int on);
     // UCS2 hex text of a text and back (positioning/ucs2_text.*).
     QString QStringtoUNicode(QString text);

@@ -41,8 +41,9 @@ AtExchange::Outcome AtExchange::exchange(const QByteArray &command, int polls, i
             outcome = Outcome::Ended;
     }
 
-    const QByteArray rest = m_replies.takeLast().mid(used);
-    passOn(rest);
+    const QByteArray reply = m_replies.takeLast();
+    // A code that came just before the answer is no part of it.
+    passOn(unsolicitedLines(reply.left(used)) + reply.mid(used));
     return outcome;
 }
 
@@ -90,6 +91,19 @@ void AtExchange::passOn(const QByteArray &bytes)
     m_unread.append(bytes);
     keepTail(m_unread);
     handOver();
+}
+
+QByteArray AtExchange::unsolicitedLines(const QByteArray &bytes) const
+{
+    QByteArray lines;
+    if (!unsolicited)
+        return lines;
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QByteArray text = line.trimmed();
+        if (!text.isEmpty() && unsolicited(text))
+            lines += "\r\n" + text + "\r\n";
+    }
+    return lines;
 }
 
 void AtExchange::handOver()

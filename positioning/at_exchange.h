@@ -16,7 +16,8 @@
 // gets the bytes first), and, while none runs, to the readers connected to
 // received().  Bytes an exchange did not use (those after the line that
 // answered it) go on to the exchange around it or to the reader attached
-// next, so a "RING" in the batch of an "OK" is kept.
+// next, so a "RING" in the batch of an "OK" is kept; so do the lines before
+// the answer that `unsolicited` calls the modem's own.
 class AtExchange : public QObject
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     std::function<bool(const QByteArray &)> writer;
     // Waits while the event loop runs (other slots, new batches).
     std::function<void(int ms)> waiter;
+    // Tells a line (without its CR LF) the modem sent on its own.
+    std::function<bool(const QByteArray &line)> unsolicited;
 
     // What a check returns besides the count of reply bytes it used.
     static constexpr qsizetype kGoOn = -1; // no answer yet: poll again
@@ -67,6 +70,7 @@ signals:
 
 private:
     void passOn(const QByteArray &bytes);
+    QByteArray unsolicitedLines(const QByteArray &bytes) const;
     static void keepTail(QByteArray &bytes);
 
     QList<QByteArray> m_replies; // one per running exchange, innermost last

@@ -30,38 +30,44 @@ QList<GsmNotice> GsmCodeReader::feed(const QByteArray &data)
         m_buffer.clear();
     }
     // The type-of-number field tells that the caller's line is complete.
-    if (m_ringSeen && !m_callerIdReady
-        && (m_buffer.contains(",161,") || m_buffer.contains(",145,") || m_buffer.contains(",129,"))) {
-        m_ringSeen = false;
-        m_callerIdReady = true;
-    }
-    if (m_callerIdReady && m_buffer.contains("+CLIP")) {
-        // Without the opening quote there is no number to take yet.
-        static const QByteArray open("+CLIP: \"");
-        const qsizetype at = m_buffer.indexOf(open);
-        if (at >= 0) {
-            const qsizetype from = at + open.size();
-            const qsizetype to = m_buffer.indexOf('"', from);
-            shown.append(GsmNotice{GsmNotice::Caller, m_buffer.mid(from, to < 0 ? -1 : to - from)});
-            m_incomingCall = true;
-            m_callerIdReady = false;
-            m_buffer.clear();
+    auto takeCaller = [&] {
+        if (m_ringSeen && !m_callerIdReady
+            && (m_buffer.contains(",161,") || m_buffer.contains(",145,") || m_buffer.contains(",129,"))) {
+            m_ringSeen = false;
+            m_callerIdReady = true;
         }
-    }
+        if (m_callerIdReady && m_buffer.contains("+CLIP")) {
+            // Without the opening quote there is no number to take yet.
+            static const QByteArray open("+CLIP: \"");
+            const qsizetype at = m_buffer.indexOf(open);
+            if (at >= 0) {
+                const qsizetype from = at + open.size();
+                const qsizetype to = m_buffer.indexOf('"', from);
+                shown.append(GsmNotice{GsmNotice::Caller, m_buffer.mid(from, to < 0 ? -1 : to - from)});
+                m_incomingCall = true;
+                m_callerIdReady = false;
+                m_buffer.clear();
+            }
+        }
+    };
+    takeCaller();
     if (!m_ringSeen && m_buffer.contains("RING")) {
         // Kept, so the caller's line that follows completes it.
         shown.append(GsmNotice{GsmNotice::Ring, {}});
         m_incomingCall = true;
         m_ringSeen = true;
         m_callerIdReady = false;
+        // The caller's line mostly comes in the same read as its "RING".
+        takeCaller();
     }
     if (m_buffer.contains("+CMTI")) {
-        static const QByteArray sm("\"SM\",");
-        const qsizetype at = m_buffer.indexOf(sm);
-        const qsizetype end = at < 0 ? -1 : m_buffer.indexOf("\r\n", at + sm.size());
+        // The box follows the store's name, whichever store it is ("SM", "ME", ...).
+        const qsizetype cmti = m_buffer.indexOf("+CMTI");
+        const qsizetype at = m_buffer.indexOf("\",", cmti);
+        const qsizetype end = at < 0 ? -1 : m_buffer.indexOf("\r\n", at + 2);
         if (end >= 0) {
             // The box number ends with its line: a code behind it is no part of it.
-            shown.append(GsmNotice{GsmNotice::NewSms, m_buffer.mid(at + sm.size(), end - at - sm.size())});
+            shown.append(GsmNotice{GsmNotice::NewSms, m_buffer.mid(at + 2, end - at - 2)});
             m_buffer.clear();
         }
     }
@@ -154,15 +160,34 @@ GsmCodes::Match GsmCodes::signal(const QByteArray &reply)
     return {rssi, qMax(ok + 4, lineEnd(reply, at))};
 }
 
-qsizetype GsmCodes::error(const QByteArray &reply)
+qsizetype GsmCodes::error(const QByteArray &reply, QByteArray *code)
 {
-    const qsizetype at = reply.indexOf("ERROR\r\n");
-    return at < 0 ? -1 : at + 7;
+    qsizetype at = reply.indexOf("ERROR\r\n");
+    qsizetype end = at < 0 ? -1 : at + 7;
+    QByteArray found;
+    for (const char *extended : {"+CMS ERROR:", "+CME ERROR:"}) {
+        const qsizetype x = reply.indexOf(extended);
+        const qsizetype lineEnd = x < 0 ? -1 : reply.indexOf("\r\n", x);
+        if (lineEnd >= 0 && (end < 0 || x < at)) {
+            at = x;
+            end = lineEnd + 2;
+            found = reply.mid(x, lineEnd - x);
+        }
+    }
+    if (code)
+        *code = found;
+    return end;
+}
+
+bool GsmCodes::isUnsolicited(const QByteArray &line)
+{
+    return line == "RING" || line.startsWith("+CLIP: \"") || line.startsWith("+CMTI:");
 }
 
 QString GsmCodes::signalPixmap(int rssi)
 {
-    if (rssi == 0)
+    // 2 is as weak as 0: a valid reading all the same.
+    if (rssi == 0 || rssi == 2)
         return QStringLiteral(":images/sig25.png");
     if (rssi == 1)
         return QStringLiteral(":images/sig50.png");

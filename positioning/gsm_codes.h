@@ -60,10 +60,14 @@ public:
     // "+CMGF: " n: 1 text mode, 0 PDU mode.
     [[nodiscard]] static Match textMode(const QByteArray &reply);
     // "+CSQ: " rssi "," with a final "OK\r\n": the rssi.  Values without an
-    // icon (2, negative, above 99) are no answer.
+    // icon (negative, above 99) are no answer.
     [[nodiscard]] static Match signal(const QByteArray &reply);
-    // "ERROR\r\n" anywhere: used through it.
-    [[nodiscard]] static qsizetype error(const QByteArray &reply);
+    // "ERROR\r\n", or a whole "+CMS ERROR: n" / "+CME ERROR: n" line,
+    // whichever comes first: used through it; `code` gets the extended line.
+    [[nodiscard]] static qsizetype error(const QByteArray &reply, QByteArray *code = nullptr);
+    // A line the modem sends on its own, between replies or amid one:
+    // "RING", a caller's "+CLIP: \"" line, a new message's "+CMTI:".
+    [[nodiscard]] static bool isUnsolicited(const QByteArray &line);
     // The icon for an rssi, empty when it has none.
     [[nodiscard]] static QString signalPixmap(int rssi);
     // Where the line holding position `at` ends: after its CR LF, or the

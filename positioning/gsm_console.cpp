@@ -122,6 +122,7 @@ void MainWindow::GSM_Init_Start()
             return serialThread->port->write(bytes) == bytes.size();
         };
         gsmAt->waiter = [this](int ms) { msleep(ms); };
+        gsmAt->unsolicited = &GsmCodes::isUnsolicited;
         installEventFilter(new CloseWatch(gsmAt, this));
     }
 
@@ -319,9 +320,11 @@ void MainWindow::GSMendExchange()
     GSMattachReader();
 }
 
-void MainWindow::GSMerrorBox()
+void MainWindow::GSMerrorBox(const QByteArray &code)
 {
     QMessageBox box(QMessageBox::Critical, tr("Info"), QStringLiteral("Error"), QMessageBox::Cancel);
+    // The modem's extended error says why.
+    box.setInformativeText(QString::fromLatin1(code));
     box.exec();
 }
 
@@ -331,15 +334,17 @@ void MainWindow::GSMsetSwitchIcon(QPushButton *button, int on)
 }
 
 // Reads the three switches from the modem once the port is open, then the
-// signal strength.  A switch without a usable reply keeps what it showed.
+// signal strength.  What this modem does not tell goes back to the start
+// state: the last modem's switches and signal are not this one's.
 void MainWindow::Phone_Status()
 {
     if (!GSMbeginExchange())
         return;
 
-    auto querySwitch = [this](const QByteArray &command, int waitMs, GsmCodes::Match (*rule)(const QByteArray &),
-                              int *state, QPushButton *button) {
-        gsmAt->exchange(command, 11, waitMs, [this, rule, state, button](const QByteArray &reply) {
+    int answered = 0;
+    auto querySwitch = [this, &answered](const QByteArray &command, int waitMs,
+                                         GsmCodes::Match (*rule)(const QByteArray &), int *state, QPushButton *button) {
+        const auto outcome = gsmAt->exchange(command, 11, waitMs, [this, rule, state, button](const QByteArray &reply) {
             const GsmCodes::Match m = rule(reply);
             if (!m.found())
                 return AtExchange::kGoOn;
@@ -347,14 +352,24 @@ void MainWindow::Phone_Status()
             GSMsetSwitchIcon(button, *state);
             return m.used;
         });
+        if (outcome == AtExchange::Outcome::Answered) {
+            ++answered;
+        } else {
+            *state = 0;
+            GSMsetSwitchIcon(button, 0);
+        }
     };
     querySwitch("AT+CLIP?\r\n", 500, &GsmCodes::clip, &gsmClipOn, ui->GSMLaidianKaiguanpushButton);
     if (!gsmAt->ended())
         querySwitch("AT+CALM?\r\n", 100, &GsmCodes::calm, &gsmCalmOn, ui->GSMLaidianYingKaiguanpushButton);
     if (!gsmAt->ended())
         querySwitch("AT+CMGF?\r\n", 500, &GsmCodes::textMode, &gsmTextModeOn, ui->GSMDuanXinWenBenKaiguanpushButton);
+    // A modem already in text mode still needs the UCS2 set the switch would give.
+    if (!gsmAt->ended() && gsmTextModeOn)
+        GSMflipSwitch("AT+CSCS=\"UCS2\"\r\n", 201);
     if (!gsmAt->ended()) {
-        ui->statusBar->showMessage(tr("Initialization completed"), 0);
+        ui->statusBar->showMessage(answered ? tr("Initialization completed") : tr("The modem does not answer"), 0);
+        ui->GSMCheckSigneltext->setPixmap(QPixmap(QStringLiteral(":images/sig0.png")));
         GSMTestSignalpushButton_triggered();
     }
     GSMendExchange();
@@ -365,13 +380,14 @@ void MainWindow::GSMTestSignalpushButton_triggered()
     if (!GSMbeginExchange())
         return;
     bool error = false;
-    gsmAt->exchange("AT+CSQ\r\n", 11, 100, [this, &error](const QByteArray &reply) {
+    QByteArray code;
+    const auto outcome = gsmAt->exchange("AT+CSQ\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
         const GsmCodes::Match m = GsmCodes::signal(reply);
         if (m.found()) {
             ui->GSMCheckSigneltext->setPixmap(QPixmap(GsmCodes::signalPixmap(m.value)));
             return m.used;
         }
-        const qsizetype failed = GsmCodes::error(reply);
+        const qsizetype failed = GsmCodes::error(reply, &code);
         if (failed >= 0) {
             error = true;
             return failed;
@@ -379,7 +395,9 @@ void MainWindow::GSMTestSignalpushButton_triggered()
         return AtExchange::kGoOn;
     });
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
+    else if (outcome == AtExchange::Outcome::NoAnswer)
+        ui->statusBar->showMessage(tr("The modem does not answer"), 0);
     GSMendExchange();
 }
 
@@ -470,19 +488,20 @@ void MainWindow::GSMguadianhuapushButton_triggered()
     gsmCallerIdReady = false;
     gsmCodeBuffer.clear();
     bool error = false;
-    gsmAt->exchange("ATH\r\n", 11, 100, [this, &error](const QByteArray &reply) {
+    QByteArray code;
+    gsmAt->exchange("ATH\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
         const qsizetype ok = reply.indexOf("OK");
         if (ok >= 0) {
             ui->statusBar->showMessage(tr("call ended"), 0);
             ui->GSMbodianhuapushButton->setText(tr("Call"));
             return GsmCodes::lineEnd(reply, ok);
         }
-        const qsizetype failed = GsmCodes::error(reply);
+        const qsizetype failed = GsmCodes::error(reply, &code);
         error = failed >= 0;
         return error ? failed : AtExchange::kGoOn;
     });
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
     GSMendExchange();
 }
 
@@ -493,18 +512,19 @@ void MainWindow::GSMbodianhuapushButton_triggered()
             return;
         bool answered = false;
         bool error = false;
-        gsmAt->exchange("ATA\r\n", 11, 100, [this, &answered, &error](const QByteArray &reply) {
+        QByteArray code;
+        gsmAt->exchange("ATA\r\n", 11, 100, [this, &answered, &error, &code](const QByteArray &reply) {
             if (!answered && reply.contains("OK")) {
                 answered = true;
                 ui->statusBar->showMessage(tr("Calling..."), 0);
                 gsmInCall = true;
             }
-            const qsizetype failed = GsmCodes::error(reply);
+            const qsizetype failed = GsmCodes::error(reply, &code);
             error = failed >= 0;
             return error ? failed : AtExchange::kGoOn;
         });
         if (error)
-            GSMerrorBox();
+            GSMerrorBox(code);
         ui->GSMbodianhuapushButton->setText(tr("Call"));
         gsmIncomingCall = false;
         GSMendExchange();
@@ -522,6 +542,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
     const QByteArray command = "ATD" + number.toLatin1() + ";\r\n";
     bool echoed = false;
     bool error = false;
+    QByteArray code;
     bool gaveUp = false;
     // The modem's echo of the command tells that dialling started; the
     // reply holds all bytes since the write, so it counts once per write.
@@ -535,7 +556,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
     if (!ui->GSM_AutoRedial->isChecked()) {
         gsmAt->exchange(command, 11, 100, [&](const QByteArray &reply) {
             started(reply);
-            const qsizetype failed = GsmCodes::error(reply);
+            const qsizetype failed = GsmCodes::error(reply, &code);
             error = failed >= 0;
             return error ? failed : AtExchange::kGoOn;
         });
@@ -547,7 +568,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
                 return AtExchange::kStop;
             first = false;
             started(reply);
-            const qsizetype failed = GsmCodes::error(reply);
+            const qsizetype failed = GsmCodes::error(reply, &code);
             if (failed >= 0) {
                 error = true;
                 return failed;
@@ -569,7 +590,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
         });
     }
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
     if (gaveUp)
         messageBox(QMessageBox::Critical, tr("Error: "),
                    tr("For academic research only. Prohibiting telephone harassment!"));
@@ -649,9 +670,12 @@ void MainWindow::GSMReadTextpushButton_triggered()
     // A cancelled box writes nothing but still takes what the modem says.
     const QByteArray command = ok ? "AT+CMGR=" + box.toLatin1() + "\r\n" : QByteArray();
     bool error = false;
-    gsmAt->exchange(command, 11, 100, [this, &error](const QByteArray &reply) {
+    bool replied = false;
+    QByteArray code;
+    gsmAt->exchange(command, 11, 100, [this, &error, &replied, &code](const QByteArray &reply) {
         const qsizetype end = SmsReply::end(reply);
         if (end >= 0) {
+            replied = true;
             if (SmsReply::holdsMessage(reply)) {
                 ui->GSMReadtextBrowser->clear();
                 ui->GSMReadtextBrowser->setPlainText(SmsReply::parse(reply.left(end)).shown());
@@ -660,12 +684,14 @@ void MainWindow::GSMReadTextpushButton_triggered()
             // An empty box answers only "OK": show what came and wait on.
             ui->GSMReadtextBrowser->setPlainText(SmsReply::rawText(reply));
         }
-        const qsizetype failed = GsmCodes::error(reply);
+        const qsizetype failed = GsmCodes::error(reply, &code);
         error = failed >= 0;
         return error ? failed : AtExchange::kGoOn;
     });
     if (error)
-        GSMerrorBox();
+        GSMerrorBox(code);
+    else if (ok && !replied && !gsmAt->ended())
+        ui->statusBar->showMessage(tr("The modem does not answer"), 0);
     GSMendExchange();
 }
 
@@ -736,15 +762,27 @@ void MainWindow::GSMSendpushButton_triggered()
     gsmAt->exchange("AT+CSCS=\"UCS2\"\r\n", okOnPoll ? 12 - okOnPoll : 1, 100, lineWith("OK"));
 
     bool prompt = false;
+    bool refused = false;
+    QByteArray code;
     gsmAt->exchange("AT+CMGS=\"" + QStringtoUNicode(number).toLatin1() + "\"\r\n", 11, 100,
-                    [&prompt](const QByteArray &reply) {
+                    [&](const QByteArray &reply) {
                         const qsizetype at = reply.indexOf('>');
-                        if (at < 0)
-                            return AtExchange::kGoOn;
+                        if (at < 0) {
+                            const qsizetype failed = GsmCodes::error(reply, &code);
+                            refused = failed >= 0;
+                            return refused ? failed : AtExchange::kGoOn;
+                        }
                         prompt = true;
                         return at + 1;
                     });
+    if (refused) {
+        ui->statusBar->showMessage(GSMsendFailed(code), 0);
+        GSMendExchange();
+        return;
+    }
     if (!prompt && !okOnPoll) {
+        if (!gsmAt->ended())
+            ui->statusBar->showMessage(tr("The modem does not answer"), 0);
         GSMendExchange();
         return;
     }
@@ -753,26 +791,39 @@ void MainWindow::GSMSendpushButton_triggered()
     // Only the modem's "+CMGS:" result is a sent message: a late echo of
     // the command is not.
     bool sent = false;
-    gsmAt->exchange("\x1a", 51, 100, lineWith("+CMGS:", &sent));
+    gsmAt->exchange("\x1a", 51, 100, [&](const QByteArray &reply) {
+        const qsizetype failed = GsmCodes::error(reply, &code);
+        return failed >= 0 ? failed : lineWith("+CMGS:", &sent)(reply);
+    });
     if (!gsmAt->ended())
-        ui->statusBar->showMessage(sent ? tr("SMS sent successfully") : tr("SMS sent failed"), 0);
+        ui->statusBar->showMessage(sent ? tr("SMS sent successfully") : GSMsendFailed(code), 0);
     GSMendExchange();
 }
 
-// One SMS carries at most 160 units: what goes beyond is cut where it was
-// typed or pasted, just before the cursor.
+// The failure with the modem's reason when it gave one.
+QString MainWindow::GSMsendFailed(const QByteArray &code)
+{
+    if (code.isEmpty())
+        return tr("SMS sent failed");
+    return tr("SMS sent failed") + QStringLiteral(" (") + QString::fromLatin1(code) + QLatin1Char(')');
+}
+
+// Every message goes out in UCS2, where one SMS carries at most 70 units:
+// what goes beyond is cut where it was typed or pasted, just before the
+// cursor.
 void MainWindow::slotGSMtextBrowser()
 {
+    constexpr qsizetype kMaxUnits = 70;
     QTextEdit *edit = ui->GSMtextBrowser;
     QString text = edit->toPlainText();
-    const qsizetype excess = text.size() - 160;
+    const qsizetype excess = text.size() - kMaxUnits;
     if (excess <= 0)
         return;
     const qsizetype cursorAt = qMin<qsizetype>(edit->textCursor().position(), text.size());
     qsizetype from = cursorAt - excess;
     if (from < 0) {
         // Text set as a whole leaves the cursor at the start: cut its end.
-        from = 160;
+        from = kMaxUnits;
         if (text.at(from).isLowSurrogate() && text.at(from - 1).isHighSurrogate())
             --from;
         text.truncate(from);

@@ -31,17 +31,36 @@ QString SmsReply::rawText(const QByteArray &reply)
     return QString::fromUtf8(reply).remove(QLatin1Char('\r'));
 }
 
-SmsReply SmsReply::parse(const QByteArray &reply)
+// Many modems leave an empty name field unquoted ("+86...",,"24/05/01...");
+// quoted, it reads as any other header.
+static QByteArray quoteEmptyFields(const QByteArray &header)
+{
+    QByteArray quoted;
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        const char c = header.at(i);
+        quoted += c;
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (c == ',' && !inQuotes && (i + 1 == header.size() || header.at(i + 1) == ','))
+            quoted += "\"\"";
+    }
+    return quoted;
+}
+
+SmsReply SmsReply::parse(const QByteArray &given)
 {
     SmsReply r;
-    r.reply = reply;
-    const qsizetype at = header(reply);
+    r.reply = given;
+    const qsizetype at = header(given);
     if (at < 0)
         return r;
-    const bool received = reply.mid(at, kRec.size()) == kRec;
-    const qsizetype lineEnd = reply.indexOf("\r\n", at);
+    const bool received = given.mid(at, kRec.size()) == kRec;
+    qsizetype lineEnd = given.indexOf("\r\n", at);
     if (lineEnd < 0)
         return r;
+    const QByteArray reply = given.left(at) + quoteEmptyFields(given.mid(at, lineEnd - at)) + given.mid(lineEnd);
+    lineEnd = reply.indexOf("\r\n", at);
 
     // Field separators of the header line only: a message may hold any text.
     static const QByteArray sep("\",\"");

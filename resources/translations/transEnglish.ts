@@ -2080,6 +2080,10 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>The modem does not answer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2082,6 +2082,10 @@ p, li { white-space: pre-wrap; }
         <source>TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer</source>
         <translation>TCP 发送被拒绝：一次发送 %1 字节，超过了可为对端等待的 %2 字节</translation>
     </message>
+    <message>
+        <source>The modem does not answer</source>
+        <translation>调制解调器无应答</translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

@@ -8,15 +8,20 @@ byte it receives to stdout as "rx <hex>" lines, so a test can check the exact
 command bytes.  Control lines on stdin change its behaviour:
 
     reply <command> <text>   answer <command> with <text> (\\r \\n \\x1a escapes)
+    before <command> <text>  send <text> just before the answer to <command>
     silent <command>         never answer <command>
     split <command> <ms>     send the answer in two halves, <ms> apart
     late <command> <ms>      send the answer <ms> late
     inject <text>            send <text> now (unsolicited codes)
     echo on|off              echo received bytes back (on at start)
     reset <command>          back to the table's answer
+    set <switch> <value>     set a switch ("set CMGF 0": PDU mode)
 
-It keeps the switches ("AT+CLIP=", "AT+CALM=", "AT+CMGF="), an SMS store
-("AT+CMGR=", "AT+CMGD=", "AT+CMGDA=" in text mode), takes a message after
+The data after a prompt, ended by Ctrl-Z, is answered as the command "^Z".
+
+It keeps the switches ("AT+CLIP=", "AT+CALM=", "AT+CMGF="), the character
+set ("AT+CSCS=", "IRA" at start), an SMS store ("AT+CMGR=" in either mode,
+"AT+CMGD=", "AT+CMGDA=" in text mode), takes a message after
 the "AT+CMGS=" prompt (above 70 UCS2 units: "+CMS ERROR: 304"), and opens a
 real TCP connection on "AT+CIPSTART" (127.0.0.1 only) whose bytes it
 forwards both ways ("AT+CIPSEND" data up to Ctrl-Z).
@@ -40,7 +45,6 @@ TABLE = [
     (b"ATH", OK),
     (b"ATA", OK),
     (b"ATD", OK),
-    (b"AT+CSCS=", OK),
     (b"AT+CSMP=", OK),
     (b"AT+CGCLASS=", OK),
     (b"AT+CGDCONT=", OK),
@@ -49,12 +53,28 @@ TABLE = [
     (b"AT+CLPORT=", OK),
     (b"AT", OK),
 ]
-# The SMS store: box -> the "+CMGR: " reply of a text-mode modem.
+# The SMS store: box -> status, number, name (None: left empty, unquoted),
+# time stamp (None: none), text.
 STORE = {
-    b"1": b"\r\n+CMGR: \"REC UNREAD\",\"00310030003000380036\",\"\",\"24/01/01,12:00:00+32\"\r\n"
-          b"4e2d658700200074006500730074\r\n" + OK,
-    b"2": b"\r\n+CMGR: \"STO UNSENT\",\"00310030003000380036\",\"\"\r\n00480069\r\n" + OK,
+    b"1": (b"REC UNREAD", "10086", "", b"24/01/01,12:00:00+32", "\u4e2d\u6587 test"),
+    b"2": (b"STO UNSENT", "10086", "", None, "Hi"),
+    b"3": (b"REC READ", "+8613800138000", None, b"24/05/01,12:00:00+32", "Hello"),
 }
+# What a PDU-mode modem answers for any stored message.
+PDU = b"\r\n+CMGR: 1,,23\r\n07911326040000F0040B911346610089F60000208062917314080CC8F71D14969741F977FD07\r\n" + OK
+
+
+def cmgr(message, ucs2):
+    """The text-mode reply to "AT+CMGR=" in the character set chosen."""
+    status, number, name, stamp, text = message
+
+    def chars(t):
+        return t.encode("utf-16-be").hex().encode() if ucs2 else t.encode("latin-1", "replace")
+
+    fields = [b'"' + status + b'"', b'"' + chars(number) + b'"', b"" if name is None else b'"' + chars(name) + b'"']
+    if stamp is not None:
+        fields.append(b'"' + stamp + b'"')
+    return b"\r\n+CMGR: " + b",".join(fields) + b"\r\n" + chars(text) + b"\r\n" + OK
 
 
 def unescape(text):
@@ -66,12 +86,14 @@ class Modem:
         self.fd = fd
         self.echo = True
         self.overrides = {}  # command -> ("reply", bytes) | ("silent",) | ("split", ms) | ("late", ms)
+        self.before = {}  # command -> bytes sent ahead of its answer
         self.line = b""
         self.prompt = None  # the command whose data runs until Ctrl-Z
         self.data = b""
         self.line_end = False
         self.timed = []  # (due, bytes)
         self.switches = {b"CLIP": b"1", b"CALM": b"0", b"CMGF": b"1"}
+        self.charset = b"IRA"
         self.store = dict(STORE)
         self.sock = None  # the GPRS link's TCP connection
         self.sent = 0
@@ -95,6 +117,9 @@ class Modem:
             reply = rule[1]
         if rule[0] == "silent" or reply is None:
             return
+        ahead = max((k for k in self.before if command.startswith(k)), key=len, default=None)
+        if ahead is not None:
+            self.send(self.before[ahead])
         if rule[0] == "split":
             half = len(reply) // 2
             self.send(reply[:half])
@@ -119,8 +144,14 @@ class Modem:
                 self.switches[name] = line[len(name) + 4:]
                 return OK
         text_mode = self.switches[b"CMGF"] == b"1"
+        if line.startswith(b"AT+CSCS="):
+            self.charset = line[8:].strip(b'"')
+            return OK
         if line.startswith(b"AT+CMGR="):
-            return self.store.get(line[8:], OK)
+            message = self.store.get(line[8:])
+            if not text_mode:
+                return PDU if message else b"\r\n+CMS ERROR: 321\r\n"
+            return cmgr(message, self.charset == b"UCS2") if message else OK
         if line.startswith(b"AT+CMGDA="):
             if not text_mode:
                 return ERROR
@@ -194,7 +225,7 @@ class Modem:
                     continue
                 self.line_end = False
                 if ch == b"\x1a":
-                    self.answer(self.prompt, self.prompted())
+                    self.answer(b"^Z", self.prompted())
                     self.prompt = None
                 else:
                     self.data += ch
@@ -214,6 +245,10 @@ class Modem:
             self.echo = parts[1] == "on"
         elif what == "reply" and len(parts) > 2:
             self.overrides[parts[1].encode()] = ("reply", unescape(parts[2]))
+        elif what == "before" and len(parts) > 2:
+            self.before[parts[1].encode()] = unescape(parts[2])
+        elif what == "set" and len(parts) > 2:
+            self.switches[parts[1].encode()] = parts[2].encode()
         elif what == "silent" and len(parts) > 1:
             self.overrides[parts[1].encode()] = ("silent",)
         elif what in ("split", "late") and len(parts) > 2:

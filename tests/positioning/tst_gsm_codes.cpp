@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("CSQ 99") << QByteArray("\r\n+CSQ: 99,99\r\n\r\nOK\r\n") << "csq" << 99;
         QTest::newRow("CSQ with NULs before it") << QByteArray("\0\0\r\n+CSQ: 31,0\r\n\r\nOK\r\n", 22) << "csq" << 31;
         QTest::newRow("CSQ without OK yet") << QByteArray("\r\n+CSQ: 15,0\r\n") << "csq" << -1;
-        QTest::newRow("CSQ 2 has no icon") << QByteArray("\r\n+CSQ: 2,0\r\n\r\nOK\r\n") << "csq" << -1;
+        QTest::newRow("CSQ 2 is a weak reading") << QByteArray("\r\n+CSQ: 2,0\r\n\r\nOK\r\n") << "csq" << 2;
         QTest::newRow("CSQ negative") << QByteArray("\r\n+CSQ: -5,0\r\n\r\nOK\r\n") << "csq" << -1;
         QTest::newRow("OK without CSQ") << QByteArray("\r\nOK\r\n") << "csq" << -1;
         QTest::newRow("CSQ at the very end") << QByteArray("\r\nOK\r\n+CSQ: ") << "csq" << -1;

@@ -257,6 +257,7 @@ void ModalCloser::poll()
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
             titles << box->windowTitle();
             texts << box->text();
+            details << box->informativeText();
             QAbstractButton *answer = nullptr;
             if (!m_buttons.isEmpty())
                 answer = box->button(QMessageBox::StandardButton(m_buttons.takeFirst()));

@@ -106,6 +106,7 @@ public:
     explicit ModalCloser(QObject *parent = nullptr);
     QStringList titles;
     QStringList texts;
+    QStringList details; // message boxes' informative texts
     int count() const { return titles.size(); }
     void answerText(const QString &text) { m_texts.append(text); }
     void answerButton(int standardButton) { m_buttons.append(standardButton); }
