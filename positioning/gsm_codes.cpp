@@ -84,9 +84,9 @@ qsizetype GsmCodes::lineEnd(const QByteArray &reply, qsizetype at)
 }
 
 // The text after `prefix` up to the end of its line (or of the reply).
-static QByteArray valueAfter(const QByteArray &reply, const QByteArray &prefix, qsizetype *at)
+static QByteArray valueAfter(const QByteArray &reply, const QByteArray &prefix, qsizetype *at, qsizetype start = 0)
 {
-    *at = reply.indexOf(prefix);
+    *at = reply.indexOf(prefix, start);
     if (*at < 0)
         return {};
     const qsizetype from = *at + prefix.size();
@@ -98,8 +98,12 @@ static QByteArray valueAfter(const QByteArray &reply, const QByteArray &prefix, 
 
 GsmCodes::Match GsmCodes::clip(const QByteArray &reply)
 {
+    // A caller's line ("+CLIP: \"<number>\",...") may come just before the
+    // answer: its digits are no switch state.
     qsizetype at;
     QByteArray text = valueAfter(reply, "+CLIP: ", &at);
+    while (at >= 0 && text.startsWith('"'))
+        text = valueAfter(reply, "+CLIP: ", &at, at + 1);
     if (at < 0)
         return {};
     const qsizetype comma = text.indexOf(',');

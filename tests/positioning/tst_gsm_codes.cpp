@@ -121,6 +121,8 @@ private slots:
         QTest::addColumn<int>("value"); // -1: no answer
         QTest::newRow("CLIP on, echo on") << QByteArray("AT+CLIP?\r\r\n+CLIP: 1,0\r\n\r\nOK\r\n") << "clip" << 1;
         QTest::newRow("CLIP off") << QByteArray("\r\n+CLIP: 0,1\r\n") << "clip" << 0;
+        QTest::newRow("CLIP off after a caller's line")
+            << QByteArray("\r\n+CLIP: \"13800138000\",129,\"\",0,\"\",0\r\n\r\n+CLIP: 0,1\r\n\r\nOK\r\n") << "clip" << 0;
         QTest::newRow("CLIP value not there yet") << QByteArray("\r\n+CLIP: ") << "clip" << -1;
         QTest::newRow("CALM 0 is sound on") << QByteArray("\r\n+CALM: 0\r\n\r\nOK\r\n") << "calm" << 1;
         QTest::newRow("CALM 1 is silent") << QByteArray("\r\n+CALM: 1\r\n") << "calm" << 0;
