@@ -292,7 +292,7 @@ private:
     void serialTerminalIdle();
     void serialFileSent(bool ok, const QString &error);
     // Writes a send to the open port, bounded; reports and counts it.
-    bool serialWrite(const QByteArray &bytes);
+    void serialWrite(const QByteArray &bytes);
     void renameQuickCommand(int n);
     void sendQuickCommand(int n);
     QMetaObject::Connection dtrConnection;
@@ -365,7 +365,7 @@ private:
     void tcpReadFrom(QTcpSocket *socket, bool resumed = false);
     void tcpReleaseClient();
     bool tcpEncodeSendBox(QByteArray *bytes);
-    bool tcpWrite(QTcpSocket *socket, const QByteArray &bytes);
+    void tcpWrite(QTcpSocket *socket, const QByteArray &bytes);
     QString tcpRefusal; // the last refusal shown, taken back once sends flow
     bool tcpOpened = false;
     QString tcpIp;

@@ -9,7 +9,8 @@
 
 // Sends a source (a file) to a device line by line from the event loop:
 // each line is written, the device is let drain, then a short gap follows
-// before the next line, so the file never piles up in the program.  The window stays responsive throughout.
+// before the next line, so the file never piles up in the program.  The
+// window stays responsive throughout.
 class LineSender : public QObject
 {
     Q_OBJECT

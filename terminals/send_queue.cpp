@@ -10,7 +10,7 @@ SendQueue::Outcome SendQueue::write(QIODevice *device, const QByteArray &bytes)
         out.result = Result::TooLarge;
         return out;
     }
-    if (!fits(out.waiting, bytes.size())) {
+    if (out.waiting + bytes.size() > kLimit) {
         out.result = Result::Full;
         return out;
     }

@@ -30,11 +30,6 @@ struct Outcome
     QString error;
 };
 
-[[nodiscard]] constexpr bool fits(qint64 waiting, qint64 size)
-{
-    return size <= kLimit && waiting + size <= kLimit;
-}
-
 // Writes bytes whole or not at all.
 Outcome write(QIODevice *device, const QByteArray &bytes);
 

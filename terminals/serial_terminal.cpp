@@ -146,14 +146,14 @@ void MainWindow::sendMsg()
 
 // Only accepted bytes are counted and called a success.  A refused send is
 // dropped whole; a running Keep Send simply tries again at its next tick.
-bool MainWindow::serialWrite(const QByteArray &bytes)
+void MainWindow::serialWrite(const QByteArray &bytes)
 {
     const SendQueue::Outcome out = SendQueue::write(serialThread->port, bytes);
     switch (out.result) {
     case SendQueue::Result::Accepted:
         ui->statusBar->showMessage(tr("Send Success"), 0);
         TerminalView::count(ui->sendbyteslcdNumber, bytes.size());
-        return true;
+        break;
     case SendQueue::Result::Full:
         ui->statusBar->showMessage(
             tr("Send refused: the device is not taking data, %1 bytes are still waiting").arg(out.waiting), 0);
@@ -169,7 +169,6 @@ bool MainWindow::serialWrite(const QByteArray &bytes)
         ui->statusBar->showMessage(tr("Send failed: %1").arg(out.error), 0);
         break;
     }
-    return false;
 }
 
 void MainWindow::sendmsgBtn_clicked()

@@ -319,11 +319,11 @@ bool MainWindow::tcpEncodeSendBox(QByteArray *bytes)
 
 // Bounded like the serial sends: a peer that reads nothing gets no more
 // than SendQueue::kLimit bytes queued, and only accepted bytes count.
-bool MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
+void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
 {
     if (socket->state() != QAbstractSocket::ConnectedState) {
         statusBar()->showMessage(tr("TCP send failed: %1").arg(tr("not connected")), 0);
-        return false;
+        return;
     }
     const SendQueue::Outcome out = SendQueue::write(socket, bytes);
     switch (out.result) {
@@ -334,7 +334,7 @@ bool MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
         if (!tcpRefusal.isEmpty() && statusBar()->currentMessage() == tcpRefusal)
             statusBar()->clearMessage();
         tcpRefusal.clear();
-        return true;
+        return;
     case SendQueue::Result::Full:
         tcpRefusal = tr("TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting")
                          .arg(socket->peerAddress().toString())
@@ -350,7 +350,6 @@ bool MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
         break;
     }
     statusBar()->showMessage(tcpRefusal, 0);
-    return false;
 }
 
 void MainWindow::TCP_Client_WorkSendMessage()

@@ -66,15 +66,21 @@ void DiffWidget::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
+DiffWidget::Marks DiffWidget::marks() const
+{
+    const float scale = float(height()) / float(largerRowCount());
+    return {scale, int(qMax(2.0f, scale))};
+}
+
 // Over a long file one pixel of the bar covers thousands of rows, so the
 // plain y / scale lands far from the difference a mark shows.  A click on a
 // mark goes to the marked row nearest that point; elsewhere, y / scale.
 int DiffWidget::rowForClick(int y) const
 {
-    const float scale = float(height()) / float(largerRowCount());
-    const int plain = int(float(y) / scale);
-    const int markHeight = int(qMax(2.0f, scale));
-    auto top = [scale](int row) { return int(float(row) * scale); };
+    const Marks m = marks();
+    const int plain = int(float(y) / m.scale);
+    const int markHeight = m.height;
+    auto top = [&m](int row) { return m.top(row); };
     int best = -1;
     auto consider = [&](int row) {
         if (top(row) <= y && y < top(row) + markHeight && (best < 0 || qAbs(row - plain) < qAbs(best - plain)))
@@ -100,21 +106,20 @@ void DiffWidget::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::lightGray);
     painter.drawLine(5, 0, 5, height());
 
-    const float scale = float(height()) / float(rows);
-    const int markHeight = int(qMax(2.0f, scale));
+    const Marks m = marks();
     // Rows sharing a pixel row give the same mark, so each is drawn once:
     // millions of rows cost no more than the bar's height.
     std::vector<bool> marked(size_t(height()) + 2, false);
     auto drawMarks = [&](auto rowAt, qsizetype count) {
         std::fill(marked.begin(), marked.end(), false);
         for (qsizetype i = 0; i < count; ++i) {
-            const int top = int(float(rowAt(i)) * scale);
+            const int top = m.top(rowAt(i));
             if (top >= 0 && size_t(top) < marked.size()) {
                 if (marked[size_t(top)])
                     continue;
                 marked[size_t(top)] = true;
             }
-            painter.drawRect(0, top, 10, markHeight);
+            painter.drawRect(0, top, 10, m.height);
         }
     };
     painter.setPen(Qt::red);

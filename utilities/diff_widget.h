@@ -33,6 +33,14 @@ protected:
 
 private:
     int largerRowCount() const;
+    // Where a row's mark lies: paint and click share it.
+    struct Marks
+    {
+        float scale;
+        int height;
+        int top(int row) const { return int(float(row) * scale); }
+    };
+    Marks marks() const;
     int rowForClick(int y) const;
 
     HexTableModel *model1 = nullptr;
