@@ -1,13 +1,19 @@
 // The main window as built by its constructor: tab set by feature switches,
 // panels initialised in tab order, frame properties and timers.
 #include "app/mainwindow.h"
+#include "tests/positioning/fake_modem.h"
 #include "tests/support/kesp_test_support.h"
 #include "tests/support/test_base.h"
+#include "tests/support/widget_helpers.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QWebEngineView>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -206,6 +212,63 @@ private slots:
         more(w);
         QVERIFY(w.findChild<QWebEngineView *>("moreWebView"));
         QVERIFY(!w.findChild<QLabel *>("moreWebNotice"));
+    }
+
+    // A long paste with nowhere to break the line (a hex dump without
+    // spaces) into each box where users paste: the box holds it whole (the
+    // SMS box its 70 units), the window answers meanwhile, and what the
+    // serial box holds goes out whole.
+    void longPasteKeepsTheWindowLive()
+    {
+        using namespace kesptest;
+        TempHome home(quietIni());
+        PtyPair serialPty, modemPty;
+        FakeModem modem(QFINDTESTDATA("../positioning/fake_modem.py"), modemPty.deviceB());
+        QVERIFY(serialPty.isReady() && modem.isReady());
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QByteArray line = countingLine(200000);
+        QApplication::clipboard()->setText(QString::fromLatin1(line));
+        auto pasteInto = [&](const char *name, qsizetype keeps) {
+            auto *box = child<QAbstractScrollArea>(w, name);
+            auto *tabs = child<QTabWidget>(w, "tabWidget");
+            for (QWidget *page = box; page; page = page->parentWidget())
+                if (tabs->indexOf(page) >= 0)
+                    tabs->setCurrentWidget(page);
+            box->setFocus();
+            StallProbe probe;
+            probe.start();
+            spin(20);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            spin(100);
+            probe.stop();
+            const auto *plain = qobject_cast<QPlainTextEdit *>(box);
+            const QString held = plain ? plain->toPlainText() : static_cast<QTextEdit *>(box)->toPlainText();
+            QCOMPARE(held, QString::fromLatin1(line.left(keeps)));
+            QVERIFY2(probe.worstLatenessMs() < bound(2000), qPrintable(QString("%1: %2 ms").arg(name).arg(probe.worstLatenessMs())));
+        };
+
+        choosePort(w, "portNameComboBox", serialPty.deviceA());
+        press(w, "opencompushButton");
+        pasteInto("sendMsgtextEdit", line.size());
+        press(w, "sendmsgBtn");
+        QCOMPARE(serialPty.readFar(line.size(), 10000), line);
+        press(w, "opencompushButton");
+
+        child<QLineEdit>(w, "UDPSenderPortlineEdit")->setText(QString::number(freeUdpPort()));
+        press(w, "UDPopencompushButton");
+        pasteInto("UDPsendMsgtextEdit", line.size());
+        child<QLineEdit>(w, "TCPServerPortlineEdit")->setText(QString::number(freeTcpPort()));
+        press(w, "TCPopencompushButton");
+        pasteInto("TCPsendMsgtextEdit", line.size());
+        pasteInto("mqtt_pub_textEdit", line.size());
+
+        choosePort(w, "GSMportNameComboBox", modemPty.deviceA());
+        press(w, "GSMopencompushButton");
+        pasteInto("GSMtextBrowser", 70);
+        pasteInto("GSMNUMtextEdit", line.size());
+        pasteInto("GSMTcpsendBrowser", line.size());
     }
 };
 
