@@ -88,13 +88,17 @@ int DiffWidget::rowForClick(int y) const
         if (covers(row) && (best < 0 || qAbs(row - plain) < qAbs(best - plain)))
             best = row;
     };
+    // Hit marks are painted over difference marks: where they overlap, the
+    // pixel shows a hit, so it leads to the hit.
+    for (const QModelIndex &hit : searchResults)
+        consider(hit.row());
+    if (best >= 0)
+        return best;
     // diffRows ascend, and so do their marks: only those reaching y.
     auto it = std::lower_bound(diffRows.cbegin(), diffRows.cend(), y - m.height + 1,
                                [&m](int row, int from) { return m.top(row) < from; });
     for (; it != diffRows.cend() && m.top(*it) <= y; ++it)
         consider(*it);
-    for (const QModelIndex &hit : searchResults)
-        consider(hit.row());
     return best >= 0 ? best : plain;
 }
 

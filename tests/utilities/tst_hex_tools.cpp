@@ -332,8 +332,9 @@ private slots:
         QTest::newRow("400 px over 4 rows") << 400 << 4 << 3 << 0 << 399 << 3;
         // 5000 rows a pixel: the plain y / scale would land 5000 rows short.
         QTest::newRow("a mark over a million rows") << 200 << 1000000 << 999999 << 0 << 199 << 999999;
-        // 50 MB files, 16384 rows a pixel: the mark spans y = 100 and 101.
+        // 50 MB files, 16384 rows a pixel: the mark spans y = 100 and 101, the hit's y = 99 and 100.
         QTest::newRow("the last pixel of a mark mid-file") << 200 << 3276800 << 1638400 << 3276799 << 101 << 1638400;
+        QTest::newRow("a hit painted over a difference") << 200 << 3276800 << 1638400 << 1622016 << 100 << 1622016;
     }
     void differenceBar()
     {
