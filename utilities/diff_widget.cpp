@@ -79,20 +79,26 @@ int DiffWidget::rowForClick(int y) const
 {
     const Marks m = marks();
     const int plain = int(float(y) / m.scale);
-    const int markHeight = m.height;
-    auto top = [&m](int row) { return m.top(row); };
+    auto covers = [&m, y](int row) {
+        const QRect r = m.rect(row);
+        return r.top() <= y && y <= r.bottom();
+    };
     int best = -1;
     auto consider = [&](int row) {
-        if (top(row) <= y && y < top(row) + markHeight && (best < 0 || qAbs(row - plain) < qAbs(best - plain)))
+        if (covers(row) && (best < 0 || qAbs(row - plain) < qAbs(best - plain)))
             best = row;
     };
-    // diffRows ascend, and so do their marks: only those reaching y.
-    auto it = std::lower_bound(diffRows.cbegin(), diffRows.cend(), y - markHeight + 1,
-                               [&](int row, int from) { return top(row) < from; });
-    for (; it != diffRows.cend() && top(*it) <= y; ++it)
-        consider(*it);
+    // Hit marks are painted over difference marks: where they overlap, the
+    // pixel shows a hit, so it leads to the hit.
     for (const QModelIndex &hit : searchResults)
         consider(hit.row());
+    if (best >= 0)
+        return best;
+    // diffRows ascend, and so do their marks: only those reaching y.
+    auto it = std::lower_bound(diffRows.cbegin(), diffRows.cend(), y - m.height + 1,
+                               [&m](int row, int from) { return m.top(row) < from; });
+    for (; it != diffRows.cend() && m.top(*it) <= y; ++it)
+        consider(*it);
     return best >= 0 ? best : plain;
 }
 
@@ -110,7 +116,9 @@ void DiffWidget::paintEvent(QPaintEvent *event)
     // Rows sharing a pixel row give the same mark, so each is drawn once:
     // millions of rows cost no more than the bar's height.
     std::vector<bool> marked(size_t(height()) + 2, false);
-    auto drawMarks = [&](auto rowAt, qsizetype count) {
+    // Filled, not outlined: a one-pixel pen would paint a row and a column
+    // past the mark, pixels whose click lands thousands of rows away.
+    auto drawMarks = [&](const QColor &colour, auto rowAt, qsizetype count) {
         std::fill(marked.begin(), marked.end(), false);
         for (qsizetype i = 0; i < count; ++i) {
             const int top = m.top(rowAt(i));
@@ -119,14 +127,10 @@ void DiffWidget::paintEvent(QPaintEvent *event)
                     continue;
                 marked[size_t(top)] = true;
             }
-            painter.drawRect(0, top, 10, m.height);
+            painter.fillRect(m.rect(rowAt(i)), colour);
         }
     };
-    painter.setPen(Qt::red);
-    painter.setBrush(Qt::red);
-    drawMarks([this](qsizetype i) { return diffRows.at(i); }, diffRows.size());
-    const QColor orange(255, 200, 0);
-    painter.setPen(orange);
-    painter.setBrush(orange);
-    drawMarks([this](qsizetype i) { return searchResults.at(i).row(); }, searchResults.size());
+    drawMarks(Qt::red, [this](qsizetype i) { return diffRows.at(i); }, diffRows.size());
+    drawMarks(QColor(255, 200, 0), [this](qsizetype i) { return searchResults.at(i).row(); },
+              searchResults.size());
 }

@@ -33,12 +33,13 @@ protected:
 
 private:
     int largerRowCount() const;
-    // Where a row's mark lies: paint and click share it.
+    // Where a row's mark lies: paint and click share it, pixel for pixel.
     struct Marks
     {
         float scale;
         int height;
         int top(int row) const { return int(float(row) * scale); }
+        QRect rect(int row) const { return QRect(0, top(row), 10, height); }
     };
     Marks marks() const;
     int rowForClick(int y) const;

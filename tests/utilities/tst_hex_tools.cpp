@@ -324,33 +324,40 @@ private slots:
     {
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("diffRow");
+        QTest::addColumn<int>("hitRow");
         QTest::addColumn<int>("clickY");
         QTest::addColumn<int>("jumpRow");
-        QTest::newRow("200 px over 800 rows") << 200 << 800 << 50 << 200;
-        QTest::newRow("400 px over 4 rows") << 400 << 4 << 399 << 3;
+        QTest::newRow("200 px over 800 rows") << 200 << 800 << 799 << 0 << 50 << 200;
+        QTest::newRow("400 px over 4 rows") << 400 << 4 << 3 << 0 << 399 << 3;
         // 5000 rows a pixel: the plain y / scale would land 5000 rows short.
-        QTest::newRow("a mark over a million rows") << 200 << 1000000 << 199 << 999999;
+        QTest::newRow("a mark over a million rows") << 200 << 1000000 << 999999 << 0 << 199 << 999999;
+        // 50 MB files, 16384 rows a pixel: the mark spans y = 100 and 101, the hit's y = 99 and 100.
+        QTest::newRow("the last pixel of a mark mid-file") << 200 << 3276800 << 1638400 << 3276799 << 101 << 1638400;
+        QTest::newRow("a hit painted over a difference") << 200 << 3276800 << 1638400 << 1622016 << 100 << 1622016;
     }
     void differenceBar()
     {
         QFETCH(int, height);
         QFETCH(int, rows);
+        QFETCH(int, diffRow);
+        QFETCH(int, hitRow);
         QFETCH(int, clickY);
         QFETCH(int, jumpRow);
         const QByteArray a(rows * 16, '\x11');
         QByteArray b = a;
-        b[16 * (rows - 1) + 5] = 0x22; // the last row differs
+        b[16 * diffRow + 5] = 0x22;
         HexTableModel same(a), m1(a), m2(b);
         DiffWidget bar;
         bar.setFixedHeight(height);
         bar.setModels(&m1, &same);
         QVERIFY(bar.differingRows().isEmpty());
         bar.setModels(&m1, &m2);
-        QCOMPARE(bar.differingRows(), QList<int>{rows - 1});
+        QCOMPARE(bar.differingRows(), QList<int>{diffRow});
         QCOMPARE(bar.width(), 20);
 
         const float scale = float(height) / float(rows);
-        const int top = int(float(rows - 1) * scale);
+        const int top = int(float(diffRow) * scale);
         const int markHeight = int(qMax(2.0f, scale));
         QImage image = bar.grab().toImage();
         QVERIFY(isRed(image.pixelColor(3, top)));
@@ -358,11 +365,24 @@ private slots:
         QVERIFY(!isRed(image.pixelColor(3, top - 1)));
         QVERIFY(!isRed(image.pixelColor(3, 0)));
 
-        bar.setSearchResults({m2.index(0, 1)});
+        bar.setSearchResults({m2.index(hitRow, 1)});
         image = bar.grab().toImage();
-        QCOMPARE(image.pixelColor(3, 1), QColor(255, 200, 0));
+        const QColor orange(255, 200, 0);
+        QCOMPARE(image.pixelColor(3, int(float(hitRow) * scale)), orange);
 
+        // Every pixel painted as a mark, edges too, leads to the row it marks
+        // (pressed directly: QTest takes (0, 0) for the widget's centre).
         QSignalSpy jumps(&bar, &DiffWidget::jumpToRow);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < bar.width(); ++x)
+                if (const QColor c = image.pixelColor(x, y); c == orange || isRed(c)) {
+                    QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), Qt::LeftButton,
+                                      Qt::LeftButton, {});
+                    QApplication::sendEvent(&bar, &press);
+                    const int row = jumps.takeLast().first().toInt();
+                    QVERIFY2(row == (c == orange ? hitRow : diffRow),
+                             qPrintable(QString("(%1, %2): %3").arg(x).arg(y).arg(row)));
+                }
         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(10, clickY));
         QCOMPARE(jumps.size(), 1);
         QCOMPARE(jumps.first().first().toInt(), jumpRow);
