@@ -1,5 +1,7 @@
 #include "instruments/cie_line.h"
 
+#include "instruments/joined_line.h"
+
 #include <QLocale>
 #include <QStringList>
 #include <cmath>
@@ -34,6 +36,15 @@ Reading parse(const QString &line)
     }
 
     Reading r;
+    // A later item may repeat a key and wins; an item holding two keys is
+    // a cut reading run into the next.
+    static const JoinedLine::Keys keys{
+        {QLatin1String("CIEX"), QLatin1String("CIEY"), QLatin1String("LUX"), QLatin1String("CCT")},
+        QLatin1String(";"), Qt::CaseInsensitive};
+    if (JoinedLine::isJoined(text, keys)) {
+        r.joined = true;
+        return r;
+    }
     const QStringList items = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &item : items) {
         const QStringList kv = item.split(QLatin1Char(':'), Qt::SkipEmptyParts);

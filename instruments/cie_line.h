@@ -14,6 +14,8 @@ struct Reading
     double y = 0.0;
     double lux = 0.0;
     double cct = 0.0;
+    // Two readings run together by a board reset: nothing to plot.
+    bool joined = false;
 };
 
 // Unreadable numbers, non-finite ones included, give x 0, y -1 (no marker),

@@ -43,5 +43,7 @@ void MainWindow::CIE_extractValuesFromQString(const QString &dataString)
     if (!cieWidget)
         return;
     const CieLine::Reading r = CieLine::parse(dataString);
+    if (r.joined)
+        return;
     cieWidget->plot->plotPoint(r.x, r.y, r.lux, r.cct);
 }

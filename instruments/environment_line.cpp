@@ -1,5 +1,7 @@
 #include "instruments/environment_line.h"
 
+#include "instruments/joined_line.h"
+
 #include <QString>
 #include <QtMath>
 
@@ -43,6 +45,15 @@ int toInteger(const QByteArray &text)
 
 Result parse(const QByteArray &line)
 {
+    // Each line carries one reading: a second key is the next line run in.
+    static const JoinedLine::Keys keys = [] {
+        JoinedLine::Keys k;
+        for (const Row &row : kRows)
+            k.names.append(QLatin1String(row.key));
+        return k;
+    }();
+    if (JoinedLine::isJoined(QString::fromLatin1(line), keys))
+        return {};
     for (const Row &row : kRows) {
         const qsizetype at = line.indexOf(row.key);
         if (at < 0)

@@ -19,6 +19,7 @@ struct Result
 
 // The first key of the board's fixed order that the line holds decides the
 // reading; its value is the text after the key up to the reading's unit.
+// A line holding two keys is two readings run together: None.
 [[nodiscard]] Result parse(const QByteArray &line);
 
 // Conversions of the value texts: a finite decimal number, or a base-10

@@ -79,11 +79,17 @@ QList<I2CFrameCodec::Frame> I2CFrameCodec::push(const QByteArray &chunk)
         // still-missing payload is data, not a header.
         if (size - p < length + 6)
             break;
-        if (checksum(b + p + 5, std::size_t(length)) == b[p + 5 + length])
+        if (checksum(b + p + 5, std::size_t(length)) == b[p + 5 + length]) {
             out.append({b[p + 2], m_buffer.mid(p + 5, length)});
-        else
-            ++m_badFrames;
-        pos = p + length + 6;
+            pos = p + length + 6;
+            continue;
+        }
+        // A frame cut short by a bridge reset took the next frames in as
+        // its payload: only its header is dropped, and the search goes on
+        // inside, where whole frames still pass their own checksums.
+        ++m_badFrames;
+        m_skipped += 2;
+        pos = p + 2;
     }
     m_buffer.remove(0, pos);
     if (m_buffer.size() > kMaxBuffer) {

@@ -1,5 +1,7 @@
 #include "instruments/imu_line.h"
 
+#include "instruments/joined_line.h"
+
 #include <QLocale>
 #include <QQuaternion>
 #include <QRegularExpression>
@@ -12,8 +14,16 @@ Reading parse(const QString &text)
     static const QRegularExpression pattern(QStringLiteral(
         "W:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*X:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Y:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Z:\\s*(-?\\d+\\.?\\d*)"));
 
+    // "Z:0" cut from "Z:0.5" and run into the next line's "W:" would match
+    // as a whole reading: such a line goes, and the next one gets its turn.
+    static const JoinedLine::Keys keys{
+        {QLatin1String("W:"), QLatin1String("X:"), QLatin1String("Y:"), QLatin1String("Z:")},
+        QLatin1String(", \t\r\n")};
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    lines.removeIf([](const QString &line) { return JoinedLine::isJoined(line, keys); });
+
     Reading r;
-    const QRegularExpressionMatch m = pattern.match(text.simplified());
+    const QRegularExpressionMatch m = pattern.match(lines.join(QLatin1Char(' ')).simplified());
     if (!m.hasMatch())
         return r;
     r.matched = true;

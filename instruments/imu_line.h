@@ -5,7 +5,8 @@
 #include <QVector3D>
 
 // The IMU board's quaternion text, "W:0.71,X:0,Y:0.71,Z:0": the first match
-// anywhere in the (simplified) text counts, the rest is ignored.
+// anywhere in the (simplified) text counts, the rest is ignored.  Lines in
+// the text that are two readings run together are passed over.
 namespace ImuLine {
 
 struct Reading

@@ -1,6 +1,7 @@
 #include "instruments/oscilloscope_line.h"
 
 #include "instruments/environment_line.h"
+#include "instruments/joined_line.h"
 
 namespace OscilloscopeLine {
 
@@ -8,6 +9,12 @@ std::optional<Values> parse(const QByteArray &line)
 {
     const qsizetype start = line.indexOf("$0:");
     if (start < 0)
+        return std::nullopt;
+    // A channel key twice after "$0:" is a cut line run into the next.
+    static const JoinedLine::Keys keys{
+        {QLatin1String("$0:"), QLatin1String("$1:"), QLatin1String("$2:"), QLatin1String("$3:")},
+        QLatin1String(";"), Qt::CaseSensitive, true};
+    if (JoinedLine::isJoined(QString::fromLatin1(line.mid(start)), keys))
         return std::nullopt;
     Values values{0.0, 0.0, 0.0, 0.0};
     for (int k = 0; k < 4; ++k) {

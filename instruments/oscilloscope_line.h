@@ -13,7 +13,7 @@ using Values = std::array<double, 4>;
 
 // Nothing when the line has no "$0:"; text before it is ignored.  A missing
 // channel key leaves it and the later channels at 0, and so does a value
-// that is no finite number.
+// that is no finite number.  Nothing either for two lines run together.
 [[nodiscard]] std::optional<Values> parse(const QByteArray &line);
 
 } // namespace OscilloscopeLine

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Serial I2C bridge on a pty:  fake_i2c_bridge.py DEVICE LOGFILE [--pieces] [--noise] [--period S]
+"""Serial I2C bridge on a pty:  fake_i2c_bridge.py DEVICE LOGFILE [--pieces] [--noise] [--period S] [--cut N]
 Frames "VX" type len16 payload sum8.  Logs every command frame to LOGFILE in hex; answers scan
 (3C 68), select, read, write and start/stop streaming (a 256-byte dump per period, register 0x10
 counting).  Device 0x3C: A5 at 0x01, 56 58 05 00 00 00 at 0x20.  --pieces: replies in 97-byte
-pieces 20 ms apart; --noise: noise and a bad-checksum frame before each.  SIGTERM prints {"dumps": N}."""
+pieces 20 ms apart; --noise: noise and a bad-checksum frame before each; --cut: the first dump stops
+after N register bytes and the bridge resets (streaming off).  SIGTERM prints {"dumps": N}."""
 import argparse, json, os, random, select, signal, sys, time, tty
 from collections import deque
 
@@ -15,7 +16,7 @@ def frame(kind, p):
 ap = argparse.ArgumentParser()
 ap.add_argument("device"), ap.add_argument("logfile")
 ap.add_argument("--pieces", action="store_true"), ap.add_argument("--noise", action="store_true")
-ap.add_argument("--period", type=float, default=0.1)
+ap.add_argument("--period", type=float, default=0.1), ap.add_argument("--cut", type=int)
 a = ap.parse_args()
 fd = os.open(a.device, os.O_RDWR | os.O_NOCTTY)
 tty.setraw(fd)
@@ -74,8 +75,10 @@ while True:
     if st["stream"] and now >= st["next"]:
         r = regs[st["addr"]]
         r[0x10] = (r[0x10] + 1) & 0xFF
-        reply(frame(2, r))
+        reply(frame(2, r)[:5 + a.cut] if a.cut is not None else frame(2, r))
         st["dumps"] += 1
+        if a.cut is not None:
+            st["stream"], a.cut = False, None
         st["next"] = max(st["next"] + a.period, now - a.period)  # no drift
     while out and out[0][0] <= time.monotonic():
         data = out.popleft()[1]

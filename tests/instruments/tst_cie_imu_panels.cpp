@@ -1,10 +1,13 @@
 // The "CIE" and "IMU" tabs against a fake board on a pty: lines cut over
 // writes act as whole lines, a cut number never turns the cuboid, a long
 // run without a line end is bounded and the next line still shows; the 3D
-// view shows the cuboid and follows the mouse and the wheel.
+// view shows the cuboid and follows the mouse and the wheel; a line cut by a
+// board reset and run into the next shows nothing, on the other tabs too.
 #include "sensor_fixture.h"
 
 #include "instruments/coloured_cuboid_entity.h"
+#include "instruments/mwave_view.h"
+#include "instruments/progress_bar_percent.h"
 #include "instruments/vexmora_3d_imu.h"
 #include "instruments/vexmora_cieplot.h"
 #include "instruments/widget3d.h"
@@ -12,11 +15,14 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <QtCharts/QChart>
+#include <QtCharts/QXYSeries>
 #include <Qt3DCore/QTransform>
 #include <Qt3DRender/QCamera>
 
 using namespace sensortest;
 using Point = QList<double>; // x, y, lux, cct
+using Shown = QList<double>; // what a tab shows of its last reading
 
 static const QQuaternion kBase = QQuaternion::fromAxisAndAngle(1, 0, 0, -90);
 
@@ -120,6 +126,40 @@ private slots:
         press(t.w, "imuopencompushButton");
         QVERIFY(t.feed({"W:0.5,X:0.5,Y:0.5,Z:0.5\\r\\n"}));
         QCOMPARE(t.label("label_imu_euler_x"), QStringLiteral("0.50"));
+    }
+
+    // A board reset cuts a line, which runs into the next: the tab keeps the
+    // line before, or shows the next one in the same read.
+    void cutLineRunsIntoTheNext_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("writes"); // apart by '|'
+        QTest::addColumn<Shown>("shown");
+        QTest::newRow("CIE") << "CIE" << "CIEX:0.31;CIEY:0.33\\r\\n|CIEX:0.64;CIEY:0.3|CIEX:0.3;CIEY:0.6\\r\\n" << Shown{0.31, 0.33};
+        QTest::newRow("Oscilloscope") << "OSC" << "$0:1;$1:2;$2:3;$3:4;\\r\\n|$0:5;$2|$0:7;$1:8;$2:9;$3:10;\\r\\n" << Shown{1, 2, 3, 4};
+        QTest::newRow("IMU") << "imu" << "W:0.71,X:0,Y:0.71,Z:0|W:1,X:0,Y:0,Z:0\\r\\nW:0,X:0,Y:1,Z:0\\r\\n" << Shown{0, 0, 1, 0};
+        QTest::newRow("Environment") << "ENV" << "Humidity:45.5%\\r\\n|Humidity:4|Humidity:60.5%\\r\\n" << Shown{45};
+    }
+    void cutLineRunsIntoTheNext()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QString, writes);
+        CieImuWindow t;
+        QVERIFY(t.open(qPrintable(tab + "opencompushButton"), qPrintable(tab + "portNameComboBox")));
+        QVERIFY(t.feed(writes.split('|')));
+        Shown v;
+        if (tab == "CIE") {
+            v = t.point().mid(0, 2);
+        } else if (tab == "ENV") {
+            v = {double(t.w.findChild<ProgressBarPercent *>()->getValue())};
+        } else if (tab == "imu") {
+            const QQuaternion q = kBase.inverted() * t.rotation();
+            v = {double(qRound(q.scalar())), double(qRound(q.x())), double(qRound(q.y())), double(qRound(q.z()))};
+        }
+        for (QAbstractSeries *s : t.w.findChild<MWaveView *>()->chart()->series().mid(0, 4)) // every sample
+            for (const QPointF &p : static_cast<QXYSeries *>(s)->points())
+                v << p.y();
+        QTEST(v, "shown");
     }
 
     // Every split of the streams into one to three reads acts as the whole

@@ -1,7 +1,8 @@
 // The "i2cdump" tab through its widgets against the fake bridge on a pty,
 // whose replies come in pieces behind noise: frames sent (the bridge's log),
 // scan and read results, grid colours, one dialog of each, refused write
-// texts, every dump whole, nothing sent while another tab holds the port.
+// texts, every dump whole, nothing sent while another tab holds the port;
+// replies behind a dump cut by a bridge reset still show.
 #include "tests/support/test_base.h"
 #include "tests/terminals/serial_fixture.h"
 
@@ -158,6 +159,24 @@ private slots:
         const int sent = t.stopBridge();
         QCOMPARE(t.tools()->dumpsApplied(), qint64(sent));
         QCOMPARE(t.tools()->codec().badFrames(), qint64(sent + 3));
+    }
+
+    // The bridge resets 100 bytes into a dump: the 18 scan replies and the
+    // read reply behind it, which fill out its length, all show.
+    void cutDumpKeepsTheRepliesBehindIt()
+    {
+        I2CWindow t;
+        QVERIFY(t.start({"--cut", "100"}));
+        press(t.w, "i2cdump_stop_pushButton");
+        QVERIFY(t.got("56 58 02 00 01 ff ff"));
+        press(t.w, "i2cdump_stop_pushButton");
+        for (int i = 0; i < 18; ++i)
+            press(t.w, "i2cdumpsancfpushButton");
+        press(t.w, "i2cdumpreadpushButton");
+        child<QComboBox>(*t.dialog("I2CDump_ReadREG"), "length_comboBox")->setCurrentIndex(16);
+        press(*t.dialog("I2CDump_ReadREG"), "read_pushButton");
+        QVERIFY(t.logEnds(qPrintable("Reg addr 0x00: " + QString("0x00, ").repeated(16) + "\n")));
+        QCOMPARE(t.log().count("Searching for I2C devices on the bus:"), 18);
     }
 };
 
