@@ -44,9 +44,19 @@ QByteArray I2CFrameCodec::writeRegisters(unsigned char reg, const QByteArray &da
     return frame(WriteRegisters, char(reg) + data);
 }
 
-QList<I2CFrameCodec::Frame> I2CFrameCodec::push(const QByteArray &chunk)
+QList<I2CFrameCodec::Frame> I2CFrameCodec::push(const QByteArray &chunk, qint64 nowMs)
 {
     QList<Frame> out;
+    // What is left from the last call starts with an unfinished frame's
+    // header: after a quiet line it is dropped like a bad frame's, so a
+    // reply behind it need not wait for bytes that will never come.
+    if (nowMs >= 0 && m_lastChunkMs >= 0 && nowMs - m_lastChunkMs >= kCutGapMs && m_buffer.startsWith(kHeader)) {
+        ++m_badFrames;
+        m_skipped += 2;
+        m_buffer.remove(0, 2);
+    }
+    if (nowMs >= 0)
+        m_lastChunkMs = nowMs;
     m_buffer.append(chunk);
     const auto *b = reinterpret_cast<const unsigned char *>(m_buffer.constData());
     const qsizetype size = m_buffer.size();

@@ -44,9 +44,15 @@ public:
     // Empty when the data does not fit the bridge's frame area.
     [[nodiscard]] static QByteArray writeRegisters(unsigned char reg, const QByteArray &data);
 
+    // A bridge sends a frame in one go: a frame still unfinished when the
+    // line has been quiet this long was cut by a reset.
+    static constexpr qint64 kCutGapMs = 500;
+
     // Appends a chunk and returns every frame with a good checksum that is
-    // now complete, in stream order.
-    [[nodiscard]] QList<Frame> push(const QByteArray &chunk);
+    // now complete, in stream order.  `nowMs`, a monotonic clock, lets a
+    // frame cut by a reset give way to the replies after it; without it
+    // those wait until the cut frame's announced length has come.
+    [[nodiscard]] QList<Frame> push(const QByteArray &chunk, qint64 nowMs = -1);
     void clear();
 
     const QByteArray &buffer() const { return m_buffer; }
@@ -58,6 +64,7 @@ private:
     QByteArray m_buffer;
     qint64 m_badFrames = 0;
     qint64 m_skipped = 0;
+    qint64 m_lastChunkMs = -1;
 };
 
 #endif // I2C_FRAME_CODEC_H

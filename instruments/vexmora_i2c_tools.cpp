@@ -14,6 +14,7 @@ vexmora_i2c_tools::vexmora_i2c_tools(QWidget *parent)
     , ui(new Ui_vexmora_i2c_tools)
 {
     ui->setupUi(this);
+    m_clock.start();
     for (int i = 0; i < 128; ++i)
         ui->comboBox->addItem(QStringLiteral("0x") + hex2(i));
     connect(ui->comboBox, &QComboBox::currentIndexChanged, this, &vexmora_i2c_tools::onCurrentIndexChanged);
@@ -68,7 +69,7 @@ void vexmora_i2c_tools::onCurrentIndexChanged(int index)
 
 void vexmora_i2c_tools::updateValues(const QByteArray &data)
 {
-    for (const I2CFrameCodec::Frame &f : m_codec.push(data)) {
+    for (const I2CFrameCodec::Frame &f : m_codec.push(data, m_clock.elapsed())) {
         switch (f.type) {
         case I2CFrameCodec::ScanResult:
             emit Get_Addr(f.payload);

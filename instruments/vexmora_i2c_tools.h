@@ -4,6 +4,7 @@
 #include "instruments/i2c_frame_codec.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QList>
 #include <QWidget>
@@ -49,6 +50,7 @@ private:
 
     Ui_vexmora_i2c_tools *ui;
     I2CFrameCodec m_codec;
+    QElapsedTimer m_clock; // when chunks arrive, for frames cut by a reset
     QList<QLabel *> m_cells;
     // Each cell's value and background, kept beside the label so a dump
     // that changes nothing costs no text parsing or repaint.
