@@ -20,7 +20,8 @@ struct Keys
     bool once = false;          // a key may come only once in a line
 };
 
-// True when one item holds two keys, or, with `once`, a key comes twice.
+// True when one item holds two keys, or a key behind the start of a key
+// ("CIECIEX:"), or, with `once`, a key comes twice.
 [[nodiscard]] bool isJoined(QStringView line, const Keys &keys);
 
 } // namespace JoinedLine
