@@ -557,6 +557,9 @@ private:
     bool GSMflipSwitch(const QByteArray &command, int polls);
     void GSMlinkIdle();
     QList<QWidget *> gsmLinkGroups() const;
+    // A ringing call whose "RING"s stopped was given up by the caller.
+    void gsmRingSilent();
+    QTimer *gsmRingTimer = nullptr;
     AtExchange *gsmAt = nullptr;
     QByteArray gsmCodeBuffer;
     bool gsmIncomingCall = false;

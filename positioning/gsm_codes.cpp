@@ -10,19 +10,37 @@ GsmCodeReader::GsmCodeReader(QByteArray &buffer, bool &incomingCall, bool &inCal
 {
 }
 
+int GsmCodeReader::ringSilenceMs = 15000;
+
+void GsmCodeReader::endRinging()
+{
+    m_incomingCall = false;
+    m_ringSeen = false;
+    m_callerIdReady = false;
+    const qsizetype ring = m_buffer.lastIndexOf("RING");
+    if (ring >= 0)
+        m_buffer.remove(0, ring + 4);
+}
+
 QList<GsmNotice> GsmCodeReader::feed(const QByteArray &data)
 {
     QList<GsmNotice> shown;
+    // A "RING" cut between two batches counts in the batch that ends it.
+    const qsizetype fresh = qMax<qsizetype>(0, m_buffer.size() - 3);
     m_buffer.append(data);
+    m_rang = m_buffer.indexOf("RING", fresh) >= 0;
 
+    // Either ends a ringing call too: the next Call dials.
     if (m_buffer.contains("NO CARRIER\r\n")) {
         shown.append(GsmNotice{GsmNotice::CallEnded, {}});
         m_inCall = false;
+        endRinging();
         m_buffer.clear();
     }
     if (m_buffer.contains("BUSY\r\n")) {
         shown.append(GsmNotice{GsmNotice::Busy, {}});
         m_inCall = false;
+        endRinging();
         m_buffer.clear();
     }
     if (m_buffer.contains("COLP")) {

@@ -27,9 +27,19 @@ public:
     // stale "RING" or type field must not match long after.
     static constexpr qsizetype kKeep = 1024;
 
+    // Many modems just stop sending "RING" when the caller gives up: a
+    // ringing call that has rung no more for this long is over.  Tests
+    // shorten it.
+    static int ringSilenceMs;
+
     GsmCodeReader(QByteArray &buffer, bool &incomingCall, bool &inCall, bool &ringSeen, bool &callerIdReady);
 
     [[nodiscard]] QList<GsmNotice> feed(const QByteArray &data);
+    // The last feed completed a "RING", announced or not.
+    bool rang() const { return m_rang; }
+    // The ringing call is over unanswered: back to idle, and its "RING",
+    // still in the buffer, must not ring again.
+    void endRinging();
 
 private:
     QByteArray &m_buffer;
@@ -37,6 +47,7 @@ private:
     bool &m_inCall;
     bool &m_ringSeen;
     bool &m_callerIdReady;
+    bool m_rang = false;
 };
 
 // Rules for the replies of the status and signal queries.  Each looks at all

@@ -125,6 +125,11 @@ void MainWindow::GSM_Init_Start()
         gsmAt->unsolicited = &GsmCodes::isUnsolicited;
         installEventFilter(new CloseWatch(gsmAt, this));
     }
+    if (!gsmRingTimer) {
+        gsmRingTimer = new QTimer(this);
+        gsmRingTimer->setSingleShot(true);
+        connect(gsmRingTimer, &QTimer::timeout, this, &MainWindow::gsmRingSilent);
+    }
 
     GSMUI_EnDisable(false);
 }
@@ -253,11 +258,15 @@ void MainWindow::gsmPortOpened()
     if (!serialOpened || serialThread != holder)
         return;
     GSMUI_EnDisable(true);
+    // A call left ringing across a close rings on, or the caller has gone.
+    if (gsmIncomingCall && !gsmRingTimer->isActive())
+        gsmRingTimer->start(GsmCodeReader::ringSilenceMs);
 }
 
 void MainWindow::gsmPortClosed()
 {
     GSMdetachReader();
+    gsmRingTimer->stop();
     GSMUI_EnDisable(false);
     // A link left up keeps its state for Disconnect after the next open,
     // but the port settings must stay reachable to open again.
@@ -408,9 +417,11 @@ void MainWindow::GSMreadMyCom(QByteArray data)
         switch (notice.kind) {
         case GsmNotice::CallEnded:
             ui->statusBar->showMessage(tr("call ended"), 0);
+            ui->GSMbodianhuapushButton->setText(tr("Call"));
             break;
         case GsmNotice::Busy:
             ui->statusBar->showMessage(tr("busy"), 0);
+            ui->GSMbodianhuapushButton->setText(tr("Call"));
             break;
         case GsmNotice::Calling:
             ui->statusBar->showMessage(tr("Calling..."), 0);
@@ -430,6 +441,25 @@ void MainWindow::GSMreadMyCom(QByteArray data)
             break;
         }
     }
+    if (!gsmIncomingCall)
+        gsmRingTimer->stop();
+    else if (reader.rang())
+        gsmRingTimer->start(GsmCodeReader::ringSilenceMs);
+}
+
+void MainWindow::gsmRingSilent()
+{
+    if (!gsmIncomingCall)
+        return;
+    // A running command holds the bytes that came meanwhile, a "RING" among
+    // them maybe: wait for them.
+    if (gsmBusy()) {
+        gsmRingTimer->start(GsmCodeReader::ringSilenceMs);
+        return;
+    }
+    GsmCodeReader(gsmCodeBuffer, gsmIncomingCall, gsmInCall, gsmRingSeen, gsmCallerIdReady).endRinging();
+    ui->statusBar->showMessage(tr("call ended"), 0);
+    ui->GSMbodianhuapushButton->setText(tr("Call"));
 }
 
 QString MainWindow::QStringtoUNicode(QString text)
@@ -487,6 +517,7 @@ void MainWindow::GSMguadianhuapushButton_triggered()
     gsmRingSeen = false;
     gsmCallerIdReady = false;
     gsmCodeBuffer.clear();
+    gsmRingTimer->stop();
     bool error = false;
     QByteArray code;
     gsmAt->exchange("ATH\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
@@ -527,6 +558,7 @@ void MainWindow::GSMbodianhuapushButton_triggered()
             GSMerrorBox(code);
         ui->GSMbodianhuapushButton->setText(tr("Call"));
         gsmIncomingCall = false;
+        gsmRingTimer->stop();
         GSMendExchange();
         return;
     }

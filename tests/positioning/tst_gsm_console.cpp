@@ -3,6 +3,7 @@
 // come, the unsolicited codes, the query budgets without a frozen window,
 // and a device or window that goes away in the middle of a command.
 #include "app/mainwindow.h"
+#include "positioning/gsm_codes.h"
 #include "tests/positioning/fake_modem.h"
 #include "tests/support/kesp_test_support.h"
 #include "tests/support/test_base.h"
@@ -340,6 +341,10 @@ private slots:
             << "read=Sender:+8613800138000|Time:24/05/01,12:00:00+32|Hello";
         QTest::newRow("signal level 2") << QStringList{R"(reply AT+CSQ \r\n+CSQ: 2,0\r\n\r\nOK\r\n)"} << "signal"
                                         << "Initialization completed" << "icon=sig25";
+        QTest::newRow("caller hangs up while it rings")
+            << QStringList{} << "ring:" + caller + R"(|\r\nNO CARRIER\r\n)" << "Calling..." << "sent=ATD";
+        QTest::newRow("caller gives up, the RINGs just stop")
+            << QStringList{} << "ring:" + caller + "|" << "Calling..." << "sent=ATD";
     }
 
     void modemHabits()
@@ -372,6 +377,22 @@ private slots:
             press(b.w, "GSMSendpushButton");
         } else if (action.startsWith("inject:")) {
             QVERIFY(b.modem->control("inject " + arg));
+        } else if (action.startsWith("ring:")) {
+            // The call rings, then ends with the row's code or, without one,
+            // by a silence shortened to 1 s; then Call must dial.
+            const QString end = arg.section('|', 1);
+            const int silence = GsmCodeReader::ringSilenceMs;
+            GsmCodeReader::ringSilenceMs = end.isEmpty() ? 1000 : silence;
+            auto *call = child<QPushButton>(b.w, "GSMbodianhuapushButton");
+            QVERIFY(b.modem->control("inject " + arg.section('|', 0, 0)));
+            QVERIFY(kesptest::waitFor([&] { return call->text() == "Answer call"; }));
+            GsmCodeReader::ringSilenceMs = silence;
+            if (!end.isEmpty())
+                QVERIFY(b.modem->control("inject " + end));
+            QVERIFY(kesptest::waitFor([&] { return status(b.w) == "call ended" && call->text() == "Call"; }, 3000));
+            setText(b.w, "GSMtextBrowser_1", "10086");
+            b.modem->clearReceived();
+            press(call);
         } else {
             child<QTextEdit>(b.w, "GSMtextBrowser")->insertPlainText(arg);
         }
@@ -384,6 +405,7 @@ private slots:
             {"box", closer.details.isEmpty() ? QString() : closer.details.last()},
             {"sms", textOf(b.w, "GSMtextBrowser")},
             {"read", textOf(b.w, "GSMReadtextBrowser").replace('\n', '|')},
+            {"sent", QString::fromLatin1(b.modem->received().left(3))},
             {"fast", QString::number(fast)}};
         for (const QString &state : states.split(';', Qt::SkipEmptyParts))
             QCOMPARE(state.section('=', 0, 0) + "=" + actual.value(state.section('=', 0, 0)), state);
