@@ -366,7 +366,7 @@ private:
     void tcpReleaseClient();
     bool tcpEncodeSendBox(QByteArray *bytes);
     void tcpWrite(QTcpSocket *socket, const QByteArray &bytes);
-    QString tcpRefusal; // the last refusal shown, taken back once sends flow
+    void tcpForget(QTcpSocket *socket);
     bool tcpOpened = false;
     QString tcpIp;
     QString tcpPort;

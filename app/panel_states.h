@@ -18,10 +18,13 @@ class QTcpSocket;
 class QTextDecoder;
 
 // "TCP Debug": one decoder pair per connection, so a character split
-// between two reads of one peer is never glued to another peer's bytes.
+// between two reads of one peer is never glued to another peer's bytes;
+// and each connection's last refused send, taken back only when that same
+// connection takes a send again.
 struct MainWindow::TcpState
 {
     std::map<QTcpSocket *, std::unique_ptr<TerminalView::Decoders>> decoders;
+    std::map<QTcpSocket *, QString> refusals;
 };
 
 // "GPS Debug": the sentence being decoded, the readout, batches that came

@@ -1,11 +1,6 @@
 #include "app/update_check.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
-#include <QUrl>
+#include "app/bounded_get.h"
 
 namespace UpdateCheck {
 
@@ -15,27 +10,11 @@ int requestTimeoutMs = 30000;
 
 QString httpGetText(const QString &address)
 {
-    QNetworkAccessManager manager;
-    QNetworkReply *reply = manager.get(QNetworkRequest(QUrl(address, QUrl::TolerantMode)));
-
-    // A server that accepts and never answers must not keep the caller
-    // waiting for ever.
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, reply, &QNetworkReply::abort);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    limit.start(UpdateCheck::requestTimeoutMs);
-    if (!reply->isFinished())
-        loop.exec();
-
-    QString text;
-    // An error page (404, 500) is no version file; a loop left early
-    // because the program is quitting leaves the reply unfinished.
-    if (reply->isFinished() && reply->error() == QNetworkReply::NoError)
-        text = QString::fromUtf8(reply->readAll());
-    else
-        reply->abort();
-    delete reply;
-    return text;
+    const BoundedGet::Reply reply =
+        BoundedGet::get(address, UpdateCheck::maxBodyBytes, UpdateCheck::requestTimeoutMs);
+    // An error page (404, 500) is no version file, and neither is a body
+    // past the bound.
+    if (reply.outcome != BoundedGet::Outcome::Finished || reply.error != QNetworkReply::NoError)
+        return {};
+    return QString::fromUtf8(reply.body);
 }

@@ -115,8 +115,7 @@ void MainWindow::tcpReleaseClient()
         return;
     tcpClient->disconnect(this);
     tcpClient->abort();
-    tcpState->decoders.erase(tcpClient);
-    tcpReadScheduled.remove(tcpClient);
+    tcpForget(tcpClient);
     tcpClient->deleteLater();
     tcpClient = nullptr;
 }
@@ -191,8 +190,7 @@ void MainWindow::TCP_Server_WorkClose()
     for (QTcpSocket *socket : std::as_const(tcpClientList)) {
         socket->disconnect(this);
         socket->close();
-        tcpState->decoders.erase(socket);
-        tcpReadScheduled.remove(socket);
+        tcpForget(socket);
         socket->deleteLater();
     }
     tcpServer->close();
@@ -257,8 +255,7 @@ void MainWindow::TCP_updateSendStatus()
     tcpClientList.removeOne(socket);
     socket->disconnect(this);
     socket->close();
-    tcpState->decoders.erase(socket);
-    tcpReadScheduled.remove(socket);
+    tcpForget(socket);
     socket->deleteLater();
 }
 
@@ -317,6 +314,14 @@ bool MainWindow::tcpEncodeSendBox(QByteArray *bytes)
     return true;
 }
 
+// A connection that goes takes its per-link state with it.
+void MainWindow::tcpForget(QTcpSocket *socket)
+{
+    tcpState->decoders.erase(socket);
+    tcpState->refusals.erase(socket);
+    tcpReadScheduled.remove(socket);
+}
+
 // Bounded like the serial sends: a peer that reads nothing gets no more
 // than SendQueue::kLimit bytes queued, and only accepted bytes count.
 void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
@@ -325,31 +330,43 @@ void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
         statusBar()->showMessage(tr("TCP send failed: %1").arg(tr("not connected")), 0);
         return;
     }
+    auto &refusals = tcpState->refusals;
     const SendQueue::Outcome out = SendQueue::write(socket, bytes);
+    QString refusal;
     switch (out.result) {
-    case SendQueue::Result::Accepted:
+    case SendQueue::Result::Accepted: {
         TerminalView::count(ui->TCPsendbyteslcdNumber, bytes.size());
-        // Sends say nothing when they go through; a refusal still shown
-        // would claim the peer is stuck when it reads again.
-        if (!tcpRefusal.isEmpty() && statusBar()->currentMessage() == tcpRefusal)
+        // Sends say nothing when they go through.  Only this peer's own
+        // refusal is taken back: clients share an address and the server
+        // sends to all of them in one tick, so a client that reads must not
+        // hide one that does not.
+        const auto own = refusals.find(socket);
+        if (own == refusals.end())
+            return;
+        const bool shown = statusBar()->currentMessage() == own->second;
+        refusals.erase(own);
+        if (shown && refusals.empty())
             statusBar()->clearMessage();
-        tcpRefusal.clear();
+        else if (shown)
+            statusBar()->showMessage(refusals.begin()->second, 0);
         return;
+    }
     case SendQueue::Result::Full:
-        tcpRefusal = tr("TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting")
-                         .arg(socket->peerAddress().toString())
-                         .arg(out.waiting);
+        refusal = tr("TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting")
+                      .arg(socket->peerAddress().toString() + ':' + QString::number(socket->peerPort()),
+                           QString::number(out.waiting));
         break;
     case SendQueue::Result::TooLarge:
-        tcpRefusal = tr("TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer")
-                         .arg(bytes.size())
-                         .arg(SendQueue::kLimit);
+        refusal = tr("TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer")
+                      .arg(bytes.size())
+                      .arg(SendQueue::kLimit);
         break;
     case SendQueue::Result::Failed:
-        tcpRefusal = tr("TCP send failed: %1").arg(out.error);
+        refusal = tr("TCP send failed: %1").arg(out.error);
         break;
     }
-    statusBar()->showMessage(tcpRefusal, 0);
+    refusals[socket] = refusal;
+    statusBar()->showMessage(refusal, 0);
 }
 
 void MainWindow::TCP_Client_WorkSendMessage()

@@ -1,14 +1,11 @@
 #include "utilities/currency_converter.h"
 
+#include "app/bounded_get.h"
 #include "app/settings_file.h"
 #include "utilities/rate_feed.h"
 
 #include <QDateTime>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QSettings>
-#include <QTimer>
 
 CurrencyConverter::CurrencyConverter(QThread *)
     : QThread(nullptr)
@@ -65,38 +62,9 @@ QString fetchUrlText(const QString &address)
     QThread *self = QThread::currentThread();
     if (self->isInterruptionRequested())
         return {};
-
-    QNetworkAccessManager manager;
-    QNetworkReply *reply = manager.get(QNetworkRequest(QUrl(address)));
-    QByteArray body;
-    bool failed = false;
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, [&] {
-        failed = true;
-        loop.quit();
-    });
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        body += reply->readAll();
-        if (body.size() > RateFeed::maxBodyBytes) {
-            failed = true;
-            loop.quit();
-        }
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    limit.start(RateFeed::timeoutMs);
-    if (!reply->isFinished())
-        loop.exec();
-
-    if (failed || !reply->isFinished() || self->isInterruptionRequested()) {
-        reply->abort();
-        delete reply;
+    // Error pages are read too: not being a feed, they bring the built-in table.
+    const BoundedGet::Reply reply = BoundedGet::get(address, RateFeed::maxBodyBytes, RateFeed::timeoutMs);
+    if (reply.outcome != BoundedGet::Outcome::Finished || self->isInterruptionRequested())
         return {};
-    }
-    body += reply->readAll();
-    delete reply;
-    if (body.size() > RateFeed::maxBodyBytes)
-        return {};
-    return QString::fromUtf8(body);
+    return QString::fromUtf8(reply.body);
 }

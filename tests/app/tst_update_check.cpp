@@ -22,6 +22,7 @@ public:
     int status = 200;
     QByteArray body;
     bool stall = false;
+    qint64 flood = 0, sent = 0; // flood: body bytes streamed after `body`, with no length given
     QStringList paths;
     std::function<void()> onRequest;
 
@@ -46,9 +47,18 @@ private:
             onRequest();
         if (stall)
             return;
-        s->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: text/plain\r\nContent-Length: "
-                 + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        s->disconnectFromHost();
+        s->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: text/plain\r\n"
+                 + (flood ? "" : "Content-Length: " + QByteArray::number(body.size()) + "\r\n")
+                 + "Connection: close\r\n\r\n" + body);
+        // Tops up as the client takes it: `sent` is what the client could read.
+        const auto topUp = [this, s] {
+            for (; s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() == 0 && sent < flood; sent += 65536)
+                s->write(QByteArray(65536, ' '));
+            if (sent >= flood)
+                s->disconnectFromHost();
+        };
+        connect(s, &QTcpSocket::bytesWritten, this, topUp);
+        topUp();
     }
     QTcpServer m_server;
     QHash<QTcpSocket *, QByteArray> m_pending;
@@ -109,6 +119,8 @@ private slots:
         QTest::newRow("404") << "serve" << 404 << QByteArray("\"9.9.9\"\n") << lost << false;
         QTest::newRow("500") << "serve" << 500 << QByteArray("<html>\"3.9.0\"\n</html>") << lost << false;
         QTest::newRow("stalled server") << "stall" << 0 << QByteArray() << lost << false;
+        // A version file is a few bytes: a body without end is no version and is not read on.
+        QTest::newRow("endless body") << "flood" << 200 << QByteArray("\"3.4.5\"\n") << lost << false;
     }
 
     void check()
@@ -128,6 +140,7 @@ private slots:
         http.status = status;
         http.body = body;
         http.stall = server == "stall";
+        http.flood = server == "flood" ? 64 << 20 : 0;
         bool enabledAtRequest = true;
         http.onRequest = [&] { enabledAtRequest = w.isEnabled(); };
         const quint16 port = server == "refused" ? kesptest::freeTcpPort() : http.start();
@@ -159,6 +172,7 @@ private slots:
         }
         if (server == "stall") // the time limit, not the network layer, ended it
             QVERIFY2(took >= 900 && took < kesptest::bound(5000), qPrintable(QString::number(took)));
+        QVERIFY2(http.sent < 4 << 20, qPrintable(QString::number(http.sent)));
     }
 };
 

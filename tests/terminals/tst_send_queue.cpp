@@ -39,6 +39,9 @@ private slots:
         QTest::newRow("serial device stops reading") << "serial" << 8000;
         QTest::newRow("TCP server that stops reading") << "TCP Client" << 50000;
         QTest::newRow("TCP client that stops reading") << "TCP Server" << 50000;
+        // The server sends to every client at the chosen address: the one
+        // that reads must neither hide the refusal nor let the other's queue grow.
+        QTest::newRow("two clients at one address, the first stops reading") << "two clients" << 40000;
     }
 
     void stalledFarEnd()
@@ -52,7 +55,8 @@ private slots:
         MainWindow &w = t.w;
         w.show();
         QTcpServer listener;
-        QTcpSocket client;
+        QTcpSocket client, reader;
+        const int extra = peer == "two clients" ? size : 0; // what the reading client is sent per tick
         QTcpSocket *far = nullptr;
         int farFd = -1;
         if (serial) {
@@ -73,6 +77,11 @@ private slots:
             QVERIFY(client.waitForConnected(2000));
             QVERIFY(waitFor([&] { return child<QComboBox>(w, "TCP_Client_IP_comboBox")->count() == 1; }));
             far = &client;
+            if (extra) {
+                reader.connectToHost(QHostAddress::LocalHost, port);
+                QObject::connect(&reader, &QTcpSocket::readyRead, &reader, [&] { reader.readAll(); });
+                QVERIFY(waitFor([&] { return child<QComboBox>(w, "TCP_Client_IP_comboBox")->count() == 2; }));
+            }
         }
         bool reading = true;
         auto farRead = [&] {
@@ -108,10 +117,11 @@ private slots:
         };
         QObject::connect(child<QTimer>(w, serial ? "sendTimer" : "tcpSendTimer"), &QTimer::timeout, &w, [&] {
             const QRegularExpressionMatch m = full.match(status(w));
-            if (status(w) == accepted && lcd(w, counter) == size) {
+            if (status(w) == accepted && lcd(w, counter) == size + extra) {
                 expected += current;
                 ++sent;
-            } else if (m.hasMatch() && lcd(w, counter) == 0) {
+            } else if (m.hasMatch() && lcd(w, counter) == extra
+                       && (serial || m.captured(2).endsWith(':' + QString::number(far->localPort())))) {
                 mostWaiting = qMax(mostWaiting, m.captured(3).toLongLong());
                 ++refused;
             } else if (badTick.isEmpty()) {
