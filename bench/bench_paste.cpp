@@ -124,10 +124,7 @@ int main(int argc, char **argv)
         sizes << s.toLongLong();
 
     MainWindow w;
-    w.show();
-    (void)QTest::qWaitForWindowExposed(&w);
-    settle();
-    std::printf("settings: %s\n", benchmarkSettings());
+    showSettled(w);
 
     // The boxes enabled as a user finds them.  One serial port at a time:
     // the serial terminal and the GSM console take turns.

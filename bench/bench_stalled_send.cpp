@@ -61,10 +61,7 @@ int main(int argc, char **argv)
     const int seconds = qMax(5, parser.value(secondsOption).toInt());
 
     MainWindow w;
-    w.show();
-    (void)QTest::qWaitForWindowExposed(&w);
-    settle();
-    std::printf("settings: %s\n", benchmarkSettings());
+    showSettled(w);
 
     // --- Serial: the far end is open and never read.
     {

@@ -19,7 +19,9 @@
 #include <QSettings>
 #include <QTcpServer>
 #include <QThread>
+#include <QTest>
 #include <QUdpSocket>
+#include <QWidget>
 
 #include <cerrno>
 #include <csignal>
@@ -395,6 +397,14 @@ void settle(int maxMs)
         if (processCpuSeconds() - cpu0 < 0.02 * sliceMs / 1000.0)
             return;
     }
+}
+
+void showSettled(QWidget &window)
+{
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    settle();
+    std::printf("settings: %s\n", benchmarkSettings());
 }
 
 static double seconds(const timeval &user, const timeval &system)

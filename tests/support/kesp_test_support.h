@@ -19,6 +19,8 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 namespace kesptest {
 
 // Points HOME at a fresh folder and writes the given keys into
@@ -175,6 +177,10 @@ void reportIdle(const char *when, int ms = 2000);
 // half a second passes in which the process takes under 2 % of a core, or
 // maxMs.
 void settle(int maxMs = 15000);
+
+// A benchmark's window as a user sees it: shown, exposed, settled, and the
+// settings it started with printed.
+void showSettled(QWidget &window);
 
 // Figures for the benchmarks: CPU seconds of this thread and of the whole
 // process (all threads), resident and peak memory in MB, and how many
