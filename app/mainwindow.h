@@ -43,6 +43,7 @@ class QSerialPort;
 class QSerialPortInfo;
 class SensorLog;
 class GPS_Signal;
+struct GsmNotice;
 struct GsvRecords;
 struct nmea_msg;
 struct nmea_slmsg;
@@ -559,6 +560,7 @@ private:
     QList<QWidget *> gsmLinkGroups() const;
     // A ringing call whose "RING"s stopped was given up by the caller.
     void gsmRingSilent();
+    void gsmShowNotices(const QList<GsmNotice> &notices);
     QTimer *gsmRingTimer = nullptr;
     AtExchange *gsmAt = nullptr;
     QByteArray gsmCodeBuffer;

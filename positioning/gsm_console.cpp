@@ -413,7 +413,16 @@ void MainWindow::GSMTestSignalpushButton_triggered()
 void MainWindow::GSMreadMyCom(QByteArray data)
 {
     GsmCodeReader reader(gsmCodeBuffer, gsmIncomingCall, gsmInCall, gsmRingSeen, gsmCallerIdReady);
-    for (const GsmNotice &notice : reader.feed(data)) {
+    gsmShowNotices(reader.feed(data));
+    if (!gsmIncomingCall)
+        gsmRingTimer->stop();
+    else if (reader.rang())
+        gsmRingTimer->start(GsmCodeReader::ringSilenceMs);
+}
+
+void MainWindow::gsmShowNotices(const QList<GsmNotice> &notices)
+{
+    for (const GsmNotice &notice : notices) {
         switch (notice.kind) {
         case GsmNotice::CallEnded:
             ui->statusBar->showMessage(tr("call ended"), 0);
@@ -441,10 +450,6 @@ void MainWindow::GSMreadMyCom(QByteArray data)
             break;
         }
     }
-    if (!gsmIncomingCall)
-        gsmRingTimer->stop();
-    else if (reader.rang())
-        gsmRingTimer->start(GsmCodeReader::ringSilenceMs);
 }
 
 void MainWindow::gsmRingSilent()
@@ -458,8 +463,8 @@ void MainWindow::gsmRingSilent()
         return;
     }
     GsmCodeReader(gsmCodeBuffer, gsmIncomingCall, gsmInCall, gsmRingSeen, gsmCallerIdReady).endRinging();
-    ui->statusBar->showMessage(tr("call ended"), 0);
-    ui->GSMbodianhuapushButton->setText(tr("Call"));
+    // Ends as if the modem had said NO CARRIER.
+    gsmShowNotices({GsmNotice{GsmNotice::CallEnded, {}}});
 }
 
 QString MainWindow::QStringtoUNicode(QString text)
