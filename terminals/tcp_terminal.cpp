@@ -351,11 +351,17 @@ void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
             statusBar()->showMessage(refusals.begin()->second, 0);
         return;
     }
-    case SendQueue::Result::Full:
+    case SendQueue::Result::Full: {
+        // Clients share an address, so the port tells them apart; an IPv6
+        // address goes in brackets, or its last group would read as the port.
+        const QHostAddress address = socket->peerAddress();
+        const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+            ? '[' + address.toString() + ']'
+            : address.toString();
         refusal = tr("TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting")
-                      .arg(socket->peerAddress().toString() + ':' + QString::number(socket->peerPort()),
-                           QString::number(out.waiting));
+                      .arg(host + ':' + QString::number(socket->peerPort()), QString::number(out.waiting));
         break;
+    }
     case SendQueue::Result::TooLarge:
         refusal = tr("TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer")
                       .arg(bytes.size())
