@@ -25,6 +25,41 @@ bool toNumber(const QString &text, double *value)
     return true;
 }
 
+namespace {
+
+// Whether `item` shows the cut of a reading run into the next line, which
+// the board starts again from its first key.  Two shapes:
+// - a value runs into a key, "CIEY:0.3CIEX:0.45" or "CIEY:CIEX:0.45";
+// - a key cut short before the next line's first key, "CIE" + "CIEX:0.30",
+//   while items read before it would be shown with the next line's.  At the
+//   line's start nothing mixes, and "CCIEX" or "CLUX" there is just a key
+//   the board's maker chose.
+// `seen` collects the keys of the items before.
+bool isCutIntoNext(const QString &item, const JoinedLine::Keys &keys, bool *seen)
+{
+    qsizetype start = 0;
+    while (start < item.size() && item.at(start) == QLatin1Char(':'))
+        ++start; // empty pieces, as the reading skips them
+    const qsizetype colon = item.indexOf(QLatin1Char(':'), start);
+    if (colon < 0)
+        return false;
+    for (qsizetype from = colon + 1, next; (next = item.indexOf(QLatin1Char(':'), from)) >= 0; from = next + 1) {
+        if (JoinedLine::keyAtEnd(QStringView(item).mid(from, next - from).trimmed(), keys) >= 0)
+            return true;
+    }
+    const QStringView key = QStringView(item).mid(start, colon - start).trimmed();
+    const int whole = JoinedLine::keyAtStart(key, keys);
+    if (whole >= 0 && key.size() == keys.names.at(whole).size()) {
+        seen[whole] = true;
+        return false;
+    }
+    const int last = JoinedLine::keyAtEnd(key, keys);
+    return last >= 0 && seen[last]
+        && JoinedLine::isKeyStart(key.chopped(keys.names.at(last).size()).trimmed(), keys);
+}
+
+} // namespace
+
 Reading parse(const QString &line)
 {
     QString text = line;
@@ -36,17 +71,17 @@ Reading parse(const QString &line)
     }
 
     Reading r;
-    // A later item may repeat a key and wins; an item holding two keys is
-    // a cut reading run into the next.
     static const JoinedLine::Keys keys{
         {QLatin1String("CIEX"), QLatin1String("CIEY"), QLatin1String("LUX"), QLatin1String("CCT")},
-        QLatin1String(";"), Qt::CaseInsensitive};
-    if (JoinedLine::isJoined(text, keys)) {
-        r.joined = true;
-        return r;
-    }
+        Qt::CaseInsensitive};
+    bool seen[4] = {false, false, false, false};
     const QStringList items = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &item : items) {
+        if (isCutIntoNext(item, keys, seen)) {
+            Reading cut;
+            cut.joined = true;
+            return cut;
+        }
         const QStringList kv = item.split(QLatin1Char(':'), Qt::SkipEmptyParts);
         if (kv.size() != 2)
             continue;

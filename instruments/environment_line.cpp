@@ -1,9 +1,10 @@
 #include "instruments/environment_line.h"
 
-#include "instruments/joined_line.h"
-
 #include <QString>
 #include <QtMath>
+
+#include <algorithm>
+#include <iterator>
 
 namespace EnvironmentLine {
 
@@ -43,17 +44,9 @@ int toInteger(const QByteArray &text)
     return ok ? v : 0;
 }
 
-Result parse(const QByteArray &line)
+QList<Result> parse(const QByteArray &line)
 {
-    // Each line carries one reading: a second key is the next line run in.
-    static const JoinedLine::Keys keys = [] {
-        JoinedLine::Keys k;
-        for (const Row &row : kRows)
-            k.names.append(QLatin1String(row.key));
-        return k;
-    }();
-    if (JoinedLine::isJoined(QString::fromLatin1(line), keys))
-        return {};
+    QList<Result> out;
     for (const Row &row : kRows) {
         const qsizetype at = line.indexOf(row.key);
         if (at < 0)
@@ -62,13 +55,18 @@ Result parse(const QByteArray &line)
         qsizetype end = *row.unit ? line.indexOf(row.unit, from) : -1;
         if (end < 0)
             end = line.size();
+        // A value that runs into a key ("Humidity:4Humidity:45.5%") is a
+        // reading cut by a reset and the next one run in: no value at all.
+        const bool cut = std::any_of(std::begin(kRows), std::end(kRows), [&](const Row &other) {
+            const qsizetype next = line.indexOf(other.key, from);
+            return next >= 0 && next < end;
+        });
+        if (cut)
+            continue;
         const QByteArray text = line.mid(from, end - from);
-        Result r;
-        r.reading = row.reading;
-        r.value = row.decimal ? toDecimal(text) : double(toInteger(text));
-        return r;
+        out.append({row.reading, row.decimal ? toDecimal(text) : double(toInteger(text))});
     }
-    return {};
+    return out;
 }
 
 } // namespace EnvironmentLine

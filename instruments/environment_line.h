@@ -2,6 +2,7 @@
 #define ENVIRONMENT_LINE_H
 
 #include <QByteArray>
+#include <QList>
 
 // One line of the environment board ("Humidity:45.5%", "CO2:400ppm", ...,
 // CR LF already removed) turned into the reading it carries.
@@ -17,10 +18,11 @@ struct Result
     double value = 0.0;
 };
 
-// The first key of the board's fixed order that the line holds decides the
-// reading; its value is the text after the key up to the reading's unit.
-// A line holding two keys is two readings run together: None.
-[[nodiscard]] Result parse(const QByteArray &line);
+// Every reading whose key the line holds, in the board's fixed order, each
+// once: the value is the text after the key's first place up to the
+// reading's unit (the line's end when there is none after it).  A reading
+// whose value runs into a key is left out.
+[[nodiscard]] QList<Result> parse(const QByteArray &line);
 
 // Conversions of the value texts: a finite decimal number, or a base-10
 // integer within 32 bits; 0 otherwise.

@@ -82,28 +82,29 @@ void MainWindow::readENVCom(const QByteArray &data)
         return;
     using EnvironmentLine::Reading;
     for (const QByteArray &line : envFramer.push(data)) {
-        const EnvironmentLine::Result r = EnvironmentLine::parse(line);
-        switch (r.reading) {
-        case Reading::Humidity:
-            envHumidity->setValue(r.value);
-            break;
-        case Reading::Temperature:
-            envTemperature->setValue(r.value);
-            break;
-        case Reading::Barometer:
-            envBarometer->setValue(int(r.value));
-            break;
-        case Reading::Ultraviolet:
-            envUltraviolet->setValue(r.value);
-            break;
-        case Reading::CO2:
-            envCO2->setValue(int(r.value));
-            break;
-        case Reading::TVOC:
-            envTVOC->setValue(int(r.value));
-            break;
-        case Reading::None:
-            break;
+        for (const EnvironmentLine::Result &r : EnvironmentLine::parse(line)) {
+            switch (r.reading) {
+            case Reading::Humidity:
+                envHumidity->setValue(r.value);
+                break;
+            case Reading::Temperature:
+                envTemperature->setValue(r.value);
+                break;
+            case Reading::Barometer:
+                envBarometer->setValue(int(r.value));
+                break;
+            case Reading::Ultraviolet:
+                envUltraviolet->setValue(r.value);
+                break;
+            case Reading::CO2:
+                envCO2->setValue(int(r.value));
+                break;
+            case Reading::TVOC:
+                envTVOC->setValue(int(r.value));
+                break;
+            case Reading::None:
+                break;
+            }
         }
     }
 }

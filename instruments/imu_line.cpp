@@ -9,18 +9,52 @@
 
 namespace ImuLine {
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// "Z:0" cut from "Z:0.5" and run into the next line's "W:" would match as
+// a whole reading: such a line goes, and the next one gets its turn.  Only
+// the Z number can be cut this way, as the pattern wants a comma after the
+// others.  Whatever else follows a quaternion ("Z:0;YAW:90") is the board's.
+bool zRunsIntoKey(const QString &line)
+{
+    static const JoinedLine::Keys keys{
+        {QLatin1String("W:"), QLatin1String("X:"), QLatin1String("Y:"), QLatin1String("Z:")}};
+    const qsizetype size = line.size();
+    for (qsizetype p = line.indexOf(QLatin1String("Z:")); p >= 0; p = line.indexOf(QLatin1String("Z:"), p)) {
+        p += 2;
+        while (p < size && line.at(p).isSpace())
+            ++p;
+        if (p < size && line.at(p) == QLatin1Char('-'))
+            ++p;
+        const qsizetype digits = p;
+        while (p < size && isDigit(line.at(p)))
+            ++p;
+        if (p == digits)
+            continue;
+        if (p < size && line.at(p) == QLatin1Char('.'))
+            ++p;
+        while (p < size && isDigit(line.at(p)))
+            ++p;
+        if (JoinedLine::keyAtStart(QStringView(line).mid(p), keys) >= 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 Reading parse(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral(
         "W:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*X:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Y:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Z:\\s*(-?\\d+\\.?\\d*)"));
 
-    // "Z:0" cut from "Z:0.5" and run into the next line's "W:" would match
-    // as a whole reading: such a line goes, and the next one gets its turn.
-    static const JoinedLine::Keys keys{
-        {QLatin1String("W:"), QLatin1String("X:"), QLatin1String("Y:"), QLatin1String("Z:")},
-        QLatin1String(", \t\r\n")};
     QStringList lines = text.split(QStringLiteral("\r\n"));
-    lines.removeIf([](const QString &line) { return JoinedLine::isJoined(line, keys); });
+    lines.removeIf(zRunsIntoKey);
 
     Reading r;
     const QRegularExpressionMatch m = pattern.match(lines.join(QLatin1Char(' ')).simplified());

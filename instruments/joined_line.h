@@ -7,22 +7,25 @@
 
 // A board that resets in the middle of a line sends no line end, so the cut
 // line runs straight into the next one: "CIEX:0.64;CIEY:0.3CIEX:0.30;...",
-// "Humidity:4Humidity:45.5%".  Read as one line it mixes two readings into
-// values nobody measured, so such a line is no reading at all.  The line
-// parsers share this one decision.
+// "W:1,X:0,Y:0,Z:0W:0.71,...".  Read as one line it mixes two readings into
+// values nobody measured.  Each line parser decides by its own format what
+// such a join looks like; these are the key tests they share.  All of them
+// look at a key's length of text, never further, so a line costs time in
+// proportion to its length.
 namespace JoinedLine {
 
 struct Keys
 {
-    QList<QLatin1String> names; // what the parser looks for
-    QLatin1String separators;   // what ends an item; none: the line is one item
+    QList<QLatin1String> names;
     Qt::CaseSensitivity cs = Qt::CaseSensitive;
-    bool once = false;          // a key may come only once in a line
 };
 
-// True when one item holds two keys, or a key behind the start of a key
-// ("CIECIEX:"), or, with `once`, a key comes twice.
-[[nodiscard]] bool isJoined(QStringView line, const Keys &keys);
+// The index of the key that `text` begins with, or -1.
+[[nodiscard]] int keyAtStart(QStringView text, const Keys &keys);
+// The index of the key that `text` ends with, or -1.
+[[nodiscard]] int keyAtEnd(QStringView text, const Keys &keys);
+// Whether `piece` is a key cut short, or a whole key: "CIE", "C", "LUX".
+[[nodiscard]] bool isKeyStart(QStringView piece, const Keys &keys);
 
 } // namespace JoinedLine
 

@@ -1,7 +1,6 @@
 #include "instruments/oscilloscope_line.h"
 
 #include "instruments/environment_line.h"
-#include "instruments/joined_line.h"
 
 namespace OscilloscopeLine {
 
@@ -10,12 +9,14 @@ std::optional<Values> parse(const QByteArray &line)
     const qsizetype start = line.indexOf("$0:");
     if (start < 0)
         return std::nullopt;
-    // A channel key twice after "$0:" is a cut line run into the next.
-    static const JoinedLine::Keys keys{
-        {QLatin1String("$0:"), QLatin1String("$1:"), QLatin1String("$2:"), QLatin1String("$3:")},
-        QLatin1String(";"), Qt::CaseSensitive, true};
-    if (JoinedLine::isJoined(QString::fromLatin1(line.mid(start)), keys))
-        return std::nullopt;
+    // The board starts each line again at "$0:", so a line cut by a reset
+    // and run into the next holds a channel key twice.
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray key = "$" + QByteArray::number(k) + ":";
+        const qsizetype first = line.indexOf(key, start);
+        if (first >= 0 && line.indexOf(key, first + key.size()) >= 0)
+            return std::nullopt;
+    }
     Values values{0.0, 0.0, 0.0, 0.0};
     for (int k = 0; k < 4; ++k) {
         const QByteArray key = "$" + QByteArray::number(k) + ":";

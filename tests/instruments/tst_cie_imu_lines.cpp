@@ -37,6 +37,13 @@ private slots:
         row("three pieces skipped", "CIEX:1:2;CIEY:0.3", {0, 0.3, 0, 0});
         row("runs of colons collapse", "CIEX:::0.5", {0.5, 0, 0, 0});
         row("NUL is no blank", QStringLiteral("CIEY:0.3\u0000"), {0, -1, 0, 0});
+        // Boards' own variants, which a cut-line rule must not refuse.
+        row("lux with its unit", "CIEX:0.3127;CIEY:0.3290;LUX:115 lux;CCT:6515", {0.3127, 0.329, -0.0, 6515});
+        row("an extra letter that starts a key, first", "CCIEX:0.5;CIEY:0.3;LUX:1;CCT:2", {0, 0.3, 1, 2});
+        row("an extra letter that starts a key, amid", "CIEX:0.5;CIEY:0.3;CLUX:5;CCT:2", {0.5, 0.3, 0, 2});
+        // A cut reading run into the next line: nothing plotted.
+        row("a value runs into a key", "CIEX:0.64;CIEY:0.3CIEX:0.45;CIEY:0.41", {0, 0, 0, 0, 1});
+        row("a key cut short before the next line's", "CIEX:0.64;CIECIEX:0.30;CIEY:0.60", {0, 0, 0, 0, 1});
     }
     void cie()
     {
@@ -48,6 +55,7 @@ private slots:
         QCOMPARE(r.lux, xyLuxCct[2]);
         QCOMPARE(r.cct, xyLuxCct[3]);
         QCOMPARE(std::signbit(r.lux), std::signbit(xyLuxCct[2])); // -0.0 for an unreadable lux
+        QCOMPARE(r.joined, xyLuxCct.size() > 4);
     }
 
     void imu_data()
@@ -71,6 +79,13 @@ private slots:
         row("zero quaternion is no rotation", "W:0,X:0,Y:0,Z:0", true, false, {0, 0, 0, 0});
         row("too short to normalise", "W:0.000001,X:0,Y:0,Z:0", true, false, {0.000001, 0, 0, 0});
         row("too large for a float", "W:1" + QString(40, '0') + ",X:0,Y:0,Z:0", true, false, {1e40, 0, 0, 0});
+        // Boards that print more after the quaternion.
+        row("yaw after it", "W:0.71,X:0.11,Y:0.71,Z:0;YAW:90", true, true, {0.71, 0.11, 0.71, 0});
+        row("gyro after it", "W:0.71,X:0,Y:0.71,Z:0;GX:0.1;GY:0.2;GZ:0.3", true, true, {0.71, 0, 0.71, 0});
+        row("angles after it", "W:0.71,X:0,Y:0.71,Z:0|X:1,Y:2,Z:3", true, true, {0.71, 0, 0.71, 0});
+        // A cut Z run into the next line's W: that line is passed over.
+        row("cut Z runs into the next line", "W:0.5,X:0.5,Y:0.5,Z:0W:1,X:0,Y:0,Z:0\r\nW:0,X:0,Y:1,Z:0", true, true,
+            {0, 0, 1, 0});
     }
     void imu()
     {

@@ -84,7 +84,9 @@ private slots:
     void ringTextIsTheReading()
     {
         QFETCH(QByteArray, reading);
-        const EnvironmentLine::Result line = EnvironmentLine::parse("Humidity:" + reading + "%");
+        const QList<EnvironmentLine::Result> lines = EnvironmentLine::parse("Humidity:" + reading + "%");
+        QCOMPARE(lines.size(), 1);
+        const EnvironmentLine::Result line = lines.first();
         QCOMPARE(line.reading, EnvironmentLine::Reading::Humidity);
         ProgressBarPercent ring;
         ring.setValue(line.value);
