@@ -2,14 +2,23 @@
 // (tests/instruments/fake_sensor_board.py) through a pty and reports how
 // well they keep up.
 //
-//   bench_sensor_stream [--seconds=30]
+//   bench_sensor_stream [--seconds=30] [--long-lines] [--parsers]
 //
 // For each tab, paced at the byte rate of 256000 baud for the given time and
 // then the same number of lines unpaced: lines sent and applied, time until
 // the last line shows against the board's sending time, GUI-thread CPU per
 // line against a bare QSerialPort draining the same stream, worst lateness
 // of a 10 ms GUI timer, and RSS every 5 s.
+//
+// --long-lines: instead, one 65000-byte line without separators per tab
+// (a board at the wrong baud rate, or one that sends no line ends, feeds
+// such lines), and the worst lateness of a 10 ms timer until it is taken.
+// --parsers: instead, the line parsers' own cost per typical line.
 #include "app/mainwindow.h"
+#include "instruments/cie_line.h"
+#include "instruments/environment_line.h"
+#include "instruments/imu_line.h"
+#include "instruments/oscilloscope_line.h"
 #include "instruments/mwave_view.h"
 #include "instruments/ultraviolet.h"
 #include "tests/support/kesp_test_support.h"
@@ -118,17 +127,54 @@ static void report(const char *what, const char *pacing, const Run &tab, const R
     std::fflush(stdout);
 }
 
+// Nanoseconds per call of `parse` on `line`, over about half a second.
+template <typename Parse>
+static double nsPerLine(const Parse &parse)
+{
+    QElapsedTimer t;
+    t.start();
+    qint64 n = 0;
+    while (t.elapsed() < 500) {
+        for (int i = 0; i < 1000; ++i)
+            parse();
+        n += 1000;
+    }
+    return double(t.nsecsElapsed()) / double(n);
+}
+
+static void reportParsers()
+{
+    const QByteArray env = "Humidity:45.5%";
+    const QByteArray osc = "$0:12.5;$1:-3.25;$2:99.0;$3:0.5;";
+    const QString cie = QStringLiteral("CIEX:0.31270;CIEY:0.32900;LUX:120.5000;CCT:6504.0000\r\n");
+    const QString imu = QStringLiteral("W:0.7071068,X:0.7071068,Y:0,Z:0");
+    double sink = 0;
+    std::printf("%-13s %10s\n", "parser", "ns/line");
+    std::printf("%-13s %10.0f\n", "Environment", nsPerLine([&] { sink += EnvironmentLine::parse(env).size(); }));
+    std::printf("%-13s %10.0f\n", "Oscilloscope", nsPerLine([&] { sink += (*OscilloscopeLine::parse(osc))[0]; }));
+    std::printf("%-13s %10.0f\n", "CIE", nsPerLine([&] { sink += CieLine::parse(cie).x; }));
+    std::printf("%-13s %10.0f\n", "IMU", nsPerLine([&] { sink += ImuLine::parse(imu).w; }));
+    if (sink == 0.5)
+        std::printf("\n");
+}
+
 int main(int argc, char **argv)
 {
     auto home = kesptest::startBenchmark(argc, argv);
     GlCheck::deferSharedContext(); // as the program starts: no GL until a view needs it
     QApplication app(argc, argv);
     double seconds = 30;
+    bool longLines = false;
     for (const QString &arg : app.arguments().mid(1)) {
-        if (arg.startsWith("--seconds="))
+        if (arg.startsWith("--seconds=")) {
             seconds = arg.mid(10).toDouble();
-        else {
-            std::fprintf(stderr, "usage: bench_sensor_stream [--seconds=30]\n");
+        } else if (arg == "--long-lines") {
+            longLines = true;
+        } else if (arg == "--parsers") {
+            reportParsers();
+            return 0;
+        } else {
+            std::fprintf(stderr, "usage: bench_sensor_stream [--seconds=30] [--long-lines] [--parsers]\n");
             return 2;
         }
     }
@@ -181,6 +227,45 @@ int main(int argc, char **argv)
     };
 
     kesptest::spin(300);
+    if (longLines) {
+        struct Long
+        {
+            const char *tab;
+            const char *prefix; // of the Open button and port combo
+            QByteArray repeated;
+        };
+        const Long cases[] = {{"IMU", "imu", "W:"},           {"CIE", "CIE", "CIEX"},
+                              {"Environment", "ENV", "CO2:"}, {"Environment", "ENV", "Humidity:"},
+                              {"Oscilloscope", "OSC", "$0:"}};
+        std::printf("%-13s %-10s %8s %12s\n", "tab", "repeated", "bytes", "worst_ms");
+        for (const Long &c : cases) {
+            const QByteArray button = QByteArray(c.prefix) + "opencompushButton";
+            if (!openTab(button.constData(), (QByteArray(c.prefix) + "portNameComboBox").constData())) {
+                std::fprintf(stderr, "could not open the %s tab\n", c.tab);
+                return 1;
+            }
+            QByteArray line;
+            while (line.size() + c.repeated.size() <= 65000)
+                line += c.repeated;
+            kesptest::spin(200);
+            kesptest::StallProbe probe;
+            probe.start();
+            if (!pty.writeFar(line + "\r\n")) {
+                std::fprintf(stderr, "could not write the line\n");
+                return 1;
+            }
+            // The second spin lets the probe tick once after a stall that
+            // ended the first.
+            kesptest::spin(1500);
+            kesptest::spin(300);
+            probe.stop();
+            closeTab(button.constData());
+            std::printf("%-13s %-10s %8lld %12lld\n", c.tab, c.repeated.constData(), qlonglong(line.size()),
+                        qlonglong(probe.worstLatenessMs()));
+            std::fflush(stdout);
+        }
+        return 0;
+    }
     kesptest::reportIdle("Before streaming");
     std::printf("%-13s %-8s %8s %8s %9s %9s %7s %10s %12s %10s %8s  %s\n", "tab", "pacing", "sent", "applied",
                 "board_s", "shown_s", "ratio", "gui_us/line", "process_us/line", "bare_us", "worst_ms", "RSS_MB every 5 s, end");
