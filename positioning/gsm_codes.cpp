@@ -167,19 +167,27 @@ GsmCodes::Match GsmCodes::signal(const QByteArray &reply)
     QByteArray text = valueAfter(reply, "+CSQ: ", &at);
     if (at < 0)
         return {};
+    // The modem's own two characters, as a value of two digits reads them:
+    // the extended range of 3G modules (100 to 191) reads as its first two.
+    const QByteArray firstTwo = text.left(2);
     const qsizetype comma = text.indexOf(',');
     if (comma >= 0)
         text.truncate(comma);
     text = text.trimmed();
     if (text.isEmpty())
         return {};
+    const qsizetype used = qMax(ok + 4, lineEnd(reply, at));
     bool isNumber = false;
     int rssi = text.toInt(&isNumber, 10);
     if (!isNumber)
         rssi = 0;
-    if (signalPixmap(rssi).isEmpty())
-        return {};
-    return {rssi, qMax(ok + 4, lineEnd(reply, at))};
+    if (signalPixmap(rssi).isEmpty()) {
+        const int two = firstTwo.toInt(&isNumber, 10);
+        if (isNumber)
+            rssi = two;
+    }
+    // A value without an icon (a negative one) is still an answer.
+    return {rssi, used};
 }
 
 qsizetype GsmCodes::error(const QByteArray &reply, QByteArray *code)

@@ -70,8 +70,9 @@ public:
     [[nodiscard]] static Match calm(const QByteArray &reply);
     // "+CMGF: " n: 1 text mode, 0 PDU mode.
     [[nodiscard]] static Match textMode(const QByteArray &reply);
-    // "+CSQ: " rssi "," with a final "OK\r\n": the rssi.  Values without an
-    // icon (negative, above 99) are no answer.
+    // "+CSQ: " rssi "," with a final "OK\r\n": the rssi.  A value without an
+    // icon reads as its first two characters; some still have none
+    // (negative ones), and are an answer all the same.
     [[nodiscard]] static Match signal(const QByteArray &reply);
     // "ERROR\r\n", or a whole "+CMS ERROR: n" / "+CME ERROR: n" line,
     // whichever comes first: used through it; `code` gets the extended line.

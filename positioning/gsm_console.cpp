@@ -393,7 +393,9 @@ void MainWindow::GSMTestSignalpushButton_triggered()
     const auto outcome = gsmAt->exchange("AT+CSQ\r\n", 11, 100, [this, &error, &code](const QByteArray &reply) {
         const GsmCodes::Match m = GsmCodes::signal(reply);
         if (m.found()) {
-            ui->GSMCheckSigneltext->setPixmap(QPixmap(GsmCodes::signalPixmap(m.value)));
+            const QString icon = GsmCodes::signalPixmap(m.value);
+            if (!icon.isEmpty())
+                ui->GSMCheckSigneltext->setPixmap(QPixmap(icon));
             return m.used;
         }
         const qsizetype failed = GsmCodes::error(reply, &code);

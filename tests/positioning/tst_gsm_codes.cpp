@@ -136,7 +136,10 @@ private slots:
         QTest::newRow("CSQ with NULs before it") << QByteArray("\0\0\r\n+CSQ: 31,0\r\n\r\nOK\r\n", 22) << "csq" << 31;
         QTest::newRow("CSQ without OK yet") << QByteArray("\r\n+CSQ: 15,0\r\n") << "csq" << -1;
         QTest::newRow("CSQ 2 is a weak reading") << QByteArray("\r\n+CSQ: 2,0\r\n\r\nOK\r\n") << "csq" << 2;
-        QTest::newRow("CSQ negative") << QByteArray("\r\n+CSQ: -5,0\r\n\r\nOK\r\n") << "csq" << -1;
+        QTest::newRow("CSQ negative is an answer without an icon")
+            << QByteArray("\r\n+CSQ: -5,0\r\n\r\nOK\r\n") << "csq" << -5;
+        QTest::newRow("CSQ of the extended range reads its first two digits")
+            << QByteArray("\r\n+CSQ: 115,99\r\n\r\nOK\r\n") << "csq" << 11;
         QTest::newRow("OK without CSQ") << QByteArray("\r\nOK\r\n") << "csq" << -1;
         QTest::newRow("CSQ at the very end") << QByteArray("\r\nOK\r\n+CSQ: ") << "csq" << -1;
     }

@@ -341,6 +341,9 @@ private slots:
             << "read=Sender:+8613800138000|Time:24/05/01,12:00:00+32|Hello";
         QTest::newRow("signal level 2") << QStringList{R"(reply AT+CSQ \r\n+CSQ: 2,0\r\n\r\nOK\r\n)"} << "signal"
                                         << "Initialization completed" << "icon=sig25";
+        QTest::newRow("signal of the extended range")
+            << QStringList{R"(reply AT+CSQ \r\n+CSQ: 115,99\r\n\r\nOK\r\n)"} << "signal" << "Initialization completed"
+            << "icon=sig75";
         QTest::newRow("caller hangs up while it rings")
             << QStringList{} << "ring:" + caller + R"(|\r\nNO CARRIER\r\n)" << "Calling..." << "sent=ATD";
         QTest::newRow("caller gives up, the RINGs just stop")
