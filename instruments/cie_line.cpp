@@ -44,7 +44,12 @@ bool isCutIntoNext(const QString &item, const JoinedLine::Keys &keys, bool *seen
     if (colon < 0)
         return false;
     for (qsizetype from = colon + 1, next; (next = item.indexOf(QLatin1Char(':'), from)) >= 0; from = next + 1) {
-        if (JoinedLine::keyAtEnd(QStringView(item).mid(from, next - from).trimmed(), keys) >= 0)
+        // Straight after the value: a board that parts its items with
+        // commas ("0.31, CIEY:") has a line of its own, not a cut one.
+        const QStringView piece = QStringView(item).mid(from, next - from).trimmed();
+        const int k = JoinedLine::keyAtEnd(piece, keys);
+        const qsizetype before = k < 0 ? 0 : piece.size() - keys.names.at(k).size();
+        if (k >= 0 && (before == 0 || (piece.at(before - 1) != QLatin1Char(',') && !piece.at(before - 1).isSpace())))
             return true;
     }
     const QStringView key = QStringView(item).mid(start, colon - start).trimmed();

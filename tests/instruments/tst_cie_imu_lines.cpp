@@ -41,6 +41,7 @@ private slots:
         row("lux with its unit", "CIEX:0.3127;CIEY:0.3290;LUX:115 lux;CCT:6515", {0.3127, 0.329, -0.0, 6515});
         row("an extra letter that starts a key, first", "CCIEX:0.5;CIEY:0.3;LUX:1;CCT:2", {0, 0.3, 1, 2});
         row("an extra letter that starts a key, amid", "CIEX:0.5;CIEY:0.3;CLUX:5;CCT:2", {0.5, 0.3, 0, 2});
+        row("commas for separators are one unread item", "CIEX:0.31,CIEY:0.33, LUX:5, CCT:2", {0, 0, 0, 0});
         // A cut reading run into the next line: nothing plotted.
         row("a value runs into a key", "CIEX:0.64;CIEY:0.3CIEX:0.45;CIEY:0.41", {0, 0, 0, 0, 1});
         row("a key cut short before the next line's", "CIEX:0.64;CIECIEX:0.30;CIEY:0.60", {0, 0, 0, 0, 1});
