@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace SendEncoding {
 
 QByteArray encode(const QString &text, bool hex)
@@ -58,29 +60,65 @@ QByteArray bleHexBytes(const QString &text)
     return out;
 }
 
+namespace {
+
+// Hex digits only, as "^[0-9a-fA-F]+$" takes them: its "$" also matches
+// before a final line feed.  By hand, as a megabyte of pasted hex is a
+// million tokens, and a match each cost a second.
+bool hexDigits(QStringView text)
+{
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+            || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    });
+}
+
+QStringView withoutPrefix(QStringView token)
+{
+    return token.startsWith(QLatin1String("0x")) ? token.mid(2) : token;
+}
+
+int hexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u <= '9' ? u - '0' : (u | 0x20) - 'a' + 10;
+}
+
+} // namespace
+
 bool isSerialHexToken(const QString &token)
 {
-    static const QRegularExpression prefixed(QStringLiteral("^0x[0-9a-fA-F]+$"));
-    static const QRegularExpression bare(QStringLiteral("^[0-9a-fA-F]+$"));
-    if (token.startsWith(QLatin1String("0x")))
-        return prefixed.match(token).hasMatch();
-    return bare.match(token).hasMatch();
+    return hexDigits(withoutPrefix(token));
 }
 
 bool serialHexBytes(const QString &text, QByteArray *bytes)
 {
-    static const QRegularExpression separators(QStringLiteral("[, ]+"));
-    QString tokens = text.trimmed();
-    tokens.replace(separators, QStringLiteral(" "));
+    // Tokens are the runs between commas and blanks.  Each must be hex
+    // digits of at most 32 bits, and gives its lowest byte.
+    const QStringView all = QStringView(text).trimmed();
+    const auto separator = [](QChar c) { return c == QLatin1Char(',') || c == QLatin1Char(' '); };
     QByteArray out;
-    for (const QString &part : tokens.split(QLatin1Char(' '), Qt::KeepEmptyParts)) {
-        if (part.isEmpty())
+    out.reserve(all.size() / 3);
+    for (qsizetype at = 0; at < all.size();) {
+        if (separator(all.at(at))) {
+            ++at;
             continue;
-        bool ok = false;
-        const qulonglong value = QString(part).remove(QStringLiteral("0x")).toULongLong(&ok, 16);
-        if (!isSerialHexToken(part) || !ok || value > 0xFFFFFFFFULL)
+        }
+        const qsizetype end = std::find_if(all.begin() + at, all.end(), separator) - all.begin();
+        QStringView digits = withoutPrefix(all.mid(at, end - at));
+        at = end;
+        if (!hexDigits(digits))
             return false;
-        out.append(char(value & 0xFF));
+        if (digits.endsWith(QLatin1Char('\n')))
+            digits.chop(1);
+        while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+            digits = digits.mid(1);
+        if (digits.size() > 8)
+            return false;
+        const int low = hexValue(digits.back()) + (digits.size() > 1 ? 16 * hexValue(digits.at(digits.size() - 2)) : 0);
+        out.append(char(low));
     }
     *bytes = out;
     return true;

@@ -1,7 +1,9 @@
-// Send-box bytes and port fields of the network terminals.
+// Send-box bytes and port fields of the network terminals; the serial hex
+// send of a pasted firmware image.
 #include "terminals/send_encoding.h"
 #include "tests/support/test_base.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 
 class SendEncodingTest : public QObject
@@ -103,6 +105,22 @@ private slots:
         quint16 got = 0;
         QCOMPARE(SendEncoding::portField(text, systemChooses, &got), ok);
         QCOMPARE(int(got), port);
+    }
+
+    // A 1.5 MB image pasted as hex tokens is parsed on every send, Keep Send
+    // ticks included: it must not hold the window for a second.
+    void serialHexOfAFirmwareImage()
+    {
+        QString text;
+        for (int i = 0; i < 1500000; ++i)
+            text += QStringLiteral("0x%1 ").arg(i & 0xff, 2, 16, QLatin1Char('0'));
+        QElapsedTimer t;
+        t.start();
+        QByteArray bytes;
+        QVERIFY(SendEncoding::serialHexBytes(text, &bytes));
+        QVERIFY2(t.elapsed() < 300 * kesptest::kTimeScale, qPrintable(QString::number(t.elapsed()) + " ms"));
+        QCOMPARE(bytes.size(), 1500000);
+        QCOMPARE(bytes.left(3), QByteArray::fromHex("000102"));
     }
 };
 
