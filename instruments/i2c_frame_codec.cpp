@@ -47,17 +47,36 @@ QByteArray I2CFrameCodec::writeRegisters(unsigned char reg, const QByteArray &da
 QList<I2CFrameCodec::Frame> I2CFrameCodec::push(const QByteArray &chunk, qint64 nowMs)
 {
     QList<Frame> out;
-    // What is left from the last call starts with an unfinished frame's
-    // header: after a quiet line it is dropped like a bad frame's, so a
-    // reply behind it need not wait for bytes that will never come.
-    if (nowMs >= 0 && m_lastChunkMs >= 0 && nowMs - m_lastChunkMs >= kCutGapMs && m_buffer.startsWith(kHeader)) {
-        ++m_badFrames;
-        m_skipped += 2;
-        m_buffer.remove(0, 2);
-    }
-    if (nowMs >= 0)
-        m_lastChunkMs = nowMs;
+    m_lastChunkMs = nowMs;
     m_buffer.append(chunk);
+    parse(out);
+    return out;
+}
+
+qint64 I2CFrameCodec::quietAtMs() const
+{
+    return m_buffer.isEmpty() ? -1 : m_lastChunkMs + kCutGapMs;
+}
+
+QList<I2CFrameCodec::Frame> I2CFrameCodec::lineQuiet(qint64 nowMs)
+{
+    QList<Frame> out;
+    if (m_buffer.isEmpty() || nowMs < quietAtMs())
+        return out;
+    // What is left starts with an unfinished frame's header (or a lone "V"):
+    // it goes like a bad frame's, and the search goes on behind it.
+    while (!m_buffer.isEmpty()) {
+        const qsizetype drop = m_buffer.startsWith(kHeader) ? 2 : m_buffer.size();
+        m_badFrames += drop == 2;
+        m_skipped += drop;
+        m_buffer.remove(0, drop);
+        parse(out);
+    }
+    return out;
+}
+
+void I2CFrameCodec::parse(QList<Frame> &out)
+{
     const auto *b = reinterpret_cast<const unsigned char *>(m_buffer.constData());
     const qsizetype size = m_buffer.size();
     // Consumed bytes are counted here and removed once at the end, so a
@@ -109,7 +128,6 @@ QList<I2CFrameCodec::Frame> I2CFrameCodec::push(const QByteArray &chunk, qint64 
         m_skipped += drop;
         m_buffer.remove(0, drop);
     }
-    return out;
 }
 
 void I2CFrameCodec::clear()

@@ -48,11 +48,18 @@ public:
     // line has been quiet this long was cut by a reset.
     static constexpr qint64 kCutGapMs = 500;
 
-    // Appends a chunk and returns every frame with a good checksum that is
-    // now complete, in stream order.  `nowMs`, a monotonic clock, lets a
-    // frame cut by a reset give way to the replies after it; without it
-    // those wait until the cut frame's announced length has come.
-    [[nodiscard]] QList<Frame> push(const QByteArray &chunk, qint64 nowMs = -1);
+    // Appends a chunk that came at `nowMs` (a monotonic clock) and returns
+    // every frame with a good checksum that is now complete, in stream
+    // order.  A frame is waited for whole however late its pieces are
+    // handed over: only lineQuiet() gives it up.
+    [[nodiscard]] QList<Frame> push(const QByteArray &chunk, qint64 nowMs = 0);
+    // When lineQuiet() may give up the unfinished frame buffered at the
+    // head (kCutGapMs after the last chunk); -1 while none is buffered.
+    [[nodiscard]] qint64 quietAtMs() const;
+    // The caller has handed over every byte that came by `nowMs`.  From
+    // quietAtMs() on, each unfinished frame at the head in turn was cut:
+    // its header goes, and the whole frames behind it are returned.
+    [[nodiscard]] QList<Frame> lineQuiet(qint64 nowMs);
     void clear();
 
     const QByteArray &buffer() const { return m_buffer; }
@@ -61,10 +68,12 @@ public:
     qint64 skippedBytes() const { return m_skipped; }
 
 private:
+    void parse(QList<Frame> &out);
+
     QByteArray m_buffer;
     qint64 m_badFrames = 0;
     qint64 m_skipped = 0;
-    qint64 m_lastChunkMs = -1;
+    qint64 m_lastChunkMs = 0;
 };
 
 #endif // I2C_FRAME_CODEC_H

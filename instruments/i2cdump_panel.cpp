@@ -8,6 +8,7 @@
 #include "instruments/i2c_frame_codec.h"
 #include "instruments/vexmora_i2c_tools.h"
 #include "terminals/serial_styles.h"
+#include "terminals/thread_serial.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -30,6 +31,11 @@ void MainWindow::I2Cdump_Init_Start()
     connect(i2cTools, &vexmora_i2c_tools::Channge_Addr, this, &MainWindow::I2Cdump_Setaddr);
     connect(i2cTools, &vexmora_i2c_tools::Get_Addr, this, &MainWindow::I2Cdump_printscanf);
     connect(i2cTools, &vexmora_i2c_tools::Get_Data, this, &MainWindow::I2Cdump_printread);
+    // A poll without waiting: what it finds reaches readi2cdumpCom at once.
+    connect(i2cTools, &vexmora_i2c_tools::quietDue, this, [this] {
+        if (QSerialPort *port = portFor(PortTab::I2Cdump); port && !serialThread->lost)
+            port->waitForReadyRead(0);
+    });
     connect(ui->i2cdump_stop_pushButton, &QPushButton::pressed, this, &MainWindow::I2Cdump_Stop);
     connect(ui->i2cdump_Clear_pushButton, &QPushButton::pressed, this, &MainWindow::I2CdumpactionClear_triggered);
     connect(ui->i2cdumpsancfpushButton, &QPushButton::pressed, this, &MainWindow::I2CdumpactionScanf_triggered);

@@ -15,6 +15,8 @@ vexmora_i2c_tools::vexmora_i2c_tools(QWidget *parent)
 {
     ui->setupUi(this);
     m_clock.start();
+    m_quiet.setSingleShot(true);
+    connect(&m_quiet, &QTimer::timeout, this, &vexmora_i2c_tools::lineQuiet);
     for (int i = 0; i < 128; ++i)
         ui->comboBox->addItem(QStringLiteral("0x") + hex2(i));
     connect(ui->comboBox, &QComboBox::currentIndexChanged, this, &vexmora_i2c_tools::onCurrentIndexChanged);
@@ -69,7 +71,20 @@ void vexmora_i2c_tools::onCurrentIndexChanged(int index)
 
 void vexmora_i2c_tools::updateValues(const QByteArray &data)
 {
-    for (const I2CFrameCodec::Frame &f : m_codec.push(data, m_clock.elapsed())) {
+    apply(m_codec.push(data, m_clock.elapsed()));
+}
+
+// The timer ran out: bytes already at the port come in first, and the codec
+// judges from the last chunk's time, not from when this thread got here.
+void vexmora_i2c_tools::lineQuiet()
+{
+    emit quietDue();
+    apply(m_codec.lineQuiet(m_clock.elapsed()));
+}
+
+void vexmora_i2c_tools::apply(const QList<I2CFrameCodec::Frame> &frames)
+{
+    for (const I2CFrameCodec::Frame &f : frames) {
         switch (f.type) {
         case I2CFrameCodec::ScanResult:
             emit Get_Addr(f.payload);
@@ -89,6 +104,11 @@ void vexmora_i2c_tools::updateValues(const QByteArray &data)
             break;
         }
     }
+    const qint64 at = m_codec.quietAtMs();
+    if (at < 0)
+        m_quiet.stop();
+    else
+        m_quiet.start(int(qMax<qint64>(0, at - m_clock.elapsed())));
 }
 
 void vexmora_i2c_tools::paint(QLabel *label, Shade shade)

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QList>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstddef>
@@ -40,6 +41,10 @@ signals:
     void Channge_Addr(const int &address);
     void Get_Addr(const QByteArray &payload);
     void Get_Data(const QByteArray &payload);
+    // The line looks quiet with a frame unfinished: bytes already waiting
+    // at the port must reach updateValues now (connect directly), so a
+    // window that was busy cannot take the frame's next piece for silence.
+    void quietDue();
 
 private slots:
     void onCurrentIndexChanged(int index);
@@ -47,10 +52,13 @@ private slots:
 private:
     enum class Shade : unsigned char { White, Green, Pink };
     void paint(QLabel *label, Shade shade);
+    void apply(const QList<I2CFrameCodec::Frame> &frames);
+    void lineQuiet();
 
     Ui_vexmora_i2c_tools *ui;
     I2CFrameCodec m_codec;
     QElapsedTimer m_clock; // when chunks arrive, for frames cut by a reset
+    QTimer m_quiet;        // runs while a frame is unfinished
     QList<QLabel *> m_cells;
     // Each cell's value and background, kept beside the label so a dump
     // that changes nothing costs no text parsing or repaint.

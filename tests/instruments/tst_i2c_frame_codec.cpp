@@ -1,6 +1,7 @@
 // I2CFrameCodec: the command bytes, and replies found however the stream is
 // cut: each good frame once, in order, at once; noise and bad checksums
-// dropped; a "VX" inside a dump never a header; the buffer bounded.
+// dropped; a "VX" inside a dump never a header; the buffer bounded; frames
+// cut by a reset given up only when the line is quiet, whatever the delays.
 #include "instruments/i2c_frame_codec.h"
 #include "tests/support/test_base.h"
 
@@ -10,6 +11,7 @@
 
 using Chunks = QList<QByteArray>;
 using Frames = QList<QByteArray>; // type byte, then the payload
+using Steps = QList<QPair<qint64, QByteArray>>; // a chunk at a time; none: the line quiet
 
 static QByteArray h(const char *hex) { return QByteArray::fromHex(hex); }
 static const QByteArray kScan = h("56580100023c68a4");
@@ -143,6 +145,54 @@ private slots:
         I2CFrameCodec codec;
         QVERIFY(feed(codec, {QByteArray("VX\x02\xff").repeated(1 << 18)}).isEmpty());
         QVERIFY(t.elapsed() < kesptest::bound(2000));
+    }
+
+    void quietLine_data()
+    {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QStringList>("frames"); // when each came out, and what
+        const QByteArray cut = I2CFrameCodec::frame(2, QByteArray(256, 1)).left(105); // a reset 100 bytes in
+        QTest::newRow("busy window: a piece 2.3 s late") << Steps{{0, kScan.left(3)}, {2300, kScan.mid(3)}} << QStringList{"2300 013c68"};
+        QTest::newRow("two cuts, a reply: out when quiet") << Steps{{0, cut}, {100, cut + kScan}, {599, {}}, {600, {}}} << QStringList{"600 013c68"};
+    }
+    void quietLine()
+    {
+        QFETCH(Steps, steps);
+        I2CFrameCodec codec;
+        QStringList out;
+        for (const auto &[t, chunk] : steps)
+            for (const auto &f : chunk.isNull() ? codec.lineQuiet(t) : codec.push(chunk, t))
+                out << QString::number(t) + ' ' + (char(f.type) + f.payload).toHex();
+        QTEST(out, "frames");
+    }
+
+    // Bursts of frames between frames cut by a reset, handed over in random
+    // pieces at random times (a busy window holds one up to 2.5 s), with
+    // early quiet calls; the line quiet after each burst: by then every good
+    // frame is out, once and in order.
+    void quietFuzz()
+    {
+        QRandomGenerator rng(7);
+        I2CFrameCodec codec;
+        Frames out, good;
+        auto cuts = [&] { // none, one or two, each announcing more than its burst holds
+            return I2CFrameCodec::frame(2, noise(rng, 1000)).left(int(rng.bounded(5, 60))).repeated(int(rng.bounded(3)));
+        };
+        auto take = [&](const QList<I2CFrameCodec::Frame> &frames) {
+            for (const auto &f : frames)
+                out << char(f.type) + f.payload;
+        };
+        for (qint64 burst = 0, t = 0; burst < 2000; ++burst) {
+            const QByteArray bytes = cuts() + mixed(rng, int(rng.bounded(1, 3)), &good) + cuts();
+            for (qsizetype at = 0, n = 0; at < bytes.size(); at += n) {
+                n = 1 + rng.bounded(rng.bounded(2) ? 8 : 400);
+                take(codec.push(bytes.mid(at, n), t += rng.bounded(3) ? rng.bounded(50) : rng.bounded(2500)));
+                take(codec.lineQuiet(t + rng.bounded(500)));
+            }
+            take(codec.lineQuiet(t += 500 + rng.bounded(2000)));
+            QCOMPARE(out, good);
+            QVERIFY(codec.buffer().isEmpty());
+        }
     }
 };
 

@@ -2,7 +2,8 @@
 // whose replies come in pieces behind noise: frames sent (the bridge's log),
 // scan and read results, grid colours, one dialog of each, refused write
 // texts, every dump whole, nothing sent while another tab holds the port;
-// replies behind a dump cut by a bridge reset still show.
+// replies behind a dump cut by a bridge reset still show, and behind two; a
+// reply split around a busy window shows.
 #include "tests/support/test_base.h"
 #include "tests/terminals/serial_fixture.h"
 
@@ -180,6 +181,24 @@ private slots:
         press(*t.dialog("I2CDump_ReadREG"), "read_pushButton");
         QVERIFY(t.logEnds(qPrintable("Reg addr 0x00: " + QString("0x00, ").repeated(16) + "\n")));
         QCOMPARE(t.log().count("Searching for I2C devices on the bus:"), 18);
+    }
+
+    // A scan reply in two pieces 300 ms apart while the window is busy for
+    // 0.7 s shows; so does one right behind two dumps cut by resets, once
+    // the line is quiet, without another command.
+    void busyWindowAndTwoCuts()
+    {
+        I2CWindow t;
+        QVERIFY(t.start({"--cut", "100", "--cut", "100", "--split", "0.3"}));
+        press(t.w, "i2cdumpsancfpushButton");
+        QVERIFY(kesptest::waitFor([&] { return !t.tools()->codec().buffer().isEmpty(); }));
+        QThread::msleep(700); // a Modbus exchange, a long paste
+        QVERIFY(t.logEnds("Searching for I2C devices on the bus:\n0x3c, 0x68, \n"));
+        press(t.w, "i2cdump_stop_pushButton");
+        QVERIFY(kesptest::waitFor([&] { return t.tools()->codec().buffer().size() == 2 * 105; })); // each cut 100 bytes in
+        press(t.w, "i2cdump_stop_pushButton");
+        press(t.w, "i2cdumpsancfpushButton");
+        QVERIFY(kesptest::waitFor([&] { return t.log().count("0x3c, 0x68") == 2; }));
     }
 };
 
