@@ -323,7 +323,8 @@ void MainWindow::tcpForget(QTcpSocket *socket)
 }
 
 // Bounded like the serial sends: a peer that reads nothing gets no more
-// than SendQueue::kLimit bytes queued, and only accepted bytes count.
+// than one send plus SendQueue::kLimit bytes queued, and only accepted
+// bytes count.
 void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
 {
     if (socket->state() != QAbstractSocket::ConnectedState) {
@@ -358,15 +359,11 @@ void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
         const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
             ? '[' + address.toString() + ']'
             : address.toString();
-        refusal = tr("TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting")
+        refusal = tr("TCP send refused: the peer %1 takes data more slowly than it is sent, or not at all; %2 "
+                     "bytes are still waiting")
                       .arg(host + ':' + QString::number(socket->peerPort()), QString::number(out.waiting));
         break;
     }
-    case SendQueue::Result::TooLarge:
-        refusal = tr("TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer")
-                      .arg(bytes.size())
-                      .arg(SendQueue::kLimit);
-        break;
     case SendQueue::Result::Failed:
         refusal = tr("TCP send failed: %1").arg(out.error);
         break;
