@@ -155,8 +155,9 @@ bool MainWindow::TCP_Server_WorkOpen()
         QMessageBox::warning(this, tr("warning:"), tr("Port is empty!"), QMessageBox::Ok);
         return false;
     }
+    // As on the UDP tab, 0 lets the system choose; the status names the port.
     quint16 port = 0;
-    if (!portFieldAccepted(tcpPort, false, &port))
+    if (!portFieldAccepted(tcpPort, true, &port))
         return false;
     if (!tcpServer->listen(QHostAddress::Any, port)) {
         // A port in use must not look like a running server.
