@@ -328,7 +328,11 @@ void MainWindow::tcpForget(QTcpSocket *socket)
 // bytes count.
 void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
 {
-    if (socket->state() != QAbstractSocket::ConnectedState) {
+    // While the link still comes up the socket keeps what is written and
+    // sends it once connected, so a send right after Start is not lost.
+    const QAbstractSocket::SocketState state = socket->state();
+    if (state != QAbstractSocket::ConnectedState && state != QAbstractSocket::ConnectingState
+        && state != QAbstractSocket::HostLookupState) {
         statusBar()->showMessage(tr("TCP send failed: %1").arg(tr("not connected")), 0);
         return;
     }

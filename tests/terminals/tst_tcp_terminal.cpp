@@ -307,10 +307,16 @@ private slots:
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         startClient(server.serverPort());
         QCOMPARE(status(), QString("Connected to TCP server"));
+        // Sent while the link still comes up: it goes out once connected.
+        setSendBox("early\n");
+        press("TCPsendmsgBtn");
+        QCOMPARE(status(), QString("Connected to TCP server"));
         QVERIFY(server.waitForNewConnection(2000));
         QTcpSocket *link = server.nextPendingConnection();
+        QCOMPARE(readFrom(*link, 7), QByteArray("early\r\n"));
         QVERIFY(waitFor([&] { return opened() && get<QPushButton>("TCPsendmsgBtn")->isEnabled(); }));
         spin(50);
+        press("TCPcleanbytespushButton");
 
         setSendBox("AB\n");
         press("TCPsendmsgBtn");
