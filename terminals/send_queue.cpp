@@ -6,11 +6,7 @@ SendQueue::Outcome SendQueue::write(QIODevice *device, const QByteArray &bytes)
 {
     Outcome out;
     out.waiting = device->bytesToWrite();
-    if (bytes.size() > kLimit) {
-        out.result = Result::TooLarge;
-        return out;
-    }
-    if (out.waiting + bytes.size() > kLimit) {
+    if (out.waiting > 0 && out.waiting + bytes.size() > kLimit) {
         out.result = Result::Full;
         return out;
     }

@@ -155,14 +155,11 @@ void MainWindow::serialWrite(const QByteArray &bytes)
         TerminalView::count(ui->sendbyteslcdNumber, bytes.size());
         break;
     case SendQueue::Result::Full:
-        ui->statusBar->showMessage(
-            tr("Send refused: the device is not taking data, %1 bytes are still waiting").arg(out.waiting), 0);
-        break;
-    case SendQueue::Result::TooLarge:
-        ui->statusBar->showMessage(tr("Send refused: %1 bytes in one send is more than the %2 bytes that may wait "
-                                      "for the device")
-                                       .arg(bytes.size())
-                                       .arg(SendQueue::kLimit),
+        // True whether the device reads slowly or has stopped: a refusal
+        // cannot tell the two apart.
+        ui->statusBar->showMessage(tr("Send refused: the device takes data more slowly than it is sent, or not at "
+                                      "all; %1 bytes are still waiting")
+                                       .arg(out.waiting),
                                    0);
         break;
     case SendQueue::Result::Failed:

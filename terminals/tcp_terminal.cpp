@@ -155,8 +155,9 @@ bool MainWindow::TCP_Server_WorkOpen()
         QMessageBox::warning(this, tr("warning:"), tr("Port is empty!"), QMessageBox::Ok);
         return false;
     }
+    // As on the UDP tab, 0 lets the system choose; the status names the port.
     quint16 port = 0;
-    if (!portFieldAccepted(tcpPort, false, &port))
+    if (!portFieldAccepted(tcpPort, true, &port))
         return false;
     if (!tcpServer->listen(QHostAddress::Any, port)) {
         // A port in use must not look like a running server.
@@ -323,10 +324,15 @@ void MainWindow::tcpForget(QTcpSocket *socket)
 }
 
 // Bounded like the serial sends: a peer that reads nothing gets no more
-// than SendQueue::kLimit bytes queued, and only accepted bytes count.
+// than one send plus SendQueue::kLimit bytes queued, and only accepted
+// bytes count.
 void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
 {
-    if (socket->state() != QAbstractSocket::ConnectedState) {
+    // While the link still comes up the socket keeps what is written and
+    // sends it once connected, so a send right after Start is not lost.
+    const QAbstractSocket::SocketState state = socket->state();
+    if (state != QAbstractSocket::ConnectedState && state != QAbstractSocket::ConnectingState
+        && state != QAbstractSocket::HostLookupState) {
         statusBar()->showMessage(tr("TCP send failed: %1").arg(tr("not connected")), 0);
         return;
     }
@@ -358,15 +364,11 @@ void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
         const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
             ? '[' + address.toString() + ']'
             : address.toString();
-        refusal = tr("TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting")
+        refusal = tr("TCP send refused: the peer %1 takes data more slowly than it is sent, or not at all; %2 "
+                     "bytes are still waiting")
                       .arg(host + ':' + QString::number(socket->peerPort()), QString::number(out.waiting));
         break;
     }
-    case SendQueue::Result::TooLarge:
-        refusal = tr("TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer")
-                      .arg(bytes.size())
-                      .arg(SendQueue::kLimit);
-        break;
     case SendQueue::Result::Failed:
         refusal = tr("TCP send failed: %1").arg(out.error);
         break;

@@ -2067,23 +2067,15 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Send refused: the device is not taking data, %1 bytes are still waiting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Send refused: %1 bytes in one send is more than the %2 bytes that may wait for the device</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer</source>
-        <translation></translation>
-    </message>
-    <message>
         <source>The modem does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send refused: the device takes data more slowly than it is sent, or not at all; %1 bytes are still waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP send refused: the peer %1 takes data more slowly than it is sent, or not at all; %2 bytes are still waiting</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2067,24 +2067,16 @@ p, li { white-space: pre-wrap; }
         <translation>位置超出范围（纬度 -90 到 90，经度 -180 到 180），未保存，也未显示在地图上</translation>
     </message>
     <message>
-        <source>Send refused: the device is not taking data, %1 bytes are still waiting</source>
-        <translation>发送被拒绝：设备没有接收数据，仍有 %1 字节在等待</translation>
-    </message>
-    <message>
-        <source>Send refused: %1 bytes in one send is more than the %2 bytes that may wait for the device</source>
-        <translation>发送被拒绝：一次发送 %1 字节，超过了可为设备等待的 %2 字节</translation>
-    </message>
-    <message>
-        <source>TCP send refused: the peer %1 is not taking data, %2 bytes are still waiting</source>
-        <translation>TCP 发送被拒绝：对端 %1 没有接收数据，仍有 %2 字节在等待</translation>
-    </message>
-    <message>
-        <source>TCP send refused: %1 bytes in one send is more than the %2 bytes that may wait for the peer</source>
-        <translation>TCP 发送被拒绝：一次发送 %1 字节，超过了可为对端等待的 %2 字节</translation>
-    </message>
-    <message>
         <source>The modem does not answer</source>
         <translation>调制解调器无应答</translation>
+    </message>
+    <message>
+        <source>Send refused: the device takes data more slowly than it is sent, or not at all; %1 bytes are still waiting</source>
+        <translation>发送被拒绝：设备接收数据比发送慢，或者根本不接收；仍有 %1 字节在等待</translation>
+    </message>
+    <message>
+        <source>TCP send refused: the peer %1 takes data more slowly than it is sent, or not at all; %2 bytes are still waiting</source>
+        <translation>TCP 发送被拒绝：对端 %1 接收数据比发送慢，或者根本不接收；仍有 %2 字节在等待</translation>
     </message>
 </context>
 <context>
