@@ -106,6 +106,18 @@ void sendWhole(MainWindow &w, const char *box, const char *button, const QByteAr
     std::fflush(stdout);
 }
 
+// The TCP tab as a client of `server` on loopback; the server's end.
+QTcpSocket *startTcpClient(MainWindow &w, QTcpServer &server)
+{
+    server.listen(QHostAddress::LocalHost);
+    child<QComboBox>(w, "TCP_comboBox")->setCurrentText("TCP Client");
+    child<QLineEdit>(w, "TCPclientIPlineEdit")->setText("127.0.0.1");
+    child<QLineEdit>(w, "TCPclientPortlineEdit")->setText(QString::number(server.serverPort()));
+    press(w, "TCPopencompushButton");
+    waitFor([&] { return server.hasPendingConnections(); });
+    return server.nextPendingConnection();
+}
+
 void wholeSends(MainWindow &w, qint64 bytes)
 {
     {
@@ -140,13 +152,7 @@ void wholeSends(MainWindow &w, qint64 bytes)
     }
     {
         QTcpServer server;
-        server.listen(QHostAddress::LocalHost);
-        child<QComboBox>(w, "TCP_comboBox")->setCurrentText("TCP Client");
-        child<QLineEdit>(w, "TCPclientIPlineEdit")->setText("127.0.0.1");
-        child<QLineEdit>(w, "TCPclientPortlineEdit")->setText(QString::number(server.serverPort()));
-        press(w, "TCPopencompushButton");
-        waitFor([&] { return server.hasPendingConnections(); });
-        QTcpSocket *peer = server.nextPendingConnection();
+        QTcpSocket *peer = startTcpClient(w, server);
         QByteArray got;
         QObject::connect(peer, &QTcpSocket::readyRead, peer, [&] { got += peer->readAll(); });
         spin(200);
@@ -207,13 +213,7 @@ int main(int argc, char **argv)
     // --- TCP client: the server accepts and never reads.
     {
         QTcpServer server;
-        server.listen(QHostAddress::LocalHost);
-        child<QComboBox>(w, "TCP_comboBox")->setCurrentText("TCP Client");
-        child<QLineEdit>(w, "TCPclientIPlineEdit")->setText("127.0.0.1");
-        child<QLineEdit>(w, "TCPclientPortlineEdit")->setText(QString::number(server.serverPort()));
-        press(w, "TCPopencompushButton");
-        waitFor([&] { return server.hasPendingConnections(); });
-        QTcpSocket *peer = server.nextPendingConnection();
+        QTcpSocket *peer = startTcpClient(w, server);
         peer->setReadBufferSize(4096);
         QTcpSocket *program = nullptr;
         for (QTcpSocket *s : w.findChildren<QTcpSocket *>())
