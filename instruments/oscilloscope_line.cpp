@@ -6,24 +6,23 @@ namespace OscilloscopeLine {
 
 std::optional<Values> parse(const QByteArray &line)
 {
-    const qsizetype start = line.indexOf("$0:");
+    static const char *const keys[4] = {"$0:", "$1:", "$2:", "$3:"};
+    const qsizetype start = line.indexOf(keys[0]);
     if (start < 0)
         return std::nullopt;
     // The board starts each line again at "$0:", so a line cut by a reset
     // and run into the next holds a channel key twice.
-    for (int k = 0; k < 4; ++k) {
-        const QByteArray key = "$" + QByteArray::number(k) + ":";
+    for (const char *key : keys) {
         const qsizetype first = line.indexOf(key, start);
-        if (first >= 0 && line.indexOf(key, first + key.size()) >= 0)
+        if (first >= 0 && line.indexOf(key, first + 3) >= 0)
             return std::nullopt;
     }
     Values values{0.0, 0.0, 0.0, 0.0};
     for (int k = 0; k < 4; ++k) {
-        const QByteArray key = "$" + QByteArray::number(k) + ":";
-        const qsizetype at = line.indexOf(key, start);
+        const qsizetype at = line.indexOf(keys[k], start);
         if (at < 0)
             break;
-        const qsizetype from = at + key.size();
+        const qsizetype from = at + 3;
         qsizetype end = line.indexOf(';', from);
         if (end < 0)
             end = line.size();
