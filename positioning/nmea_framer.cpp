@@ -1,21 +1,8 @@
 #include "positioning/nmea_framer.h"
 
+#include "terminals/hex_digit.h"
+
 #include <cstring>
-
-namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 bool NmeaFramer::checksumOk(QByteArrayView sentence)
 {
@@ -24,8 +11,8 @@ bool NmeaFramer::checksumOk(QByteArrayView sentence)
     const qsizetype star = sentence.indexOf('*');
     if (star < 0 || star + 2 >= sentence.size())
         return false;
-    const int hi = hexDigit(sentence[star + 1]);
-    const int lo = hexDigit(sentence[star + 2]);
+    const int hi = hexDigitValue(static_cast<unsigned char>(sentence[star + 1]));
+    const int lo = hexDigitValue(static_cast<unsigned char>(sentence[star + 2]));
     if (hi < 0 || lo < 0)
         return false;
     unsigned char sum = 0;

@@ -1,5 +1,7 @@
 #include "positioning/ucs2_text.h"
 
+#include "terminals/hex_digit.h"
+
 namespace Ucs2Text {
 
 QString encode(const QString &text)
@@ -15,18 +17,6 @@ QString encode(const QString &text)
     return hex;
 }
 
-static int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
 QString decode(const QString &hex)
 {
     const qsizetype units = hex.size() / 4;
@@ -36,7 +26,7 @@ QString decode(const QString &hex)
         // Strict digits: a sign, blank or "0x" is no number here.
         char16_t value = 0;
         for (qsizetype k = 0; k < 4; ++k) {
-            const int d = hexValue(hex.at(i * 4 + k));
+            const int d = hexDigitValue(hex.at(i * 4 + k).unicode());
             if (d < 0) {
                 value = 0;
                 break;

@@ -1,5 +1,7 @@
 #include "terminals/send_encoding.h"
 
+#include "terminals/hex_digit.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -69,21 +71,13 @@ bool hexDigits(QStringView text)
 {
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-            || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-    });
+    return !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return hexDigitValue(c.unicode()) >= 0; });
 }
 
 QStringView withoutPrefix(QStringView token)
 {
     return token.startsWith(QLatin1String("0x")) ? token.mid(2) : token;
-}
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u <= '9' ? u - '0' : (u | 0x20) - 'a' + 10;
 }
 
 } // namespace
@@ -117,7 +111,8 @@ bool serialHexBytes(const QString &text, QByteArray *bytes)
             digits = digits.mid(1);
         if (digits.size() > 8)
             return false;
-        const int low = hexValue(digits.back()) + (digits.size() > 1 ? 16 * hexValue(digits.at(digits.size() - 2)) : 0);
+        const int low = hexDigitValue(digits.back().unicode())
+            + (digits.size() > 1 ? 16 * hexDigitValue(digits.at(digits.size() - 2).unicode()) : 0);
         out.append(char(low));
     }
     *bytes = out;
