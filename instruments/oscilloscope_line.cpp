@@ -12,17 +12,15 @@ std::optional<Values> parse(const QByteArray &line)
         return std::nullopt;
     // The board starts each line again at "$0:", so a line cut by a reset
     // and run into the next holds a channel key twice.
-    for (const char *key : keys) {
-        const qsizetype first = line.indexOf(key, start);
-        if (first >= 0 && line.indexOf(key, first + 3) >= 0)
+    qsizetype at[4];
+    for (int k = 0; k < 4; ++k) {
+        at[k] = line.indexOf(keys[k], start);
+        if (at[k] >= 0 && line.indexOf(keys[k], at[k] + 3) >= 0)
             return std::nullopt;
     }
     Values values{0.0, 0.0, 0.0, 0.0};
-    for (int k = 0; k < 4; ++k) {
-        const qsizetype at = line.indexOf(keys[k], start);
-        if (at < 0)
-            break;
-        const qsizetype from = at + 3;
+    for (int k = 0; k < 4 && at[k] >= 0; ++k) {
+        const qsizetype from = at[k] + 3;
         qsizetype end = line.indexOf(';', from);
         if (end < 0)
             end = line.size();
