@@ -57,9 +57,11 @@ QList<Result> parse(const QByteArray &line)
             end = line.size();
         // A value that runs into a key ("Humidity:4Humidity:45.5%") is a
         // reading cut by a reset and the next one run in: no value at all.
+        // A key right where the unit was found is no unit either: the C of
+        // "Temperature:2CO2:400ppm" starts the next line's key.
         const bool cut = std::any_of(std::begin(kRows), std::end(kRows), [&](const Row &other) {
             const qsizetype next = line.indexOf(other.key, from);
-            return next >= 0 && next < end;
+            return next >= 0 && next <= end;
         });
         if (cut)
             continue;

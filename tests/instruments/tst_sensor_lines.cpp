@@ -52,6 +52,10 @@ private slots:
             << QByteArray("Humidity:4Humidity:45.5%") << "";
         QTest::newRow("only the cut reading goes")
             << QByteArray("Humidity:4Temperature:25.3C") << "Temperature 25.3";
+        QTest::newRow("a cut temperature whose unit would be the next key's C")
+            << QByteArray("Temperature:2CO2:400ppm") << "CO2 400";
+        QTest::newRow("a temperature and CO2 with its unit between")
+            << QByteArray("Temperature:-1.5C CO2:400ppm") << "Temperature -1.5, CO2 400";
     }
     void environment()
     {
