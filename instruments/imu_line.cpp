@@ -50,8 +50,13 @@ bool zRunsIntoKey(const QString &line)
 
 Reading parse(const QString &text)
 {
+    // The board's pattern "W:\s*(-?\d+\.?\d*)\s*,\s*X:..." with possessive
+    // quantifiers.  A number can only be followed by a blank, a comma or the
+    // end, so giving back a digit or the point never leads to a match; not
+    // trying it keeps a long run of digits linear instead of quadratic.
     static const QRegularExpression pattern(QStringLiteral(
-        "W:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*X:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Y:\\s*(-?\\d+\\.?\\d*)\\s*,\\s*Z:\\s*(-?\\d+\\.?\\d*)"));
+        "W:\\s*+(-?+\\d++\\.?+\\d*+)\\s*+,\\s*+X:\\s*+(-?+\\d++\\.?+\\d*+)\\s*+,\\s*+"
+        "Y:\\s*+(-?+\\d++\\.?+\\d*+)\\s*+,\\s*+Z:\\s*+(-?+\\d++\\.?+\\d*+)"));
 
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeIf(zRunsIntoKey);
