@@ -27,15 +27,15 @@ bool toNumber(const QString &text, double *value)
 
 namespace {
 
-// Whether `item` shows the cut of a reading run into the next line, which
-// the board starts again from its first key.  Two shapes:
+// Whether `item` holds the point where a board reset started the next
+// reading inside it.  Two shapes:
 // - a value runs into a key, "CIEY:0.3CIEX:0.45" or "CIEY:CIEX:0.45";
-// - a key cut short before the next line's first key, "CIE" + "CIEX:0.30",
-//   while items read before it would be shown with the next line's.  At the
-//   line's start nothing mixes, and "CCIEX" or "CLUX" there is just a key
-//   the board's maker chose.
-// `seen` collects the keys of the items before.
-bool isCutIntoNext(const QString &item, const JoinedLine::Keys &keys, bool *seen)
+// - a key cut short before a key already read, "CIE" + "CIEX:0.30": the
+//   board starts again from its first key.
+// Such an item is never read itself (it has three pieces or an unknown
+// key); whether the line mixes two readings depends on the items around
+// it.  `seen` collects the keys of the items before.
+bool startsNextReading(const QString &item, const JoinedLine::Keys &keys, bool *seen)
 {
     qsizetype start = 0;
     while (start < item.size() && item.at(start) == QLatin1Char(':'))
@@ -63,6 +63,29 @@ bool isCutIntoNext(const QString &item, const JoinedLine::Keys &keys, bool *seen
         && JoinedLine::isKeyStart(key.chopped(keys.names.at(last).size()).trimmed(), keys);
 }
 
+// Reads one "key:value" item into `r` by the board's rule; false when it
+// gives no value (not two pieces, or a key of no reading).
+bool readItem(const QString &item, Reading *r)
+{
+    const QStringList kv = item.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (kv.size() != 2)
+        return false;
+    const QString key = kv.at(0).trimmed();
+    double v = 0.0;
+    const bool ok = toNumber(kv.at(1).trimmed(), &v);
+    if (key.compare(QLatin1String("CIEX"), Qt::CaseInsensitive) == 0)
+        r->x = ok ? v : 0.0;
+    else if (key.compare(QLatin1String("CIEY"), Qt::CaseInsensitive) == 0)
+        r->y = ok ? v : -1.0;
+    else if (key.compare(QLatin1String("LUX"), Qt::CaseInsensitive) == 0)
+        r->lux = ok ? v : -0.0;
+    else if (key.compare(QLatin1String("CCT"), Qt::CaseInsensitive) == 0)
+        r->cct = ok ? v : -1.0;
+    else
+        return false;
+    return true;
+}
+
 } // namespace
 
 Reading parse(const QString &line)
@@ -80,28 +103,23 @@ Reading parse(const QString &line)
         {QLatin1String("CIEX"), QLatin1String("CIEY"), QLatin1String("LUX"), QLatin1String("CCT")},
         Qt::CaseInsensitive};
     bool seen[4] = {false, false, false, false};
+    // Values read before a restart point and values read after it are two
+    // readings; a label before the first key ("Color: CIEX:...") or a
+    // board's extra item at the end mixes nothing.
+    bool readBefore = false;
+    bool restartAfterRead = false;
     const QStringList items = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &item : items) {
-        if (isCutIntoNext(item, keys, seen)) {
-            Reading cut;
-            cut.joined = true;
-            return cut;
+        const bool restart = startsNextReading(item, keys, seen);
+        if (readItem(item, &r)) {
+            if (restartAfterRead) {
+                Reading cut;
+                cut.joined = true;
+                return cut;
+            }
+            readBefore = true;
         }
-        const QStringList kv = item.split(QLatin1Char(':'), Qt::SkipEmptyParts);
-        if (kv.size() != 2)
-            continue;
-        const QString key = kv.at(0).trimmed();
-        const QString valueText = kv.at(1).trimmed();
-        double v = 0.0;
-        const bool ok = toNumber(valueText, &v);
-        if (key.compare(QLatin1String("CIEX"), Qt::CaseInsensitive) == 0)
-            r.x = ok ? v : 0.0;
-        else if (key.compare(QLatin1String("CIEY"), Qt::CaseInsensitive) == 0)
-            r.y = ok ? v : -1.0;
-        else if (key.compare(QLatin1String("LUX"), Qt::CaseInsensitive) == 0)
-            r.lux = ok ? v : -0.0;
-        else if (key.compare(QLatin1String("CCT"), Qt::CaseInsensitive) == 0)
-            r.cct = ok ? v : -1.0;
+        restartAfterRead = restartAfterRead || (restart && readBefore);
     }
     return r;
 }

@@ -42,8 +42,17 @@ private slots:
         row("an extra letter that starts a key, first", "CCIEX:0.5;CIEY:0.3;LUX:1;CCT:2", {0, 0.3, 1, 2});
         row("an extra letter that starts a key, amid", "CIEX:0.5;CIEY:0.3;CLUX:5;CCT:2", {0.5, 0.3, 0, 2});
         row("commas for separators are one unread item", "CIEX:0.31,CIEY:0.33, LUX:5, CCT:2", {0, 0, 0, 0});
+        // A key where no reading follows it, or none came before it: the
+        // item is skipped and the rest read as usual.
+        row("a label before the first key", "Color: CIEX:0.3127;CIEY:0.3290;LUX:120.5;CCT:6504",
+            {0, 0.329, 120.5, 6504});
+        row("a key inside the board's last item", "CIEX:0.3;CIEY:0.3;LUX:120;CCT:6504;MODE:LUX:AUTO",
+            {0.3, 0.3, 120, 6504});
+        row("an extra letter that starts a key, last", "CIEX:0.3130;CIEY:0.3293;LUX:115;CCT:6504;CCIEX:0.5",
+            {0.313, 0.3293, 115, 6504});
         // A cut reading run into the next line: nothing plotted.
         row("a value runs into a key", "CIEX:0.64;CIEY:0.3CIEX:0.45;CIEY:0.41", {0, 0, 0, 0, 1});
+        row("a value cut empty runs into a key", "CIEX:0.64;CIEY:CIEX:0.45;CIEY:0.41", {0, 0, 0, 0, 1});
         row("a key cut short before the next line's", "CIEX:0.64;CIECIEX:0.30;CIEY:0.60", {0, 0, 0, 0, 1});
     }
     void cie()
