@@ -250,8 +250,11 @@ void MainWindow::Vexmora_Mqtt_on_sub_clicked()
 
 void MainWindow::Vexmora_Mqtt_on_pub_clicked()
 {
-    if (!mqttClient)
+    // Before the broker has accepted, a publish would be dropped unseen.
+    if (!mqttClient || mqttClient->state() != MqttClient::Connected) {
+        statusBar()->showMessage(tr("MQTT was not connected."));
         return;
+    }
     mqttClient->publish(MqttTopicName(ui->mqtt_publish_lineEdit->text()), ui->mqtt_pub_textEdit->toPlainText().toUtf8(),
                         0, false);
 }

@@ -141,6 +141,7 @@ private slots:
         get<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QStringLiteral("hi \u2713"));
         press("mqtt_publish_pushButton");
         QCOMPARE(peer.lines(1), QStringList{QStringLiteral("out/p hi \u2713")});
+        QCOMPARE(status(), QString("Topic:ab/c was subcribed success.")); // a publish made says nothing
 
         press("mqtt_opencompushButton");
         QVERIFY(idle());
@@ -163,6 +164,10 @@ private slots:
         press("mqtt_opencompushButton");
         spin(300);
         QVERIFY(status() != "MQTT Connected");
+        // Neither a publish nor a subscription is made yet, and both say so.
+        press("mqtt_publish_pushButton");
+        QCOMPARE(status(), QString("MQTT was not connected."));
+        w->statusBar()->clearMessage();
         press("mqtt_subscribed_pushButton");
         QCOMPARE(status(), QString("MQTT was not connected."));
         disconnectPanel();
