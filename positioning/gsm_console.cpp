@@ -994,7 +994,7 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     });
 
     bool failed = false;
-    gsmAt->exchange("\x1a", 11, 100, [&failed](const QByteArray &reply) {
+    const AtExchange::Outcome sent = gsmAt->exchange("\x1a", 11, 100, [&failed](const QByteArray &reply) {
         const qsizetype ok = reply.indexOf("SEND OK");
         if (ok >= 0)
             return GsmCodes::lineEnd(reply, ok);
@@ -1004,6 +1004,9 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     });
     if (failed)
         GSMerrorBox();
+    else if (sent == AtExchange::Outcome::NoAnswer)
+        // Without SEND OK nothing says the data left: no silent success.
+        ui->statusBar->showMessage(tr("The modem does not answer"), 0);
     GSMendExchange();
 }
 

@@ -607,6 +607,16 @@ private slots:
         QCOMPARE(textOf(b.w, "GSMTCPReadSBrowser"), QString("hello\n中\nRING\n"));
         QCOMPARE(child<QPushButton>(b.w, "GSMbodianhuapushButton")->text(), QString("Call"));
 
+        // A prompt and then no SEND OK, or no answer at all: no silent success.
+        for (const char *habit : {"silent ^Z", "silent AT+CIPSEND"}) {
+            QVERIFY(b.modem->control(habit));
+            b.w.statusBar()->clearMessage();
+            press(b.w, "GSMTCPsendmsgBtn");
+            QCOMPARE(status(b.w), QString("The modem does not answer"));
+            QCOMPARE(closer.texts, QStringList{"connection succeeded"});
+        }
+        QVERIFY(b.modem->control("reset ^Z") && b.modem->control("reset AT+CIPSEND"));
+
         b.modem->clearReceived();
         press(link);
         QCOMPARE(b.modem->received(), QByteArray("AT+CIPCLOSE=1\r\nAT+CIPSHUT\r\n"));
