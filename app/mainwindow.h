@@ -368,6 +368,8 @@ private:
     bool tcpEncodeSendBox(QByteArray *bytes);
     void tcpWrite(QTcpSocket *socket, const QByteArray &bytes);
     void tcpForget(QTcpSocket *socket);
+    void tcpClientConnected();
+    QString tcpDropHeld(const QString &status);
     bool tcpOpened = false;
     QString tcpIp;
     QString tcpPort;

@@ -19,12 +19,14 @@ class QTextDecoder;
 
 // "TCP Debug": one decoder pair per connection, so a character split
 // between two reads of one peer is never glued to another peer's bytes;
-// and each connection's last refused send, taken back only when that same
-// connection takes a send again.
+// each connection's last refused send, taken back only when that same
+// connection takes a send again; and the client's sends made while its
+// link still comes up, which leave and count only once it is up.
 struct MainWindow::TcpState
 {
     std::map<QTcpSocket *, std::unique_ptr<TerminalView::Decoders>> decoders;
     std::map<QTcpSocket *, QString> refusals;
+    QByteArray held;
 };
 
 // "GPS Debug": the sentence being decoded, the readout, batches that came

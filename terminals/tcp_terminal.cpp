@@ -14,6 +14,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // Bytes shown per block, and how long one call may keep showing blocks; the
@@ -118,6 +120,7 @@ void MainWindow::tcpReleaseClient()
     tcpForget(tcpClient);
     tcpClient->deleteLater();
     tcpClient = nullptr;
+    tcpState->held.clear();
 }
 
 bool MainWindow::TCP_Client_WorkOpen()
@@ -137,6 +140,7 @@ bool MainWindow::TCP_Client_WorkOpen()
     tcpState->decoders[tcpClient] = tcpView->makeDecoders();
     connect(tcpClient, &QTcpSocket::errorOccurred, this, &MainWindow::displayError);
     connect(tcpClient, &QTcpSocket::readyRead, this, &MainWindow::TCP_Client_ReadMessage);
+    connect(tcpClient, &QTcpSocket::connected, this, &MainWindow::tcpClientConnected);
 
     tcpSetOpenWidgets(true);
     tcpConnectSendTimer(&MainWindow::TCP_Client_WorkSendMessage);
@@ -178,9 +182,14 @@ void MainWindow::TCP_ClientDisconnect()
     if (tcpClient) {
         // A closing link's late error must not report "No server found".
         disconnect(tcpClient, &QTcpSocket::errorOccurred, this, &MainWindow::displayError);
-        tcpClient->disconnectFromHost();
+        // A link not yet up ends here: a host that answers later must get
+        // neither a connection nor what was sent before Stop.
+        if (tcpClient->state() == QAbstractSocket::ConnectedState)
+            tcpClient->disconnectFromHost();
+        else
+            tcpClient->abort();
     }
-    statusBar()->showMessage(tr("Disconnected TCP server"), 0);
+    statusBar()->showMessage(tcpDropHeld(tr("Disconnected TCP server")), 0);
     tcpSetOpenWidgets(false);
     tcpConnectSendTimer(nullptr);
 }
@@ -215,10 +224,30 @@ void MainWindow::displayError(QAbstractSocket::SocketError)
         tcpClient->close();
     }
     tcpOpened = false;
-    statusBar()->showMessage(tr("No server found"), 0);
+    statusBar()->showMessage(tcpDropHeld(tr("No server found")), 0);
     tcpSetOpenWidgets(false);
     ui->TCPopencompushButton->setText(tr("Start"));
     tcpConnectSendTimer(nullptr);
+}
+
+// The link is up: what was sent meanwhile leaves now, and counts now.
+void MainWindow::tcpClientConnected()
+{
+    auto *socket = qobject_cast<QTcpSocket *>(sender());
+    if (!socket || socket != tcpClient)
+        return;
+    const QByteArray held = std::exchange(tcpState->held, QByteArray());
+    if (!held.isEmpty())
+        tcpWrite(socket, held);
+}
+
+// Sends held for a link that never came up are dropped; the status says so.
+QString MainWindow::tcpDropHeld(const QString &status)
+{
+    const QByteArray held = std::exchange(tcpState->held, QByteArray());
+    if (held.isEmpty())
+        return status;
+    return tr("%1; %2 bytes sent before the link was up were not sent").arg(status).arg(held.size());
 }
 
 void MainWindow::TCP_updateserver()
@@ -328,15 +357,28 @@ void MainWindow::tcpForget(QTcpSocket *socket)
 // bytes count.
 void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
 {
-    // While the link still comes up the socket keeps what is written and
-    // sends it once connected, so a send right after Start is not lost.
+    auto &refusals = tcpState->refusals;
     const QAbstractSocket::SocketState state = socket->state();
-    if (state != QAbstractSocket::ConnectedState && state != QAbstractSocket::ConnectingState
-        && state != QAbstractSocket::HostLookupState) {
+    if (socket == tcpClient
+        && (state == QAbstractSocket::ConnectingState || state == QAbstractSocket::HostLookupState)) {
+        // While the link still comes up the tab holds the send, under the
+        // same bound, so a press right after Start is not lost; it leaves
+        // and counts once connected.
+        QByteArray &held = tcpState->held;
+        if (!held.isEmpty() && held.size() + bytes.size() > SendQueue::kLimit) {
+            const QString host = tcpIp.contains(':') ? '[' + tcpIp + ']' : tcpIp;
+            refusals[socket] = tr("TCP send refused: the link to %1 is not up yet; %2 bytes are waiting to be sent")
+                                   .arg(host + ':' + tcpPort, QString::number(held.size()));
+            statusBar()->showMessage(refusals[socket], 0);
+            return;
+        }
+        held += bytes;
+        return;
+    }
+    if (state != QAbstractSocket::ConnectedState) {
         statusBar()->showMessage(tr("TCP send failed: %1").arg(tr("not connected")), 0);
         return;
     }
-    auto &refusals = tcpState->refusals;
     const SendQueue::Outcome out = SendQueue::write(socket, bytes);
     QString refusal;
     switch (out.result) {

@@ -2078,6 +2078,14 @@ p, li { white-space: pre-wrap; }
         <source>TCP send refused: the peer %1 takes data more slowly than it is sent, or not at all; %2 bytes are still waiting</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>TCP send refused: the link to %1 is not up yet; %2 bytes are waiting to be sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2 bytes sent before the link was up were not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

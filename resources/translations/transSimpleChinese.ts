@@ -2078,6 +2078,14 @@ p, li { white-space: pre-wrap; }
         <source>TCP send refused: the peer %1 takes data more slowly than it is sent, or not at all; %2 bytes are still waiting</source>
         <translation>TCP 发送被拒绝：对端 %1 接收数据比发送慢，或者根本不接收；仍有 %2 字节在等待</translation>
     </message>
+    <message>
+        <source>TCP send refused: the link to %1 is not up yet; %2 bytes are waiting to be sent</source>
+        <translation>TCP 发送被拒绝：到 %1 的连接尚未建立；仍有 %2 字节等待发送</translation>
+    </message>
+    <message>
+        <source>%1; %2 bytes sent before the link was up were not sent</source>
+        <translation>%1；连接建立前发送的 %2 字节未能发出</translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

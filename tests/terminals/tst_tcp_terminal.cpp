@@ -1,6 +1,7 @@
 // The "TCP Debug" tab as server and client against real sockets on 127.0.0.1.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
+#include "tests/support/silent_host.h"
 #include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
@@ -338,6 +339,75 @@ private slots:
         QVERIFY(waitFor([&] { return status() == "No server found"; }));
         QVERIFY(!opened());
         QVERIFY(text().endsWith("bye"));
+    }
+
+    // Sends made while the link comes up leave, and count, only once it is
+    // up.  A link that fails, or Stop before it is up, says they were not
+    // sent, and nothing leaves after Stop.  `shown` is the status at the
+    // row's moment: the failure, the arrival, the Stop, the refusal.
+    void sendsBeforeTheLinkIsUp_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("counted");
+        QTest::addColumn<int>("arrived");
+        const QString notSent = "; 28 bytes sent before the link was up were not sent";
+        QTest::newRow("a host that refuses") << "refuses" << false << "No server found" + notSent << 0 << 0;
+        QTest::newRow("a host that answers after 1 s") << "answers" << false << "Connected to TCP server" << 28 << 28;
+        QTest::newRow("Stop before the host answers") << "stopped" << false << "Disconnected TCP server" + notSent << 0 << 0;
+        QTest::newRow("Keep Send past the bound while the link comes up")
+            << "answers" << true
+            << "TCP send refused: the link to 127.0.0.1:%1 is not up yet; 600000 bytes are waiting to be sent"
+            << 99999 << 600000; // the counter stops at 99999
+    }
+    void sendsBeforeTheLinkIsUp()
+    {
+        QFETCH(QString, host);
+        QFETCH(bool, keep);
+        QFETCH(QString, shown);
+        QFETCH(int, counted);
+        QFETCH(int, arrived);
+        SilentHost silent;
+        QVERIFY(silent.isReady());
+        const quint16 port = host == "refuses" ? freeTcpPort() : silent.port();
+        setSendBox(keep ? QString(600000, 'k') : QString("early\n"));
+        startClient(port);
+        QCOMPARE(status(), QString("Connected to TCP server"));
+        if (keep) {
+            get<QCheckBox>("TCPobocheckBox")->setChecked(true);
+            get<QSpinBox>("TCPdelayspinBox")->setValue(10);
+            press("TCPsendmsgBtn");
+            QVERIFY(waitFor([&] { return status().startsWith("TCP send refused"); }));
+            QCOMPARE(status(), shown.arg(port));
+            press("TCPsendmsgBtn");
+        } else {
+            for (int i = 0; i < 4; ++i)
+                press("TCPsendmsgBtn");
+        }
+        QCOMPARE(sent(), 0);
+
+        if (host == "refuses") {
+            QVERIFY(waitFor([&] { return !opened(); }));
+        } else if (host == "stopped") {
+            spin(300);
+            close();
+            silent.answer();
+            // Past the connect's first retry, which a live attempt would make.
+            spin(1500);
+        } else {
+            spin(1000);
+            silent.answer();
+            QVERIFY(waitFor([&] { return silent.received().size() >= arrived; }, 8000));
+            spin(200);
+        }
+        if (!keep)
+            QCOMPARE(status(), shown);
+        QCOMPARE(sent(), counted);
+        QCOMPARE(silent.connections(), arrived > 0 ? 1 : 0);
+        QCOMPARE(silent.received().size(), arrived);
+        if (!keep && arrived)
+            QCOMPARE(silent.received(), QByteArray("early\r\n").repeated(4));
     }
 
     // The first socket's late refusal must not close the link made after it.
