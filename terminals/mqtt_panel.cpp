@@ -138,6 +138,9 @@ void MainWindow::MQTT_Connect()
     connect(&mqttWebSocketDevice->socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
             &MainWindow::onWebSocketError);
     connect(mqttWebSocketDevice, &WebSocketIODevice::socketConnected, this, &MainWindow::mqttWebSocketStart);
+    // Wired now, as for TCP: a press during the handshake says the link is
+    // not up instead of doing nothing.
+    mqttWireButtons();
     mqttWebSocketDevice->open(QIODevice::ReadWrite);
 }
 

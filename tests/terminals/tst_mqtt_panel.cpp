@@ -180,6 +180,8 @@ private slots:
         fill(2, broker->wsPort());
         press("mqtt_opencompushButton");
         spin(300);
+        press("mqtt_publish_pushButton");
+        QCOMPARE(status(), QString("MQTT was not connected."));
         press("mqtt_opencompushButton");
         QVERIFY(idle());
         broker->resume();
