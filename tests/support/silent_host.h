@@ -1,31 +1,24 @@
 #ifndef SILENT_HOST_H
 #define SILENT_HOST_H
 
-#include <QByteArray>
-#include <QList>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QtGlobal>
 
 namespace kesptest {
 
-// A TCP host on 127.0.0.1 that does not answer: a listener whose accept
-// queue its own connections keep full, so the kernel drops a new SYN and a
-// client's connect hangs, retrying after 1 s, 3 s, 7 s...  answer() starts
-// taking connections, so the next retry gets through, as a host that wakes
-// up late.
+// A host on 127.0.0.1 that does not answer: its accept queue is kept full
+// by its own connects, so the kernel drops a client's SYN and the client
+// retries after 1 s, 3 s, 7 s...  answer() starts accepting, so the next
+// retry connects, as a host that wakes up late.
 class SilentHost
 {
 public:
     SilentHost();
     ~SilentHost();
-    SilentHost(const SilentHost &) = delete;
-    SilentHost &operator=(const SilentHost &) = delete;
-
     bool isReady() const { return m_ready; }
     quint16 port() const { return m_port; }
     void answer();
-    // Connections from others than the host's own fillers, and all they sent.
+    // Connections other than the host's own, and all they sent.
     int connections() const { return int(m_peers.size()); }
     QByteArray received();
 
