@@ -1,7 +1,6 @@
 // The "TCP Debug" tab as server and client against real sockets on 127.0.0.1.
 #include "app/mainwindow.h"
 #include "tests/support/kesp_test_support.h"
-#include "tests/support/silent_host.h"
 #include "tests/support/test_base.h"
 #include "tests/support/widget_helpers.h"
 
@@ -19,12 +18,77 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <arpa/inet.h>
 #include <chrono>
+#include <poll.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace kesptest;
 
 static const QString kPeer = QStringLiteral("::ffff:127.0.0.1");
+
+// A host on 127.0.0.1 that does not answer: its own connects keep its
+// accept queue full, so the kernel drops a client's SYN and the client
+// retries after 1 s, 3 s...  answer() starts accepting, so the next retry
+// connects, as a host that wakes up late.
+class SilentHost
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QList<int> fillers;
+    QList<quint16> fillerPorts;
+    QTcpServer server;
+    QList<QTcpSocket *> peers;
+    QByteArray got;
+    static quint16 portOf(int s)
+    {
+        sockaddr_in a{};
+        socklen_t len = sizeof a;
+        return ::getsockname(s, reinterpret_cast<sockaddr *>(&a), &len) == 0 ? ntohs(a.sin_port) : 0;
+    }
+
+public:
+    bool ready = false;
+    SilentHost()
+    {
+        sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        if (::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) != 0 || ::listen(fd, 0) != 0)
+            return;
+        a.sin_port = htons(portOf(fd));
+        for (int i = 0; i < 16 && !ready; ++i) { // until a connect hangs
+            fillers.append(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+            (void)::connect(fillers.last(), reinterpret_cast<sockaddr *>(&a), sizeof a);
+            fillerPorts.append(portOf(fillers.last()));
+            pollfd p{fillers.last(), POLLOUT, 0};
+            ready = ::poll(&p, 1, 300) == 0;
+        }
+    }
+    ~SilentHost()
+    {
+        qDeleteAll(peers);
+        for (int c : std::as_const(fillers))
+            ::close(c);
+        if (!server.isListening()) // else the server owns it
+            ::close(fd);
+    }
+    quint16 port() const { return portOf(fd); }
+    void answer()
+    {
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *s = server.nextPendingConnection())
+                if (!fillerPorts.contains(s->peerPort()))
+                    peers.append(s);
+        });
+        QVERIFY(server.setSocketDescriptor(fd));
+    }
+    int connections() const { return int(peers.size()); }
+    QByteArray received()
+    {
+        for (QTcpSocket *s : std::as_const(peers))
+            got += s->readAll();
+        return got;
+    }
+};
 
 class TcpTerminalTest : public QObject
 {
@@ -364,7 +428,7 @@ private slots:
         QFETCH(QString, host);
         QFETCH(QString, shown);
         SilentHost silent;
-        QVERIFY(silent.isReady());
+        QVERIFY(silent.ready);
         const quint16 port = host == "refuses" ? freeTcpPort() : silent.port();
         setSendBox(host == "keeps" ? QString(600000, 'k') : QString("early\n"));
         startClient(port);
