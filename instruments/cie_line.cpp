@@ -32,9 +32,10 @@ namespace {
 // - a value runs into a key, "CIEY:0.3CIEX:0.45" or "CIEY:CIEX:0.45";
 // - a key cut short before a key already read, "CIE" + "CIEX:0.30": the
 //   board starts again from its first key.
-// Such an item is never read itself (it has three pieces or an unknown
-// key); whether the line mixes two readings depends on the items around
-// it.  `seen` collects the keys of the items before.
+// What the item gives itself (mostly nothing: three pieces, or a key of no
+// reading) belongs to the reading before the point; whether the line mixes
+// two readings depends on the items around it.  `seen` collects the keys
+// of the items before.
 bool startsNextReading(const QString &item, const JoinedLine::Keys &keys, bool *seen)
 {
     qsizetype start = 0;

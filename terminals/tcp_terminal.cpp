@@ -247,7 +247,7 @@ QString MainWindow::tcpDropHeld(const QString &status)
     const QByteArray held = std::exchange(tcpState->held, QByteArray());
     if (held.isEmpty())
         return status;
-    return tr("%1; %2 bytes sent before the link was up were not sent").arg(status).arg(held.size());
+    return tr("%1; %2 bytes waiting for the link were not sent").arg(status).arg(held.size());
 }
 
 void MainWindow::TCP_updateserver()

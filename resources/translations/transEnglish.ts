@@ -2083,7 +2083,7 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1; %2 bytes sent before the link was up were not sent</source>
+        <source>%1; %2 bytes waiting for the link were not sent</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2083,8 +2083,8 @@ p, li { white-space: pre-wrap; }
         <translation>TCP 发送被拒绝：到 %1 的连接尚未建立；仍有 %2 字节等待发送</translation>
     </message>
     <message>
-        <source>%1; %2 bytes sent before the link was up were not sent</source>
-        <translation>%1；连接建立前发送的 %2 字节未能发出</translation>
+        <source>%1; %2 bytes waiting for the link were not sent</source>
+        <translation>%1；等待连接的 %2 字节未能发出</translation>
     </message>
 </context>
 <context>

@@ -415,7 +415,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("counted");
         QTest::addColumn<int>("arrived");
-        const QString notSent = "; 28 bytes sent before the link was up were not sent";
+        const QString notSent = "; 28 bytes waiting for the link were not sent";
         QTest::newRow("a host that refuses") << "refuses" << "No server found" + notSent << 0 << 0;
         QTest::newRow("a host that answers after 1 s") << "answers" << "Connected to TCP server" << 28 << 28;
         QTest::newRow("Stop before the host answers") << "stops" << "Disconnected TCP server" + notSent << 0 << 0;
