@@ -607,13 +607,15 @@ private slots:
         QCOMPARE(textOf(b.w, "GSMTCPReadSBrowser"), QString("hello\n中\nRING\n"));
         QCOMPARE(child<QPushButton>(b.w, "GSMbodianhuapushButton")->text(), QString("Call"));
 
-        // A prompt and then no SEND OK, or no answer at all: no silent success.
-        for (const char *habit : {"silent ^Z", "silent AT+CIPSEND"}) {
+        // A prompt and then no SEND OK, or no answer at all: no silent
+        // success; ERROR keeps its box.
+        for (const char *habit : {"silent ^Z", "silent AT+CIPSEND", "reply ^Z \\r\\nERROR\\r\\n"}) {
             QVERIFY(b.modem->control(habit));
             b.w.statusBar()->clearMessage();
             press(b.w, "GSMTCPsendmsgBtn");
-            QCOMPARE(status(b.w), QString("The modem does not answer"));
-            QCOMPARE(closer.texts, QStringList{"connection succeeded"});
+            const bool error = QString(habit).startsWith("reply");
+            QCOMPARE(status(b.w), error ? QString() : QString("The modem does not answer"));
+            QCOMPARE(closer.texts.last(), QString(error ? "Error" : "connection succeeded"));
         }
         QVERIFY(b.modem->control("reset ^Z") && b.modem->control("reset AT+CIPSEND"));
 
