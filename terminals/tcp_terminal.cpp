@@ -29,6 +29,13 @@ constexpr qint64 kTcpReadBuffer = 1024 * 1024;
 const QString kClientMode = QStringLiteral("TCP Client");
 const QString kServerMode = QStringLiteral("TCP Server");
 
+// "host:port", an IPv6 address in brackets, or its last group would read as
+// the port.
+QString hostAndPort(const QString &host, const QString &port)
+{
+    return (host.contains(':') ? '[' + host + ']' : host) + ':' + port;
+}
+
 } // namespace
 
 MainWindow::NetworkTeardown::~NetworkTeardown()
@@ -120,7 +127,6 @@ void MainWindow::tcpReleaseClient()
     tcpForget(tcpClient);
     tcpClient->deleteLater();
     tcpClient = nullptr;
-    tcpState->held.clear();
 }
 
 bool MainWindow::TCP_Client_WorkOpen()
@@ -366,9 +372,8 @@ void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
         // and counts once connected.
         QByteArray &held = tcpState->held;
         if (!held.isEmpty() && held.size() + bytes.size() > SendQueue::kLimit) {
-            const QString host = tcpIp.contains(':') ? '[' + tcpIp + ']' : tcpIp;
             refusals[socket] = tr("TCP send refused: the link to %1 is not up yet; %2 bytes are waiting to be sent")
-                                   .arg(host + ':' + tcpPort, QString::number(held.size()));
+                                   .arg(hostAndPort(tcpIp, tcpPort), QString::number(held.size()));
             statusBar()->showMessage(refusals[socket], 0);
             return;
         }
@@ -400,15 +405,11 @@ void MainWindow::tcpWrite(QTcpSocket *socket, const QByteArray &bytes)
         return;
     }
     case SendQueue::Result::Full: {
-        // Clients share an address, so the port tells them apart; an IPv6
-        // address goes in brackets, or its last group would read as the port.
-        const QHostAddress address = socket->peerAddress();
-        const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
-            ? '[' + address.toString() + ']'
-            : address.toString();
+        // Clients share an address, so the port tells them apart.
         refusal = tr("TCP send refused: the peer %1 takes data more slowly than it is sent, or not at all; %2 "
                      "bytes are still waiting")
-                      .arg(host + ':' + QString::number(socket->peerPort()), QString::number(out.waiting));
+                      .arg(hostAndPort(socket->peerAddress().toString(), QString::number(socket->peerPort())),
+                           QString::number(out.waiting));
         break;
     }
     case SendQueue::Result::Failed:
