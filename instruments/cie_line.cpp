@@ -27,41 +27,44 @@ bool toNumber(const QString &text, double *value)
 
 namespace {
 
-// Whether `item` holds the point where a board reset started the next
-// reading inside it.  Two shapes:
-// - a value runs into a key, "CIEY:0.3CIEX:0.45" or "CIEY:CIEX:0.45";
-// - a key cut short before a key already read, "CIE" + "CIEX:0.30": the
-//   board starts again from its first key.
-// What the item gives itself (mostly nothing: three pieces, or a key of no
-// reading) belongs to the reading before the point; whether the line mixes
-// two readings depends on the items around it.  `seen` collects the keys
-// of the items before.
-bool startsNextReading(const QString &item, const JoinedLine::Keys &keys, bool *seen)
+// Where a board reset started the next reading inside one item.
+enum class Restart {
+    None,
+    Here,       // what the item gives itself belongs to the reading before
+    CutReading, // the item began a reading of its own key, cut by the restart
+};
+
+// Two shapes:
+// - a key inside an item, where the next line's first key ran into a
+//   value: "CIEY:0.3CIEX:0.45", "CIEY:CIEX:0.45", "LUX:12.5 CIEX:0.30".
+//   Behind a key of the board, as there, it cut the reading that item
+//   began, even at the line's start; behind a label ("Color: CIEX:") or in
+//   a board's extra item ("MODE:LUX:AUTO") it cut none;
+// - an item's key ends with a key already read: "CIE" + "CIEX:0.30", or a
+//   board's extra item cut short, "MO" + "CIEX:0.30".
+// `seen` collects the keys of the items before.
+Restart nextReadingIn(const QString &item, const JoinedLine::Keys &keys, bool *seen)
 {
     qsizetype start = 0;
     while (start < item.size() && item.at(start) == QLatin1Char(':'))
         ++start; // empty pieces, as the reading skips them
     const qsizetype colon = item.indexOf(QLatin1Char(':'), start);
     if (colon < 0)
-        return false;
-    for (qsizetype from = colon + 1, next; (next = item.indexOf(QLatin1Char(':'), from)) >= 0; from = next + 1) {
-        // Straight after the value: a board that parts its items with
-        // commas ("0.31, CIEY:") has a line of its own, not a cut one.
-        const QStringView piece = QStringView(item).mid(from, next - from).trimmed();
-        const int k = JoinedLine::keyAtEnd(piece, keys);
-        const qsizetype before = k < 0 ? 0 : piece.size() - keys.names.at(k).size();
-        if (k >= 0 && (before == 0 || (piece.at(before - 1) != QLatin1Char(',') && !piece.at(before - 1).isSpace())))
-            return true;
-    }
+        return Restart::None;
     const QStringView key = QStringView(item).mid(start, colon - start).trimmed();
-    const int whole = JoinedLine::keyAtStart(key, keys);
-    if (whole >= 0 && key.size() == keys.names.at(whole).size()) {
+    const int k = JoinedLine::keyAtStart(key, keys);
+    const int whole = k >= 0 && key.size() == keys.names.at(k).size() ? k : -1;
+    for (qsizetype from = colon + 1, next; (next = item.indexOf(QLatin1Char(':'), from)) >= 0; from = next + 1) {
+        const QStringView piece = QStringView(item).mid(from, next - from).trimmed();
+        if (JoinedLine::keyAtEnd(piece, keys) >= 0)
+            return whole >= 0 ? Restart::CutReading : Restart::Here;
+    }
+    if (whole >= 0) {
         seen[whole] = true;
-        return false;
+        return Restart::None;
     }
     const int last = JoinedLine::keyAtEnd(key, keys);
-    return last >= 0 && seen[last]
-        && JoinedLine::isKeyStart(key.chopped(keys.names.at(last).size()).trimmed(), keys);
+    return last >= 0 && seen[last] && key.size() > keys.names.at(last).size() ? Restart::Here : Restart::None;
 }
 
 // Reads one "key:value" item into `r` by the board's rule; false when it
@@ -104,14 +107,14 @@ Reading parse(const QString &line)
         {QLatin1String("CIEX"), QLatin1String("CIEY"), QLatin1String("LUX"), QLatin1String("CCT")},
         Qt::CaseInsensitive};
     bool seen[4] = {false, false, false, false};
-    // Values read before a restart point and values read after it are two
-    // readings; a label before the first key ("Color: CIEX:...") or a
+    // A reading begun before a restart point and values read after it are
+    // two readings; a label before the first key ("Color: CIEX:...") or a
     // board's extra item at the end mixes nothing.
     bool readBefore = false;
     bool restartAfterRead = false;
     const QStringList items = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &item : items) {
-        const bool restart = startsNextReading(item, keys, seen);
+        const Restart restart = nextReadingIn(item, keys, seen);
         if (readItem(item, &r)) {
             if (restartAfterRead) {
                 Reading cut;
@@ -120,7 +123,8 @@ Reading parse(const QString &line)
             }
             readBefore = true;
         }
-        restartAfterRead = restartAfterRead || (restart && readBefore);
+        readBefore = readBefore || restart == Restart::CutReading;
+        restartAfterRead = restartAfterRead || (restart != Restart::None && readBefore);
     }
     return r;
 }

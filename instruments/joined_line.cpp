@@ -18,14 +18,4 @@ int keyAtEnd(QStringView text, const Keys &keys)
     return -1;
 }
 
-bool isKeyStart(QStringView piece, const Keys &keys)
-{
-    if (piece.isEmpty())
-        return false;
-    for (const QLatin1String &name : keys.names)
-        if (piece.size() <= name.size() && name.startsWith(piece, keys.cs))
-            return true;
-    return false;
-}
-
 } // namespace JoinedLine

@@ -24,8 +24,6 @@ struct Keys
 [[nodiscard]] int keyAtStart(QStringView text, const Keys &keys);
 // The index of the key that `text` ends with, or -1.
 [[nodiscard]] int keyAtEnd(QStringView text, const Keys &keys);
-// Whether `piece` is a key cut short, or a whole key: "CIE", "C", "LUX".
-[[nodiscard]] bool isKeyStart(QStringView piece, const Keys &keys);
 
 } // namespace JoinedLine
 

@@ -69,6 +69,36 @@ private slots:
         QCOMPARE(r.joined, xyLuxCct.size() > 4);
     }
 
+    // A board reset cuts a line anywhere, its CR included, and the next line
+    // runs into it: each board's line, cut at every position, is dropped or
+    // read as the next line alone.  A cut inside the first key's name gives
+    // that key an extra letter in front, so the next line reads without it.
+    void cutLineRunsIntoTheNext()
+    {
+        const QStringList boards{"CIEX:%1;CIEY:%2;LUX:%3;CCT:%4", "Color: CIEX:%1;CIEY:%2;LUX:%3;CCT:%4",
+                                 "cie: CIEX:%1;CIEY:%2;LUX:%3;CCT:%4", " cct : %4 ; lux:%3 ;ciey: %2; CieX :%1 ,",
+                                 "CIEX:%1;CIEY:%2;LUX:%3 lux;CCT:%4", "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;MODE:LUX:AUTO",
+                                 "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;UNIT:CCT:K", "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;CCIEX:0.5",
+                                 "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;CLUX:66.5", "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;cLux:99"};
+        const QList<QStringList> readings{
+            {"0.31270", "0.32900", "120.5000", "6504.0000"}, {"0.64", "0.33", "12.5", "2351"}, {"0.3", "0.6", "1", "2"}};
+        const auto same = [](const CieLine::Reading &a, const CieLine::Reading &b) {
+            return !a.joined && a.x == b.x && a.y == b.y && a.lux == b.lux && a.cct == b.cct;
+        };
+        for (const QString &board : boards)
+            for (const QStringList &a : readings)
+                for (const QStringList &b : readings) {
+                    const QString cut = board.arg(a[0], a[1], a[2], a[3]) + "\r", next = board.arg(b[0], b[1], b[2], b[3]);
+                    const CieLine::Reading whole = CieLine::parse(next);
+                    const CieLine::Reading withoutFirst = CieLine::parse(next.mid(next.indexOf(';')));
+                    for (int k = 0; a != b && k <= cut.size(); ++k) {
+                        const CieLine::Reading r = CieLine::parse(cut.left(k) + next);
+                        QVERIFY2(r.joined || same(r, whole) || (k <= cut.indexOf(':') && same(r, withoutFirst)),
+                                 qPrintable(cut.left(k) + " | " + next));
+                    }
+                }
+    }
+
     void imu_data()
     {
         QTest::addColumn<QString>("text");
