@@ -994,19 +994,25 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     });
 
     bool failed = false;
-    const AtExchange::Outcome sent = gsmAt->exchange("\x1a", 11, 100, [&failed](const QByteArray &reply) {
+    QByteArray why;
+    const AtExchange::Outcome sent = gsmAt->exchange("\x1a", 11, 100, [&failed, &why](const QByteArray &reply) {
         const qsizetype ok = reply.indexOf("SEND OK");
         if (ok >= 0)
             return GsmCodes::lineEnd(reply, ok);
-        const qsizetype at = GsmCodes::error(reply);
+        // A modem whose link has dropped answers SEND FAIL.
+        const qsizetype refused = reply.indexOf("SEND FAIL");
+        if (refused >= 0)
+            why = "SEND FAIL";
+        const qsizetype at = refused >= 0 ? GsmCodes::lineEnd(reply, refused) : GsmCodes::error(reply, &why);
         failed = at >= 0;
         return failed ? at : AtExchange::kGoOn;
     });
     if (failed)
-        GSMerrorBox();
+        GSMerrorBox(why);
     else if (sent == AtExchange::Outcome::NoAnswer)
-        // Without SEND OK nothing says the data left: no silent success.
-        ui->statusBar->showMessage(tr("The modem does not answer"), 0);
+        // No silent success, yet over a slow network SEND OK may still come:
+        // say only that it did not come in time.
+        ui->statusBar->showMessage(tr("The modem did not confirm the send in time"), 0);
     GSMendExchange();
 }
 

@@ -2071,6 +2071,10 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The modem did not confirm the send in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Send refused: the device takes data more slowly than it is sent, or not at all; %1 bytes are still waiting</source>
         <translation type="unfinished"></translation>
     </message>

@@ -2071,6 +2071,10 @@ p, li { white-space: pre-wrap; }
         <translation>调制解调器无应答</translation>
     </message>
     <message>
+        <source>The modem did not confirm the send in time</source>
+        <translation>调制解调器未及时确认发送</translation>
+    </message>
+    <message>
         <source>Send refused: the device takes data more slowly than it is sent, or not at all; %1 bytes are still waiting</source>
         <translation>发送被拒绝：设备接收数据比发送慢，或者根本不接收；仍有 %1 字节在等待</translation>
     </message>
