@@ -75,11 +75,10 @@ private slots:
     // that key an extra letter in front, so the next line reads without it.
     void cutLineRunsIntoTheNext()
     {
-        const QStringList boards{"CIEX:%1;CIEY:%2;LUX:%3;CCT:%4", "Color: CIEX:%1;CIEY:%2;LUX:%3;CCT:%4",
-                                 "cie: CIEX:%1;CIEY:%2;LUX:%3;CCT:%4", " cct : %4 ; lux:%3 ;ciey: %2; CieX :%1 ,",
-                                 "CIEX:%1;CIEY:%2;LUX:%3 lux;CCT:%4", "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;MODE:LUX:AUTO",
-                                 "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;UNIT:CCT:K", "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;CCIEX:0.5",
-                                 "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;CLUX:66.5", "CIEX:%1;CIEY:%2;LUX:%3;CCT:%4;cLux:99"};
+        QStringList boards{"Color: CIEX:%1;CIEY:%2;LUX:%3;CCT:%4", "cie: CIEX:%1;CIEY:%2;LUX:%3;CCT:%4",
+                           " cct : %4 ; lux:%3 ;ciey: %2; CieX :%1 ,", "CIEX:%1;CIEY:%2;LUX:%3 lux;CCT:%4"};
+        for (const char *last : {"", ";MODE:LUX:AUTO", ";UNIT:CCT:K", ";CCIEX:0.5", ";CLUX:66.5", ";cLux:99"})
+            boards << QString("CIEX:%1;CIEY:%2;LUX:%3;CCT:%4") + last;
         const QList<QStringList> readings{
             {"0.31270", "0.32900", "120.5000", "6504.0000"}, {"0.64", "0.33", "12.5", "2351"}, {"0.3", "0.6", "1", "2"}};
         const auto same = [](const CieLine::Reading &a, const CieLine::Reading &b) {

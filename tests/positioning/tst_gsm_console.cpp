@@ -624,9 +624,7 @@ private slots:
             const int boxes = closer.count();
             press(b.w, "GSMTCPsendmsgBtn");
             QCOMPARE(status(b.w), text);
-            QCOMPARE(closer.count(), boxes + !box.isEmpty());
-            if (!box.isEmpty())
-                QCOMPARE(closer.texts.last() + "/" + closer.details.last(), box);
+            QCOMPARE(closer.count() > boxes ? closer.texts.last() + "/" + closer.details.last() : "", box);
             if (habits.value(0).startsWith("late")) {
                 QVERIFY(kesptest::waitFor([&] { return textOf(b.w, "GSMTCPReadSBrowser").endsWith("SEND OK\n"); }));
                 QCOMPARE(status(b.w), late);
