@@ -31,6 +31,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <vector>
+
 namespace kesptest {
 
 TempHome::TempHome(const QMap<QString, QVariant> &ini, bool writeIni)
@@ -209,12 +211,22 @@ QByteArray PtyPair::drainFar(int quietMs, int timeoutMs)
     return got;
 }
 
+QList<quint16> freeTcpPorts(int count)
+{
+    // Held open together, so no two come back the same.
+    std::vector<QTcpServer> held(count);
+    QList<quint16> ports;
+    for (QTcpServer &s : held) {
+        if (!s.listen(QHostAddress::LocalHost, 0))
+            return {};
+        ports << s.serverPort();
+    }
+    return ports;
+}
+
 quint16 freeTcpPort()
 {
-    QTcpServer s;
-    if (!s.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return s.serverPort();
+    return freeTcpPorts(1).value(0);
 }
 
 quint16 freeUdpPort()

@@ -88,6 +88,7 @@ private:
 
 // A TCP/UDP port on 127.0.0.1 that was free a moment ago.
 quint16 freeTcpPort();
+QList<quint16> freeTcpPorts(int count);
 quint16 freeUdpPort();
 
 // Payloads: `size` bytes of counting numbers written one after the other

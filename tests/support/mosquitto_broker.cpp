@@ -37,10 +37,15 @@ bool accepts(quint16 port)
 
 MosquittoBroker::MosquittoBroker(const Options &options)
 {
-    m_tcp = freeTcpPort();
-    m_tls = freeTcpPort();
-    m_ws = freeTcpPort();
-    m_wss = freeTcpPort();
+    const QList<quint16> ports = freeTcpPorts(4);
+    if (ports.size() != 4) {
+        m_failure = QStringLiteral("no free loopback ports");
+        return;
+    }
+    m_tcp = ports[0];
+    m_tls = ports[1];
+    m_ws = ports[2];
+    m_wss = ports[3];
     if (!writeConfig(options))
         return;
     m_process.setProgram(QStringLiteral("mosquitto"));
