@@ -79,6 +79,9 @@ private slots:
                            " cct : %4 ; lux:%3 ;ciey: %2; CieX :%1 ,", "CIEX:%1;CIEY:%2;LUX:%3 lux;CCT:%4"};
         for (const char *last : {"", ";MODE:LUX:AUTO", ";UNIT:CCT:K", ";CCIEX:0.5", ";CLUX:66.5", ";cLux:99"})
             boards << QString("CIEX:%1;CIEY:%2;LUX:%3;CCT:%4") + last;
+        // An extra item amid the readings whose key ends with a key.
+        for (const char *middle : {"RAWLUX:1200", "MAXLUX:9", "REFCIEY:0.5"})
+            boards << QString("CIEX:%1;CIEY:%2;LUX:%3;") + middle + ";CCT:%4";
         const QList<QStringList> readings{
             {"0.31270", "0.32900", "120.5000", "6504.0000"}, {"0.64", "0.33", "12.5", "2351"}, {"0.3", "0.6", "1", "2"}};
         const auto same = [](const CieLine::Reading &a, const CieLine::Reading &b) {
@@ -89,6 +92,7 @@ private slots:
                 for (const QStringList &b : readings) {
                     const QString cut = board.arg(a[0], a[1], a[2], a[3]) + "\r", next = board.arg(b[0], b[1], b[2], b[3]);
                     const CieLine::Reading whole = CieLine::parse(next);
+                    QVERIFY2(!whole.joined && whole.cct == b[3].toDouble(), qPrintable(next));
                     const CieLine::Reading withoutFirst = CieLine::parse(next.mid(next.indexOf(';')));
                     for (int k = 0; a != b && k <= cut.size(); ++k) {
                         const CieLine::Reading r = CieLine::parse(cut.left(k) + next);

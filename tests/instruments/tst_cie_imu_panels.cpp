@@ -137,6 +137,9 @@ private slots:
         QTest::addColumn<Shown>("shown");
         QTest::newRow("CIE") << "CIE" << "CIEX:0.31;CIEY:0.33\\r\\n|CIEX:0.64;CIEY:0.3|CIEX:0.3;CIEY:0.6\\r\\n" << Shown{0.31, 0.33};
         QTest::newRow("CIE cut in a key") << "CIE" << "CIEX:0.31;CIEY:0.33\\r\\n|CIEX:0.64;CIE|CIEX:0.3;CIEY:0.6\\r\\n" << Shown{0.31, 0.33};
+        QTest::newRow("CIE board with a middle item") << "CIE"
+            << "CIEX:0.31;CIEY:0.33;LUX:5;RAWLUX:9;CCT:1\\r\\n|CIEX:0.64;CIEY:0.3;LUX:1234.5;RAW|CIEX:0.3;CIEY:0.6;LUX:1;RAWLUX:9;CCT:2\\r\\n"
+            << Shown{0.31, 0.33};
         QTest::newRow("Oscilloscope") << "OSC" << "$0:1;$1:2;$2:3;$3:4;\\r\\n|$0:5;$2|$0:7;$1:8;$2:9;$3:10;\\r\\n" << Shown{1, 2, 3, 4};
         QTest::newRow("IMU") << "imu" << "W:0.71,X:0,Y:0.71,Z:0|W:1,X:0,Y:0,Z:0\\r\\nW:0,X:0,Y:1,Z:0\\r\\n" << Shown{0, 0, 1, 0};
         QTest::newRow("Environment") << "ENV" << "Humidity:45.5%\\r\\n|Humidity:4|Humidity:60.5%\\r\\n" << Shown{45};
