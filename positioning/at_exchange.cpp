@@ -7,7 +7,8 @@ AtExchange::AtExchange(QObject *parent)
 {
 }
 
-AtExchange::Outcome AtExchange::exchange(const QByteArray &command, int polls, int waitMs, const Check &check)
+AtExchange::Outcome AtExchange::exchange(const QByteArray &command, int polls, int waitMs, const Check &check,
+                                         const Keep &keep)
 {
     m_replies.append(QByteArray());
     const qsizetype depth = m_replies.size();
@@ -42,8 +43,10 @@ AtExchange::Outcome AtExchange::exchange(const QByteArray &command, int polls, i
     }
 
     const QByteArray reply = m_replies.takeLast();
-    // A code that came just before the answer is no part of it.
-    passOn(unsolicitedLines(reply.left(used)) + reply.mid(used));
+    if (keep)
+        passOn(keep(reply, used));
+    else // a code that came just before the answer is no part of it
+        passOn(unsolicitedLines(reply.left(used)) + reply.mid(used));
     return outcome;
 }
 

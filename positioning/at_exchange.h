@@ -36,13 +36,17 @@ public:
     static constexpr qsizetype kGoOn = -1; // no answer yet: poll again
     static constexpr qsizetype kStop = -2; // give up now, no answer
     using Check = std::function<qsizetype(const QByteArray &reply)>;
+    // What of the whole reply goes on past the exchange, given how many
+    // bytes the check used; by default the modem's own lines before the
+    // answer and everything after it.
+    using Keep = std::function<QByteArray(const QByteArray &reply, qsizetype used)>;
 
     enum class Outcome { Answered, NoAnswer, Ended };
 
     // Writes `command` and polls: the first poll right away, then after each
     // `waitMs` wait, `polls` polls in all (a negative count: until the check
     // stops or the exchange ends).
-    Outcome exchange(const QByteArray &command, int polls, int waitMs, const Check &check);
+    Outcome exchange(const QByteArray &command, int polls, int waitMs, const Check &check, const Keep &keep = {});
 
     // Writes more bytes of the running exchange (a redial, the end of a
     // message); with clearReply the reply starts afresh.

@@ -190,7 +190,7 @@ GsmCodes::Match GsmCodes::signal(const QByteArray &reply)
     return {rssi, used};
 }
 
-qsizetype GsmCodes::error(const QByteArray &reply, QByteArray *code)
+qsizetype GsmCodes::error(const QByteArray &reply, QByteArray *code, qsizetype *start)
 {
     qsizetype at = reply.indexOf("ERROR\r\n");
     qsizetype end = at < 0 ? -1 : at + 7;
@@ -206,6 +206,8 @@ qsizetype GsmCodes::error(const QByteArray &reply, QByteArray *code)
     }
     if (code)
         *code = found;
+    if (start)
+        *start = end < 0 ? -1 : at;
     return end;
 }
 
@@ -228,6 +230,52 @@ QString GsmCodes::signalPixmap(int rssi)
     if (rssi == 99)
         return QStringLiteral(":images/sig0.png");
     return {};
+}
+
+qsizetype GsmCodes::prompt(const QByteArray &reply, qsizetype *end)
+{
+    // A '>' amid the host's bytes ("<html>") is no prompt.
+    for (qsizetype at = reply.indexOf('>'); at >= 0; at = reply.indexOf('>', at + 1)) {
+        if (at == 0 || reply.at(at - 1) == '\n' || reply.at(at - 1) == '\r') {
+            *end = at + (reply.mid(at + 1, 1) == " " ? 2 : 1);
+            return at;
+        }
+    }
+    return -1;
+}
+
+static bool onlyLineEnds(const QByteArray &bytes)
+{
+    for (const char c : bytes)
+        if (c != '\r' && c != '\n')
+            return false;
+    return true;
+}
+
+QByteArray GsmCodes::hostBytes(const QByteArray &reply, const QByteArray &echo, qsizetype at, qsizetype used)
+{
+    qsizetype from = 0;
+    if (!echo.isEmpty()) {
+        if (reply.startsWith(echo))
+            from = echo.size();
+        else if (echo.startsWith(reply))
+            from = reply.size(); // the rest of the echo is still coming
+        else if (echo.endsWith("\r\n") && reply.startsWith(echo.chopped(1)))
+            from = echo.size() - 1; // a modem that echoes the CR alone
+    }
+    QByteArray host = reply.mid(from, (at < 0 ? reply.size() : at) - from);
+    if (at >= 0) {
+        if (host.endsWith("\r\n"))
+            host.chop(2);
+        else if (host.endsWith('\n') || host.endsWith('\r'))
+            host.chop(1);
+    }
+    // Blank lines between the echo and the answer are the modem's own.
+    if ((from > 0 || at >= 0) && onlyLineEnds(host))
+        host.clear();
+    if (at >= 0)
+        host += reply.mid(used);
+    return host;
 }
 
 QByteArray GsmCodes::linkData(const QByteArray &data)

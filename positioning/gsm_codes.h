@@ -75,8 +75,10 @@ public:
     // (negative ones), and are an answer all the same.
     [[nodiscard]] static Match signal(const QByteArray &reply);
     // "ERROR\r\n", or a whole "+CMS ERROR: n" / "+CME ERROR: n" line,
-    // whichever comes first: used through it; `code` gets the extended line.
-    [[nodiscard]] static qsizetype error(const QByteArray &reply, QByteArray *code = nullptr);
+    // whichever comes first: used through it; `code` gets the extended line
+    // and `start` where the answer begins (-1 without one).
+    [[nodiscard]] static qsizetype error(const QByteArray &reply, QByteArray *code = nullptr,
+                                         qsizetype *start = nullptr);
     // A line the modem sends on its own, between replies or amid one:
     // "RING", a caller's "+CLIP: \"" line, a new message's "+CMTI:".
     [[nodiscard]] static bool isUnsolicited(const QByteArray &line);
@@ -86,6 +88,16 @@ public:
     // reply's end when the line is not complete yet.
     [[nodiscard]] static qsizetype lineEnd(const QByteArray &reply, qsizetype at);
 
+    // The send prompt '>' where a line starts: where it is (-1 without one)
+    // and, in `end`, where it ends with its blank.
+    [[nodiscard]] static qsizetype prompt(const QByteArray &reply, qsizetype *end);
+    // What the host sent amid one step of a GPRS send, in order: the reply
+    // without the echo of what was written at its start (whole, or all of
+    // it there is yet), the modem's answer from `at` to `used` with the line
+    // end that opens it, and line ends that are all that is left between.
+    // `at` -1: no answer came.
+    [[nodiscard]] static QByteArray hostBytes(const QByteArray &reply, const QByteArray &echo, qsizetype at,
+                                              qsizetype used);
     // GPRS link data as written after the prompt: a final LF becomes CR LF,
     // other line ends stay as typed.
     [[nodiscard]] static QByteArray linkData(const QByteArray &data);

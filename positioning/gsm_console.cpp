@@ -965,54 +965,89 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
 {
     if (!GSMbeginExchange())
         return;
+    // The status tells of this send alone: an earlier send's goes.
+    const QString late = tr("The modem did not confirm the send in time");
+    if (ui->statusBar->currentMessage() == late)
+        ui->statusBar->clearMessage();
     const QByteArray data = ui->GSMTcpsendBrowser->toPlainText().toLocal8Bit();
     if (data.isEmpty()) {
         messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("No information need to send"));
         GSMendExchange();
         return;
     }
-    bool error = false;
-    gsmAt->exchange("AT+CIPSEND\r\n", 11, 100, [&error](const QByteArray &reply) {
-        const qsizetype at = reply.indexOf('>');
-        if (at >= 0)
-            return at + (reply.mid(at + 1, 1) == " " ? 2 : 1);
-        const qsizetype failed = GsmCodes::error(reply);
-        error = failed >= 0;
-        return error ? failed : AtExchange::kGoOn;
-    });
-    if (error)
-        GSMerrorBox();
 
-    // The modem echoes the data after its prompt; only that echo is
-    // dropped, link bytes that come meanwhile go to the receive view.
+    // The host may answer at any step: its bytes go on to the receive view
+    // in order, the modem's own echo and answer do not.
+    qsizetype at = -1;
+    const auto hostOnly = [&at](const QByteArray &echo) {
+        return [&at, echo](const QByteArray &reply, qsizetype used) {
+            return GsmCodes::hostBytes(reply, echo, at, used);
+        };
+    };
+
+    const QByteArray command("AT+CIPSEND\r\n");
+    QByteArray code;
+    bool refused = false;
+    gsmAt->exchange(
+        command, 11, 100,
+        [&](const QByteArray &reply) {
+            qsizetype end = 0;
+            at = GsmCodes::prompt(reply, &end);
+            if (at >= 0)
+                return end;
+            const qsizetype failed = GsmCodes::error(reply, &code, &at);
+            refused = failed >= 0;
+            return refused ? failed : AtExchange::kGoOn;
+        },
+        hostOnly(command));
+    if (refused) {
+        // A modem without a link takes what follows as command lines: the
+        // data would be answered as a command, or run as one.
+        GSMerrorBox(code);
+        GSMendExchange();
+        return;
+    }
+
+    // The modem echoes the data after its prompt; an echo not all there yet
+    // is looked for at the start of the next step.
     const QByteArray out = GsmCodes::linkData(data);
+    QByteArray echoLeft;
     int poll = 0;
-    gsmAt->exchange(out, 3, 100, [&poll, &out](const QByteArray &reply) {
-        if (++poll < 3)
-            return AtExchange::kGoOn;
-        return reply.startsWith(out) ? out.size() : AtExchange::kStop;
-    });
+    at = -1;
+    gsmAt->exchange(
+        out, 3, 100,
+        [&](const QByteArray &reply) {
+            if (++poll < 3)
+                return AtExchange::kGoOn;
+            if (!reply.startsWith(out) && out.startsWith(reply))
+                echoLeft = out.mid(reply.size());
+            return AtExchange::kStop;
+        },
+        hostOnly(out));
 
     bool failed = false;
     QByteArray why;
-    const AtExchange::Outcome sent = gsmAt->exchange("\x1a", 11, 100, [&failed, &why](const QByteArray &reply) {
-        const qsizetype ok = reply.indexOf("SEND OK");
-        if (ok >= 0)
-            return GsmCodes::lineEnd(reply, ok);
-        // A modem whose link has dropped answers SEND FAIL.
-        const qsizetype refused = reply.indexOf("SEND FAIL");
-        if (refused >= 0)
-            why = "SEND FAIL";
-        const qsizetype at = refused >= 0 ? GsmCodes::lineEnd(reply, refused) : GsmCodes::error(reply, &why);
-        failed = at >= 0;
-        return failed ? at : AtExchange::kGoOn;
-    });
+    const AtExchange::Outcome sent = gsmAt->exchange(
+        "\x1a", 11, 100,
+        [&](const QByteArray &reply) {
+            at = reply.indexOf("SEND OK");
+            if (at >= 0)
+                return GsmCodes::lineEnd(reply, at);
+            // A modem whose link has dropped answers SEND FAIL.
+            at = reply.indexOf("SEND FAIL");
+            if (at >= 0)
+                why = "SEND FAIL";
+            const qsizetype end = at >= 0 ? GsmCodes::lineEnd(reply, at) : GsmCodes::error(reply, &why, &at);
+            failed = end >= 0;
+            return failed ? end : AtExchange::kGoOn;
+        },
+        hostOnly(echoLeft + "\x1a"));
     if (failed)
         GSMerrorBox(why);
     else if (sent == AtExchange::Outcome::NoAnswer)
         // No silent success, yet over a slow network SEND OK may still come:
         // say only that it did not come in time.
-        ui->statusBar->showMessage(tr("The modem did not confirm the send in time"), 0);
+        ui->statusBar->showMessage(late, 0);
     GSMendExchange();
 }
 

@@ -115,6 +115,8 @@ class Modem:
         reply = table_reply
         if rule[0] == "reply":
             reply = rule[1]
+            if b">" not in reply:
+                self.prompt = None  # a refusal takes no data
         if rule[0] == "silent" or reply is None:
             return
         ahead = max((k for k in self.before if command.startswith(k)), key=len, default=None)
