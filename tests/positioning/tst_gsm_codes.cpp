@@ -158,23 +158,19 @@ private slots:
             QVERIFY(m.used > 0 && m.used <= reply.size());
     }
 
-    // A GPRS send step's reply: the host's bytes kept in order, the modem's
-    // echo, prompt or result and its blank lines left out.
+    // What the GPRS send tests on the scripted modem do not meet: a modem
+    // that echoes a command's CR alone, a host's '>' before the prompt, the
+    // data's echo still coming when Ctrl-Z is written.
     void sendStepHostBytes_data()
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QByteArray>("echo");
         QTest::addColumn<QByteArray>("host");
         const QByteArray send = "AT+CIPSEND\r\n";
-        QTest::newRow("echo, prompt") << QByteArray("AT+CIPSEND\r\n\r\n> ") << send << QByteArray();
         QTest::newRow("echo of the CR alone") << QByteArray("AT+CIPSEND\r\r\n> ") << send << QByteArray();
-        QTest::newRow("host line before the prompt") << QByteArray("AT+CIPSEND\r\nhi\r\n\r\n> ") << send << QByteArray("hi\r\n");
         QTest::newRow("host's '>' is no prompt") << QByteArray("AT+CIPSEND\r\n<b>\r\n\r\n> x") << send << QByteArray("<b>\r\nx");
-        QTest::newRow("host answer before SEND OK") << QByteArray("\x1ahi\r\n\r\nSEND OK\r\nmore") << QByteArray("\x1a")
-                                                   << QByteArray("hi\r\nmore");
         QTest::newRow("the data's echo ends late") << QByteArray("lo\r\n\x1a\r\nSEND OK\r\n") << QByteArray("lo\r\n\x1a")
                                                   << QByteArray();
-        QTest::newRow("no answer: all but the echo") << QByteArray("\x1ahi") << QByteArray("\x1a") << QByteArray("hi");
     }
     void sendStepHostBytes()
     {
