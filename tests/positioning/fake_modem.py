@@ -14,7 +14,7 @@ command bytes.  Control lines on stdin change its behaviour:
     late <command> <ms>      send the answer <ms> late
     inject <text>            send <text> now (unsolicited codes)
     echo on|off              echo received bytes back (on at start)
-    reset <command>          back to the table's answer
+    reset <command>          back to the table's answer, nothing before it
     set <switch> <value>     set a switch ("set CMGF 0": PDU mode)
 
 The data after a prompt, ended by Ctrl-Z, is answered as the command "^Z".
@@ -257,6 +257,7 @@ class Modem:
             self.overrides[parts[1].encode()] = (what, int(parts[2]))
         elif what == "reset" and len(parts) > 1:
             self.overrides.pop(parts[1].encode(), None)
+            self.before.pop(parts[1].encode(), None)
         sys.stdout.write("ok " + what + "\n")
         sys.stdout.flush()
 

@@ -158,31 +158,6 @@ private slots:
             QVERIFY(m.used > 0 && m.used <= reply.size());
     }
 
-    // What the GPRS send tests on the scripted modem do not meet: a modem
-    // that echoes a command's CR alone, a host's '>' before the prompt, the
-    // data's echo still coming when Ctrl-Z is written.
-    void sendStepHostBytes_data()
-    {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QByteArray>("echo");
-        QTest::addColumn<QByteArray>("host");
-        const QByteArray send = "AT+CIPSEND\r\n";
-        QTest::newRow("echo of the CR alone") << QByteArray("AT+CIPSEND\r\r\n> ") << send << QByteArray();
-        QTest::newRow("host's '>' is no prompt") << QByteArray("AT+CIPSEND\r\n<b>\r\n\r\n> x") << send << QByteArray("<b>\r\nx");
-        QTest::newRow("the data's echo ends late") << QByteArray("lo\r\n\x1a\r\nSEND OK\r\n") << QByteArray("lo\r\n\x1a")
-                                                  << QByteArray();
-    }
-    void sendStepHostBytes()
-    {
-        QFETCH(QByteArray, reply);
-        QFETCH(QByteArray, echo);
-        qsizetype end = -1;
-        qsizetype at = echo == "AT+CIPSEND\r\n" ? GsmCodes::prompt(reply, &end) : reply.indexOf("SEND OK");
-        if (at >= 0 && end < 0)
-            end = GsmCodes::lineEnd(reply, at);
-        QTEST(GsmCodes::hostBytes(reply, echo, at, end), "host");
-    }
-
     void replyRulesFuzz()
     {
         QRandomGenerator rng(4116);

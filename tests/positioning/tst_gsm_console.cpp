@@ -625,6 +625,7 @@ private slots:
             {{}, "", "", whole, "hello\n"},
             {{"reply ^Z \\r\\nSEND FAIL\\r\\n"}, "", "Error/SEND FAIL", whole, "hello\n"},
             {{"late ^Z 300"}, "", "", whole, "hello\n"}, // the host answers before SEND OK
+            {{"before AT+CIPSEND <b>\\r\\n"}, "", "", whole, "<b>\nhello\n"}, // and before the prompt
             {{"silent ^Z"}, late, "", whole, "hello\n"},
             {{"reply AT+CIPSEND \\r\\nERROR\\r\\n"}, "", "Error/", "AT+CIPSEND\r\n", ""},
             {{"reply ^Z \\r\\nERROR\\r\\n"}, "", "Error/", whole, "hello\n"},
