@@ -40,13 +40,17 @@ enum class Restart {
 //   Behind a key of the board, as there, it cut the reading that item
 //   began, even at the line's start; behind a label ("Color: CIEX:") or in
 //   a board's extra item ("MODE:LUX:AUTO") it cut none;
-// - an item's key ends with the line's first key, where a reset starts the
-//   board's line again: "CIE" + "CIEX:0.30", or a board's extra item cut
-//   short, "MO" + "CIEX:0.30".  A board's own extra item amid its readings
-//   ("RAWLUX", "REFCIEY") ends with some other key, and is no cut.
-// `first` holds the line's first key, -1 before it.
-Restart nextReadingIn(const QString &item, const JoinedLine::Keys &keys, int *first)
+// - an item's key ends with the key the line began with, where a reset
+//   starts the board's line again: "CIE" + "CIEX:0.30", or a board's extra
+//   item cut short, "MO" + "CIEX:0.30".  A board's own extra item amid its
+//   readings ("RAWLUX", "REFCIEY") ends with some other key, and is no cut.
+//   A line that begins with a label restarts with the label, and the key
+//   after it shows inside an item.
+// `first` is the key the line began with (-1 for none); `whole` gets the
+// key this item begins with.
+Restart nextReadingIn(const QString &item, const JoinedLine::Keys &keys, int first, int *whole)
 {
+    *whole = -1;
     qsizetype start = 0;
     while (start < item.size() && item.at(start) == QLatin1Char(':'))
         ++start; // empty pieces, as the reading skips them
@@ -55,25 +59,17 @@ Restart nextReadingIn(const QString &item, const JoinedLine::Keys &keys, int *fi
         return Restart::None;
     const QStringView key = QStringView(item).mid(start, colon - start).trimmed();
     const int k = JoinedLine::keyAtStart(key, keys);
-    const int whole = k >= 0 && key.size() == keys.names.at(k).size() ? k : -1;
+    if (k >= 0 && key.size() == keys.names.at(k).size())
+        *whole = k;
     for (qsizetype from = colon + 1, next; (next = item.indexOf(QLatin1Char(':'), from)) >= 0; from = next + 1) {
         const QStringView piece = QStringView(item).mid(from, next - from).trimmed();
-        const int inner = JoinedLine::keyAtEnd(piece, keys);
-        if (inner < 0)
-            continue;
-        if (whole >= 0)
-            return Restart::CutReading;
-        if (*first < 0)
-            *first = inner; // behind a label: the line's first key
-        return Restart::Here;
+        if (JoinedLine::keyAtEnd(piece, keys) >= 0)
+            return *whole >= 0 ? Restart::CutReading : Restart::Here;
     }
-    if (whole >= 0) {
-        if (*first < 0)
-            *first = whole;
+    if (*whole >= 0)
         return Restart::None;
-    }
     const int last = JoinedLine::keyAtEnd(key, keys);
-    return last >= 0 && last == *first && key.size() > keys.names.at(last).size() ? Restart::Here : Restart::None;
+    return last >= 0 && last == first && key.size() > keys.names.at(last).size() ? Restart::Here : Restart::None;
 }
 
 // Reads one "key:value" item into `r` by the board's rule; false when it
@@ -115,7 +111,7 @@ Reading parse(const QString &line)
     static const JoinedLine::Keys keys{
         {QLatin1String("CIEX"), QLatin1String("CIEY"), QLatin1String("LUX"), QLatin1String("CCT")},
         Qt::CaseInsensitive};
-    int first = -1;
+    int first = -2; // not known before the first item
     // A reading begun before a restart point and values read after it are
     // two readings; a label before the first key ("Color: CIEX:...") or a
     // board's extra item at the end mixes nothing.
@@ -123,7 +119,10 @@ Reading parse(const QString &line)
     bool restartAfterRead = false;
     const QStringList items = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &item : items) {
-        const Restart restart = nextReadingIn(item, keys, &first);
+        int key = -1;
+        const Restart restart = nextReadingIn(item, keys, first, &key);
+        if (first == -2)
+            first = key;
         if (readItem(item, &r)) {
             if (restartAfterRead) {
                 Reading cut;
