@@ -474,8 +474,10 @@ private:
     QValueAxis *gpsSkyAngularAxis = nullptr;
     QValueAxis *gpsSkyRadialAxis = nullptr;
     static constexpr int kSkySlots = 99;
-    QScatterSeries *gpsSkySeries[kSkySlots] = {};
-    bool gpsSkyPlotted[kSkySlots] = {};
+    // By constellation code - 1, then satellite number: each system
+    // numbers its satellites on its own.
+    QScatterSeries *gpsSkySeries[5][kSkySlots] = {};
+    bool gpsSkyPlotted[5][kSkySlots] = {};
     // Per constellation 1-5 at index 0-4.  The label and value lists
     // outlive the dialog.
     QChart *gpsBarChart[5] = {};

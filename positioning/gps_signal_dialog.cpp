@@ -113,14 +113,14 @@ void MainWindow::slotGPSsignal()
     gpsSignalDialog->show();
     gpsSignalDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
 
-    std::fill(std::begin(gpsSkySeries), std::end(gpsSkySeries), nullptr);
-    std::fill(std::begin(gpsSkyPlotted), std::end(gpsSkyPlotted), false);
     for (int v = 0; v < kSkySlots; ++v) {
         gpsBarValues[0].append(v);
         for (int c = 1; c < 5; ++c)
             gpsBarValues[c].append(0);
     }
     for (int c = 0; c < 5; ++c) {
+        std::fill(std::begin(gpsSkySeries[c]), std::end(gpsSkySeries[c]), nullptr);
+        std::fill(std::begin(gpsSkyPlotted[c]), std::end(gpsSkyPlotted[c]), false);
         gpsBarSet[c] = new QBarSet(QString::fromLatin1(kConstellations[c].name));
         gpsBarSeries[c]->append(gpsBarSet[c]);
         gpsBarSet[c]->append(gpsBarValues[c]);
@@ -175,25 +175,29 @@ void MainWindow::GPS_Signaltip_Setting(nmea_slmsg record)
 
     // The sky plot has room for numbers 0-98; higher ones keep their bar only.
     if (p >= 0 && p < kSkySlots) {
-        if (s >= 6 && !gpsSkyPlotted[p]) {
-            QScatterSeries *&series = gpsSkySeries[p];
+        QScatterSeries *&series = gpsSkySeries[c][p];
+        bool &plotted = gpsSkyPlotted[c][p];
+        const QPointF at(record.azimuth, 90 - record.elevation);
+        if (s >= 6 && plotted) {
+            // Satellites move: the point follows the latest report.
+            series->replace(0, at);
+        } else if (s >= 6) {
             if (!series)
                 series = new QScatterSeries(gpsSignalDialog);
             series->setName(QString::number(p));
-            series->append(record.azimuth, 90 - record.elevation);
+            series->append(at);
             gpsSkyChart->addSeries(series);
             series->attachAxis(gpsSkyAngularAxis);
             series->attachAxis(gpsSkyRadialAxis);
             connect(series, &QScatterSeries::hovered, this, &MainWindow::GPS_SignaltipSlot, Qt::UniqueConnection);
-            gpsSkyPlotted[p] = true;
+            plotted = true;
             series->setColor(QColor(QLatin1String(kConstellations[c].colour)));
-        } else if (s < 6 && gpsSkyPlotted[p]) {
-            QScatterSeries *series = gpsSkySeries[p];
+        } else if (plotted) {
             series->clear();
             gpsSkyChart->removeSeries(series);
             // Released by the chart: the dialog owns it again.
             series->setParent(gpsSignalDialog);
-            gpsSkyPlotted[p] = false;
+            plotted = false;
         }
     }
     gpsSignalBusy = false;
@@ -243,9 +247,9 @@ void MainWindow::slotgpssignaldialogclose()
     gpsSignalTip = nullptr;
     gpsSkyChart = nullptr;
     gpsSkyAngularAxis = gpsSkyRadialAxis = nullptr;
-    std::fill(std::begin(gpsSkySeries), std::end(gpsSkySeries), nullptr);
-    std::fill(std::begin(gpsSkyPlotted), std::end(gpsSkyPlotted), false);
     for (int c = 0; c < 5; ++c) {
+        std::fill(std::begin(gpsSkySeries[c]), std::end(gpsSkySeries[c]), nullptr);
+        std::fill(std::begin(gpsSkyPlotted[c]), std::end(gpsSkyPlotted[c]), false);
         gpsBarChart[c] = nullptr;
         gpsBarSeries[c] = nullptr;
         gpsBarAxis[c] = nullptr;

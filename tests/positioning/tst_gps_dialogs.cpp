@@ -37,12 +37,14 @@ struct GpsTab
     QList<QDialog *> dialogs(const char *name) { return w->findChildren<QDialog *>(name); }
     QChart *chart(const char *view) { return child<QChartView>(*dialogs("GPSsignal")[0], view)->chart(); }
     QStringList bars(int c) { return qobject_cast<QBarCategoryAxis *>(chart(qPrintable(QStringLiteral("gpsBarView%1").arg(c)))->axes(Qt::Horizontal)[0])->categories(); }
-    QMap<QString, QPointF> sky()
+    // The sky points by system prefix (told by colour) and number.
+    QMap<QString, QScatterSeries *> sky()
     {
-        QMap<QString, QPointF> points;
+        const QHash<QString, QString> system = {{"#209fdf", "GP"}, {"#f96b18", "GB"}, {"#99ca53", "GL"}, {"#f9f553", "GA"}};
+        QMap<QString, QScatterSeries *> points;
         for (QAbstractSeries *s : chart("gpsSkyView")->series())
             if (auto *sc = qobject_cast<QScatterSeries *>(s); sc && sc->count() == 1)
-                points[sc->name()] = sc->at(0);
+                points[system.value(sc->color().name()) + sc->name()] = sc;
         return points;
     }
     kesptest::TempHome home;
@@ -111,9 +113,10 @@ private slots:
     }
 
     // Through the pty with the dialog open: bars from SNR 5, points from 6,
-    // a point that never moves, numbers above 98 as bars only, the 4.10
-    // signal ID no phantom; the hover text; closing with results queued,
-    // reopening with the labels kept, and the window closing under it.
+    // one point per system and number that follows its satellite, numbers
+    // above 98 as bars only, the 4.10 signal ID no phantom; the hover text;
+    // closing with results queued, reopening with the labels kept, and the
+    // window closing under it.
     void satellitesThroughThePty()
     {
         kesptest::PtyPair pty;
@@ -129,35 +132,33 @@ private slots:
         QByteArray feed = nmea("GPGSV,2,1,06,02,45,120,38,12,67,045,30,05,10,300,05,25,30,200,04,1")
                           + nmea("GPGSV,2,2,06,25,30,200,40,46,20,010,22,1")
                           + nmea("GPGSV,2,1,06,12,20,100,25,25,30,200,04,,,,,,,,,1")
-                          + nmea("GBGSV,1,1,02,201,40,150,35,07,33,060,29,1")
-                          + nmea("GLGSV,1,1,01,65,20,100,33,1") + nmea("GAGSV,1,1,01,301,70,270,36,7");
+                          + nmea("GBGSV,1,1,04,201,40,150,35,07,33,060,29,02,50,030,31,12,60,250,33,1")
+                          + nmea("GBGSV,1,1,01,02,50,031,05,1") + nmea("GLGSV,1,1,01,65,20,100,33,1")
+                          + nmea("GAGSV,1,1,02,301,70,270,36,12,15,330,28,7");
         // The worker parses a sentence once another is behind it.
         for (int i = 0; i < 2; ++i)
             feed += nmea("GNGSV,1,1,00");
         QVERIFY(pty.writeFar(feed));
-        QVERIFY(kesptest::waitFor([&] { return g.bars(4) == QStringList{"GA301"}; }, 10000));
+        QVERIFY(kesptest::waitFor([&] { return g.bars(4) == (QStringList{"GA301", "GA12"}); }, 10000));
         QCOMPARE(g.bars(1), (QStringList{"GP2", "GP12", "GP5", "GP46"}));
-        QCOMPARE(g.bars(2), (QStringList{"GB201", "GB7"}));
+        QCOMPARE(g.bars(2), (QStringList{"GB201", "GB7", "GB2", "GB12"}));
         QCOMPARE(g.bars(3), QStringList{"GL65"});
         const QBarSet *gps = qobject_cast<QAbstractBarSeries *>(g.chart("gpsBarView1")->series()[0])->barSets()[0];
         QCOMPARE((QList<qreal>{gps->at(0), gps->at(1), gps->at(2), gps->at(3)}), (QList<qreal>{38, 25, 5, 22}));
-        const QMap<QString, QPointF> sky = g.sky();
-        QCOMPARE(QStringList(sky.keys()), (QStringList{"12", "2", "46", "65", "7"}));
-        QCOMPARE(sky["12"], QPointF(45, 23));
+        const QMap<QString, QScatterSeries *> sky = g.sky();
+        QCOMPARE(QStringList(sky.keys()), (QStringList{"GA12", "GB12", "GB7", "GL65", "GP12", "GP2", "GP46"}));
+        QCOMPARE(sky["GP12"]->at(0), QPointF(100, 70));
 
-        // Hovering satellite 12's point.
-        QScatterSeries *twelve = nullptr;
-        for (QAbstractSeries *s : g.chart("gpsSkyView")->series())
-            if (s->name() == "12")
-                twelve = qobject_cast<QScatterSeries *>(s);
-        emit twelve->hovered(QPointF(45, 23), true);
+        // Hovering GPS satellite 12's point.
+        QScatterSeries *twelve = sky["GP12"];
+        emit twelve->hovered(twelve->at(0), true);
         Callout *tip = nullptr;
         for (QGraphicsItem *item : g.chart("gpsSkyView")->scene()->items())
             if ((tip = dynamic_cast<Callout *>(item)))
                 break;
         QVERIFY(tip && tip->isVisible());
-        QCOMPARE(tip->text(), QStringLiteral("PRN number: 12 \nElevation: 67 \nAzimuth: 45 "));
-        emit twelve->hovered(QPointF(45, 23), false);
+        QCOMPARE(tip->text(), QStringLiteral("PRN number: 12 \nElevation: 20 \nAzimuth: 100 "));
+        emit twelve->hovered(twelve->at(0), false);
         QVERIFY(!tip->isVisible());
 
         // Close while a burst is still being handed over, then reopen.
