@@ -30,6 +30,22 @@ const QStringList kMqttKeys = {"MQTT_USERNAME", "MQTT_PASSWORD", "MQTT_HOST", "M
 constexpr qint64 kMqttPassMs = 16;
 constexpr qsizetype kMqttGroupChars = 8192;
 
+// A topic the client would refuse unseen: said on the status line, and
+// taken off it by the next publish that goes out, so it is not read as
+// that publish's result.
+const char *const kBadTopicName = QT_TRANSLATE_NOOP("MainWindow", "Topic:%1 is not a valid topic name.");
+const char *const kBadTopicFilter = QT_TRANSLATE_NOOP("MainWindow", "Topic:%1 is not a valid topic filter.");
+
+void clearTopicRefusal(QStatusBar *bar)
+{
+    const QString shown = bar->currentMessage();
+    for (const char *text : {kBadTopicName, kBadTopicFilter}) {
+        const QStringList around = MainWindow::tr(text).split(QLatin1String("%1"));
+        if (shown.startsWith(around.first()) && shown.endsWith(around.last()))
+            bar->clearMessage();
+    }
+}
+
 QSslConfiguration trustingSsl()
 {
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
@@ -239,6 +255,10 @@ void MainWindow::Vexmora_Mqtt_on_sub_clicked()
     if (!portFieldAccepted(ui->mqtt_port_lineEdit->text(), false, &port))
         return;
     const QString topic = ui->mqtt_subscribe_lineEdit->text().replace(QLatin1Char(' '), QString());
+    if (!MqttTopicFilter(topic).isValid()) {
+        statusBar()->showMessage(tr(kBadTopicFilter).arg(topic));
+        return;
+    }
     MqttSubscription *sub = mqttClient->subscribe(MqttTopicFilter(topic), 0);
     if (!sub)
         return;
@@ -258,8 +278,13 @@ void MainWindow::Vexmora_Mqtt_on_pub_clicked()
         statusBar()->showMessage(tr("MQTT was not connected."));
         return;
     }
-    mqttClient->publish(MqttTopicName(ui->mqtt_publish_lineEdit->text()), ui->mqtt_pub_textEdit->toPlainText().toUtf8(),
-                        0, false);
+    const MqttTopicName topic(ui->mqtt_publish_lineEdit->text());
+    if (!topic.isValid()) {
+        statusBar()->showMessage(tr(kBadTopicName).arg(topic.name()));
+        return;
+    }
+    clearTopicRefusal(statusBar());
+    mqttClient->publish(topic, ui->mqtt_pub_textEdit->toPlainText().toUtf8(), 0, false);
 }
 
 void MainWindow::Vexmora_Mqtt_onMessage(const QByteArray &message, const MqttTopicName &topic)

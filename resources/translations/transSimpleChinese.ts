@@ -1841,6 +1841,14 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Topic:%1 is not a valid topic name.</source>
+        <translation>主题:%1 不是有效的主题名。</translation>
+    </message>
+    <message>
+        <source>Topic:%1 is not a valid topic filter.</source>
+        <translation>主题:%1 不是有效的主题过滤器。</translation>
+    </message>
+    <message>
         <source>MQTT settings could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -109,8 +109,9 @@ private slots:
         QTest::newRow("wss://") << 3;
     }
 
-    // Connect, subscribe with blanks in the field, receive markup as text
-    // exactly once, publish to a second client, disconnect.
+    // Connect, refused filters then a subscription with blanks in the field,
+    // receive markup as text exactly once, refused topics then a publish to a
+    // second client, disconnect.
     void transports()
     {
         QFETCH(int, protocol);
@@ -118,6 +119,11 @@ private slots:
         QCOMPARE(connectButton()->text(), QString("Disconnect"));
         QVERIFY(connectButton()->styleSheet().contains("#FF4A19"));
 
+        for (const QString &filter : {"", "a/#/c"}) {
+            field("mqtt_subscribe_lineEdit")->setText(filter);
+            press("mqtt_subscribed_pushButton");
+            QCOMPARE(status(), "Topic:" + filter + " is not a valid topic filter.");
+        }
         field("mqtt_subscribe_lineEdit")->setText("a b/c");
         press("mqtt_subscribed_pushButton");
         QVERIFY(waitFor([&] { return status() == "Topic:ab/c was subcribed success."; }));
@@ -137,11 +143,15 @@ private slots:
 
         MosquittoBroker::Subscriber peer(*broker, "out/#");
         QVERIFY(peer.isReady());
-        field("mqtt_publish_lineEdit")->setText("out/p");
         get<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QStringLiteral("hi \u2713"));
-        press("mqtt_publish_pushButton");
+        for (const QString &topic : {"", "out/#", "out/+/p", "out/p"}) {
+            field("mqtt_publish_lineEdit")->setText(topic);
+            press("mqtt_publish_pushButton");
+            if (topic != "out/p")
+                QCOMPARE(status(), "Topic:" + topic + " is not a valid topic name.");
+        }
         QCOMPARE(peer.lines(1), QStringList{QStringLiteral("out/p hi \u2713")});
-        QCOMPARE(status(), QString("Topic:ab/c was subcribed success.")); // a publish made says nothing
+        QCOMPARE(status(), QString()); // the refusal goes, and a publish made says nothing
 
         press("mqtt_opencompushButton");
         QVERIFY(idle());
