@@ -260,8 +260,8 @@ QByteArray GsmCodes::hostBytes(const QByteArray &reply, const QByteArray &echo, 
             from = echo.size();
         else if (echo.startsWith(reply))
             from = reply.size(); // the rest of the echo is still coming
-        else if (echo.endsWith("\r\n") && reply.startsWith(echo.chopped(1)))
-            from = echo.size() - 1; // a modem that echoes the CR alone
+        else if ((echo.endsWith("\r\n") || echo.endsWith('\x1a')) && reply.startsWith(echo.chopped(1)))
+            from = echo.size() - 1; // a modem that echoes the CR alone, or no Ctrl-Z
     }
     QByteArray host = reply.mid(from, (at < 0 ? reply.size() : at) - from);
     if (at >= 0) {

@@ -93,9 +93,10 @@ public:
     [[nodiscard]] static qsizetype prompt(const QByteArray &reply, qsizetype *end);
     // What the host sent amid one step of a GPRS send, in order: the reply
     // without the echo of what was written at its start (whole, or all of
-    // it there is yet), the modem's answer from `at` to `used` with the line
-    // end that opens it, and line ends that are all that is left between.
-    // `at` -1: no answer came.
+    // it there is yet; a final Ctrl-Z some modems do not echo), the modem's
+    // answer from `at` to `used` with the line end that opens it, and line
+    // ends that are all that is left between.  `at` -1: no answer came; an
+    // empty `echo`: a modem with echo off.
     [[nodiscard]] static QByteArray hostBytes(const QByteArray &reply, const QByteArray &echo, qsizetype at,
                                               qsizetype used);
     // GPRS link data as written after the prompt: a final LF becomes CR LF,

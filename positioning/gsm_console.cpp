@@ -933,13 +933,30 @@ void MainWindow::GSMTCPopencompushButton_triggered()
 
     bool connected = false;
     bool refused = false;
+    QByteArray why;
     gsmAt->exchange("AT+CIPSTART=\"TCP\",\"" + address + "\",\"" + QByteArray::number(portNumber) + "\"\r\n", 501,
                     100,
                     [&](const QByteArray &reply) {
-                        const qsizetype ok = reply.indexOf("CONNECT OK");
-                        if (ok >= 0) {
-                            connected = true;
-                            return GsmCodes::lineEnd(reply, ok);
+                        // The modem's first word on the link ends the wait; each is
+                        // looked for whole, as two of them hold "CONNECT".
+                        static const QByteArray answers[] = {"CONNECT OK", "CONNECT FAIL", "ALREADY CONNECT"};
+                        qsizetype first = -1;
+                        int answer = -1;
+                        for (int i = 0; i < 3; ++i) {
+                            const qsizetype at = reply.indexOf(answers[i]);
+                            if (at >= 0 && (first < 0 || at < first)) {
+                                first = at;
+                                answer = i;
+                            }
+                        }
+                        if (answer >= 0) {
+                            // CONNECT FAIL: no server took the link, as if none
+                            // answered; a modem holding a link refuses another.
+                            connected = answer == 0;
+                            refused = answer == 2;
+                            if (refused)
+                                why = answers[answer];
+                            return GsmCodes::lineEnd(reply, first);
                         }
                         const qsizetype failed = GsmCodes::error(reply);
                         refused = failed >= 0;
@@ -954,7 +971,7 @@ void MainWindow::GSMTCPopencompushButton_triggered()
         // An error is no link either: the page goes back to idle and says so.
         GSMlinkIdle();
         if (refused)
-            GSMerrorBox();
+            GSMerrorBox(why);
         else if (!gsmAt->ended())
             messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("Remote server is not responding"));
     }
@@ -988,11 +1005,15 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     const QByteArray command("AT+CIPSEND\r\n");
     QByteArray code;
     bool refused = false;
+    bool echoes = false;
     gsmAt->exchange(
         command, 11, 100,
         [&](const QByteArray &reply) {
             qsizetype end = 0;
             at = GsmCodes::prompt(reply, &end);
+            // A modem with echo on echoes the command before its prompt, and
+            // the data after it; one left with echo off echoes neither.
+            echoes = reply.left(at < 0 ? reply.size() : at).contains("AT+CIPSEND");
             if (at >= 0)
                 return end;
             const qsizetype failed = GsmCodes::error(reply, &code, &at);
@@ -1008,22 +1029,29 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
         return;
     }
 
-    // The modem echoes the data after its prompt; an echo not all there yet
-    // is looked for at the start of the next step.
+    // The echo comes at the line's pace, a long body's over seconds: wait
+    // while it grows.  An echo not all there then is looked for at the start
+    // of the next step; one that never began is none, so the host's answer,
+    // the same text, is never taken for it.
     const QByteArray out = GsmCodes::linkData(data);
+    const QByteArray echo = echoes ? out : QByteArray();
     QByteArray echoLeft;
     int poll = 0;
+    qsizetype seen = 0;
     at = -1;
     gsmAt->exchange(
-        out, 3, 100,
+        out, -1, 100,
         [&](const QByteArray &reply) {
-            if (++poll < 3)
+            const bool coming = !reply.isEmpty() && reply.size() < echo.size() && echo.startsWith(reply);
+            const bool grew = reply.size() > seen;
+            seen = reply.size();
+            if (++poll < 3 || (coming && grew))
                 return AtExchange::kGoOn;
-            if (!reply.startsWith(out) && out.startsWith(reply))
-                echoLeft = out.mid(reply.size());
+            if (coming)
+                echoLeft = echo.mid(reply.size());
             return AtExchange::kStop;
         },
-        hostOnly(out));
+        hostOnly(echo));
 
     bool failed = false;
     QByteArray why;
@@ -1041,7 +1069,7 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
             failed = end >= 0;
             return failed ? end : AtExchange::kGoOn;
         },
-        hostOnly(echoLeft + "\x1a"));
+        hostOnly(echoes ? echoLeft + "\x1a" : QByteArray()));
     if (failed)
         GSMerrorBox(why);
     else if (sent == AtExchange::Outcome::NoAnswer)

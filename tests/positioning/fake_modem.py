@@ -13,7 +13,13 @@ command bytes.  Control lines on stdin change its behaviour:
     split <command> <ms>     send the answer in two halves, <ms> apart
     late <command> <ms>      send the answer <ms> late
     inject <text>            send <text> now (unsolicited codes)
-    echo on|off              echo received bytes back (on at start)
+    echo on|off              echo received bytes back (on at start; off as
+                             ATE0 leaves a modem)
+    ctrlz on|off             echo the Ctrl-Z that ends data too (on at start)
+    pace <ms>                send each byte <ms> after the last, as a slow
+                             line does (1: 9600 baud); 0 at once (at start)
+    link <port>              hold a link to 127.0.0.1:<port> as an earlier
+                             run left it (0: none)
     reset <command>          back to the table's answer, nothing before it
     set <switch> <value>     set a switch ("set CMGF 0": PDU mode)
 
@@ -24,7 +30,8 @@ set ("AT+CSCS=", "IRA" at start), an SMS store ("AT+CMGR=" in either mode,
 "AT+CMGD=", "AT+CMGDA=" in text mode), takes a message after
 the "AT+CMGS=" prompt (above 70 UCS2 units: "+CMS ERROR: 304"), and opens a
 real TCP connection on "AT+CIPSTART" (127.0.0.1 only) whose bytes it
-forwards both ways ("AT+CIPSEND" data up to Ctrl-Z).
+forwards both ways ("AT+CIPSEND" data up to Ctrl-Z); a refused connect is
+"CONNECT FAIL", a second one while a link is held "ALREADY CONNECT".
 
 <command> is matched against the start of the received line ("AT+CSQ",
 "ATD", "AT+CMGR=").  Every line written on stdout is flushed at once.
@@ -85,6 +92,10 @@ class Modem:
     def __init__(self, fd):
         self.fd = fd
         self.echo = True
+        self.echo_ctrlz = True
+        self.pace = 0.0  # seconds a byte takes on the line
+        self.out = b""  # bytes waiting for the line
+        self.line_at = 0.0  # when the line has sent all it was given
         self.overrides = {}  # command -> ("reply", bytes) | ("silent",) | ("split", ms) | ("late", ms)
         self.before = {}  # command -> bytes sent ahead of its answer
         self.line = b""
@@ -99,6 +110,18 @@ class Modem:
         self.sent = 0
 
     def send(self, data):
+        if not self.out:
+            self.line_at = max(self.line_at, time.monotonic())
+        self.out += data
+        self.flush()
+
+    def flush(self):
+        """Writes what the line has carried by now."""
+        n = len(self.out)
+        if self.pace:
+            n = min(n, int((time.monotonic() - self.line_at) / self.pace))
+            self.line_at += n * self.pace
+        data, self.out = self.out[:n], self.out[n:]
         while data:
             try:
                 n = os.write(self.fd, data)
@@ -130,6 +153,14 @@ class Modem:
             self.schedule(rule[1], reply)
         else:
             self.send(reply)
+
+    def open_link(self, port):
+        try:
+            self.sock = socket.create_connection(("127.0.0.1", port), timeout=2)
+        except OSError:
+            return False
+        self.sock.setblocking(False)
+        return True
 
     def close_link(self):
         if self.sock is not None:
@@ -173,14 +204,12 @@ class Modem:
             fields = line[len(b"AT+CIPSTART="):].split(b",")
             host = fields[1].strip(b'"').decode() if len(fields) > 2 else ""
             port = fields[2].strip(b'"') if len(fields) > 2 else b""
-            self.close_link()
             if host != "127.0.0.1" or not port.isdigit():
                 return ERROR  # loopback only
-            try:
-                self.sock = socket.create_connection((host, int(port)), timeout=2)
-            except OSError:
-                return ERROR
-            self.sock.setblocking(False)
+            if self.sock is not None:
+                return OK + b"\r\nALREADY CONNECT\r\n"
+            if not self.open_link(int(port)):
+                return OK + b"\r\nSTATE: TCP CLOSED\r\n\r\nCONNECT FAIL\r\n"
             return OK + b"\r\nCONNECT OK\r\n"
         if line.startswith(b"AT+CIPCLOSE"):
             self.close_link()
@@ -218,7 +247,7 @@ class Modem:
         sys.stdout.write("rx " + data.hex() + "\n")
         sys.stdout.flush()
         if self.echo:
-            self.send(data)
+            self.send(data if self.echo_ctrlz else data.replace(b"\x1a", b""))
         for b in data:
             ch = bytes([b])
             if self.prompt is not None:
@@ -245,6 +274,14 @@ class Modem:
             self.send(unescape(line[len("inject "):]))
         elif what == "echo" and len(parts) > 1:
             self.echo = parts[1] == "on"
+        elif what == "ctrlz" and len(parts) > 1:
+            self.echo_ctrlz = parts[1] == "on"
+        elif what == "pace" and len(parts) > 1:
+            self.pace = int(parts[1]) / 1000.0
+        elif what == "link" and len(parts) > 1:
+            self.close_link()
+            if parts[1] != "0":
+                self.open_link(int(parts[1]))
         elif what == "reply" and len(parts) > 2:
             self.overrides[parts[1].encode()] = ("reply", unescape(parts[2]))
         elif what == "before" and len(parts) > 2:
@@ -282,7 +319,10 @@ def main():
         modem.timed = [t for t in modem.timed if t[0] > now]
         for _, data in sorted(due, key=lambda t: t[0]):
             modem.send(data)
+        modem.flush()
         timeout = min((t[0] for t in modem.timed), default=now + 0.5) - now
+        if modem.out:
+            timeout = min(timeout, max(modem.pace, 0.005))
         watched = [fd, stdin] + ([modem.sock] if modem.sock is not None else [])
         readable, _, _ = select.select(watched, [], [], max(0.0, timeout))
         if modem.sock is not None and modem.sock in readable:

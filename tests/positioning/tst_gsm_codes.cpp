@@ -158,6 +158,13 @@ private slots:
             QVERIFY(m.used > 0 && m.used <= reply.size());
     }
 
+    // The data's echo still coming at Ctrl-Z, from a modem that does not
+    // echo the Ctrl-Z: its end goes, the host's answer after it stays.
+    void sendStepEchoEndWithoutCtrlZ()
+    {
+        QCOMPARE(GsmCodes::hostBytes("lo\r\nhello\r\n\r\nSEND OK\r\n", "lo\r\n\x1a", 13, 22), QByteArray("hello\r\n"));
+    }
+
     void replyRulesFuzz()
     {
         QRandomGenerator rng(4116);

@@ -613,12 +613,14 @@ private slots:
         // a modem that refuses AT+CIPSEND is sent nothing more.
         const QString late = "The modem did not confirm the send in time";
         const QByteArray whole = "AT+CIPSEND\r\nhello\r\n\x1a";
+        const QByteArray b300 = kesptest::countingLine(300), b1400 = kesptest::countingLine(1400);
         struct Send
         {
             QStringList habits;
             QString status, box;
             QByteArray written;
             QString shown; // what the receive view gains
+            QByteArray body = "hello";
         };
         const QList<Send> sends{
             {{"late ^Z 1500"}, late, "", whole, "hello\n\nSEND OK\n"},
@@ -631,13 +633,18 @@ private slots:
             {{"reply ^Z \\r\\nERROR\\r\\n"}, "", "Error/", whole, "hello\n"},
             {{"silent ^Z", "silent AT+CIPSEND"}, late, "", whole, "hello\n"},
             {{"reply AT+CIPSEND \\r\\n+CME ERROR: 3\\r\\n"}, "", "Error/+CME ERROR: 3", "AT+CIPSEND\r\n", ""},
-            {{}, "", "", whole, "hello\n"}};
+            // A 9600-baud line: the echo outlasts the data's three polls.
+            {{"pace 1", "ctrlz off"}, "", "", "AT+CIPSEND\r\n" + b300 + "\r\n\x1a", b300 + "\n", b300},
+            {{"ctrlz on"}, "", "", "AT+CIPSEND\r\n" + b1400 + "\r\n\x1a", b1400 + "\n", b1400},
+            {{"pace 0", "echo off", "late ^Z 1500"}, late, "", whole, "hello\n\nSEND OK\n"},
+            {{"echo on"}, "", "", whole, "hello\n"}};
         for (const Send &send : sends) {
             for (const QString &habit : send.habits)
                 QVERIFY(b.modem->control(habit));
             qInfo() << "send, modem:" << send.habits;
             const QString view = textOf(b.w, "GSMTCPReadSBrowser") + send.shown;
             const int boxes = closer.count();
+            setText(b.w, "GSMTcpsendBrowser", send.body + "\n");
             b.modem->clearReceived();
             press(b.w, "GSMTCPsendmsgBtn");
             QCOMPARE(status(b.w), send.status);
@@ -656,11 +663,23 @@ private slots:
         QCOMPARE(link->text(), QString("Connect"));
         QVERIFY(enabled(b.w, "gsm_groupBox_call"));
 
-        child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->setText(QString::number(kesptest::freeTcpPort()));
-        press(link);
-        QCOMPARE(closer.texts.last(), QString("Error"));
-        QCOMPARE(link->text(), QString("Connect"));
-        QVERIFY(enabled(b.w, "gsm_groupBox_serial"));
+        // Refused connects end at once with their box, back to idle.
+        const quint16 closed = kesptest::freeTcpPort();
+        for (const auto &[habit, port, box] : QList<std::tuple<QString, quint16, QString>>{
+                 {"reply AT+CIPSTART \\r\\nERROR\\r\\n", closed, "Error/"},
+                 {"reset AT+CIPSTART", closed, "Remote server is not responding/"}, // CONNECT FAIL
+                 {"link " + QString::number(echo.port), echo.port, "Error/ALREADY CONNECT"}}) {
+            QVERIFY(b.modem->control(habit));
+            child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->setText(QString::number(port));
+            QElapsedTimer clock;
+            clock.start();
+            press(link);
+            QVERIFY2(clock.elapsed() < kesptest::bound(1500), qPrintable(box));
+            QCOMPARE(closer.texts.last() + "/" + closer.details.last(), box);
+            QCOMPARE(link->text(), QString("Connect"));
+            QVERIFY(enabled(b.w, "gsm_groupBox_serial"));
+        }
+        QVERIFY(b.modem->control("link 0"));
 
         child<QLineEdit>(b.w, "GSMTCPclientPortlineEdit")->clear();
         b.modem->clearReceived();
