@@ -90,11 +90,13 @@ bool isSerialHexToken(const QString &token)
 bool serialHexBytes(const QString &text, QByteArray *bytes)
 {
     // Tokens are the runs between commas and blanks.  Each must be hex
-    // digits of at most 32 bits, and gives its lowest byte.
+    // digits, read two to a byte as the network terminals read them, an
+    // odd first digit standing alone: a frame typed without blanks goes
+    // out whole.
     const QStringView all = QStringView(text).trimmed();
     const auto separator = [](QChar c) { return c == QLatin1Char(',') || c == QLatin1Char(' '); };
     QByteArray out;
-    out.reserve(all.size() / 3);
+    out.reserve(all.size() / 2);
     for (qsizetype at = 0; at < all.size();) {
         if (separator(all.at(at))) {
             ++at;
@@ -107,13 +109,13 @@ bool serialHexBytes(const QString &text, QByteArray *bytes)
             return false;
         if (digits.endsWith(QLatin1Char('\n')))
             digits.chop(1);
-        while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
-            digits = digits.mid(1);
-        if (digits.size() > 8)
-            return false;
-        const int low = hexDigitValue(digits.back().unicode())
-            + (digits.size() > 1 ? 16 * hexDigitValue(digits.at(digits.size() - 2).unicode()) : 0);
-        out.append(char(low));
+        qsizetype i = 0;
+        if (digits.size() % 2) {
+            out.append(char(hexDigitValue(digits.front().unicode())));
+            i = 1;
+        }
+        for (; i < digits.size(); i += 2)
+            out.append(char(16 * hexDigitValue(digits.at(i).unicode()) + hexDigitValue(digits.at(i + 1).unicode())));
     }
     *bytes = out;
     return true;

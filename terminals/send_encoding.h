@@ -32,9 +32,9 @@ QByteArray encode(const QString &text, bool hex);
 bool isSerialHexToken(const QString &token);
 
 // The serial terminal's send box in hex mode: tokens separated by runs of
-// commas and blanks, each sending its lowest byte (1234 sends 34, 0x1FF
-// sends FF).  False on a malformed token or one above 0xFFFFFFFF; then
-// nothing is to be sent.
+// commas and blanks, each sending its bytes, two digits a byte and an odd
+// first digit alone (AA55 sends AA 55, 0x1FF sends 01 FF).  False on a
+// malformed token; then nothing is to be sent.
 bool serialHexBytes(const QString &text, QByteArray *bytes);
 
 // The serial terminal's send box as text: UTF-8, line feeds sent as CR LF.
