@@ -141,6 +141,16 @@ QString breaksAsLineFeeds(const QString &text)
     return out;
 }
 
+bool gbkLeadAfter(bool leadBefore, QByteArrayView bytes)
+{
+    bool lead = leadBefore;
+    for (const char c : bytes) {
+        const auto b = uchar(c);
+        lead = !lead && b >= 0x81 && b <= 0xFE;
+    }
+    return lead;
+}
+
 QString stamp(const QDateTime &when)
 {
     return stamp(when.time());

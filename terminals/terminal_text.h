@@ -2,6 +2,7 @@
 #define TERMINAL_TEXT_H
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -49,6 +50,10 @@ bool startsBlock(QChar c);
 // ("\r\n" and each character startsBlock() names) made one line feed, so
 // that its lines counted by line feed are the view's blocks.
 QString breaksAsLineFeeds(const QString &text);
+
+// Whether a GBK stream ends amid a two-byte character after `bytes`, given
+// whether it did before them.
+[[nodiscard]] bool gbkLeadAfter(bool leadBefore, QByteArrayView bytes);
 
 // "[hh:mm:ss.zzz]"
 QString stamp(const QDateTime &when);

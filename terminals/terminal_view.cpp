@@ -127,6 +127,31 @@ TerminalView::Decoders::~Decoders() = default;
 TerminalView::Decoders::Decoders(Decoders &&) noexcept = default;
 TerminalView::Decoders &TerminalView::Decoders::operator=(Decoders &&) noexcept = default;
 
+QString TerminalView::Decoders::decode(const QByteArray &bytes, bool stampedMode)
+{
+    // Each decoder would keep its half character: one spliced into a later
+    // read of its mode, the other's remainder shown as replacement marks.
+    QString text;
+    int at = 0;
+    while (stampedLast != stampedMode && holdsPart(stampedLast) && at < bytes.size())
+        text += take(stampedLast, bytes.constData() + at++, 1);
+    if (!holdsPart(stampedLast))
+        stampedLast = stampedMode;
+    return text + take(stampedLast, bytes.constData() + at, int(bytes.size()) - at);
+}
+
+bool TerminalView::Decoders::holdsPart(bool stampedMode) const
+{
+    return gbk[stampedMode] ? gbkLead[stampedMode] : (stampedMode ? stamped : plain)->needsMoreData();
+}
+
+QString TerminalView::Decoders::take(bool stampedMode, const char *bytes, int size)
+{
+    if (gbk[stampedMode])
+        gbkLead[stampedMode] = TerminalText::gbkLeadAfter(gbkLead[stampedMode], QByteArrayView(bytes, size));
+    return (stampedMode ? stamped : plain)->toUnicode(bytes, size);
+}
+
 void TerminalView::setUp()
 {
     for (QPlainTextEdit *view : {m_text, m_hex}) {
@@ -157,6 +182,8 @@ std::unique_ptr<TerminalView::Decoders> TerminalView::makeDecoders() const
     auto decoders = std::make_unique<Decoders>();
     decoders->plain = make(m_plainCodec);
     decoders->stamped = make(m_stampedCodec);
+    decoders->gbk[0] = m_plainCodec == "GBK";
+    decoders->gbk[1] = m_stampedCodec == "GBK";
     return decoders;
 }
 
@@ -194,8 +221,7 @@ void TerminalView::append(const QByteArray &bytes, bool stamped, Decoders *decod
             reportShown();
         return;
     }
-    QTextDecoder *decoder = stamped ? decoders->stamped.get() : decoders->plain.get();
-    QString text = decoder->toUnicode(bytes.constData(), int(bytes.size()));
+    QString text = decoders->decode(bytes, stamped);
     const qint64 carriageReturns = bytes.count('\r');
     if (carriageReturns)
         text.remove(QLatin1Char('\r'));

@@ -58,6 +58,20 @@ public:
         Decoders &operator=(Decoders &&) noexcept;
         std::unique_ptr<QTextDecoder> plain;
         std::unique_ptr<QTextDecoder> stamped;
+        // The next read in either mode: a character the last read left half
+        // received is finished by the decoder that began it, whichever way
+        // the Time box stands now.
+        QString decode(const QByteArray &bytes, bool stamped);
+
+    private:
+        friend class TerminalView;
+        bool holdsPart(bool stampedMode) const;
+        QString take(bool stampedMode, const char *bytes, int size);
+        bool stampedLast = false;
+        // A GBK decoder does not tell whether it holds a lead byte: kept
+        // here (plain, stamped), with which of the two decode GBK.
+        bool gbk[2] = {false, false};
+        bool gbkLead[2] = {false, false};
     };
     // Fresh decoders with this view's codecs, for a caller that shows
     // several streams (clients of one server) in the same views.

@@ -283,7 +283,7 @@ private slots:
     }
 
     // A GBK character split across two reads shows whole, also when two
-    // clients interleave their halves.
+    // clients interleave their halves, or the Time box is switched between.
     void splitCharacterShowsWhole()
     {
         const quint16 port = freeTcpPort();
@@ -298,6 +298,14 @@ private slots:
         writeAndWait(b, QByteArray::fromHex("E3"));
         QCOMPARE(text(), QString::fromUtf8("中你"));
         QCOMPARE(get<QPlainTextEdit>("TCP_HexTextBrowser")->toPlainText(), QString("0xD6, 0xC4, 0xD0, 0xE3, "));
+
+        writeAndWait(a, QByteArray::fromHex("D6"));
+        get<QCheckBox>("TCP_showtime_checkBox")->setChecked(true);
+        writeAndWait(a, QByteArray::fromHex("D0") + "ab");
+        get<QCheckBox>("TCP_showtime_checkBox")->setChecked(false);
+        writeAndWait(a, QByteArray::fromHex("CEC4"));
+        static const QRegularExpression stamp("\\n?\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]");
+        QCOMPARE(text().remove(stamp), QString::fromUtf8("中你中ab文"));
     }
 
     void listenOnPortInUseIsReported()
