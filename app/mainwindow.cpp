@@ -204,6 +204,12 @@ void MainWindow::tabShown()
         gpsShowMap();
 }
 
+void MainWindow::showReadStatus(const QWidget *page, const QString &text)
+{
+    if (ui->tabWidget->currentWidget() == page)
+        ui->statusBar->showMessage(text, 0);
+}
+
 QWebEngineView *MainWindow::makeTabWebView(QLayout *layout, const QString &viewName, QLabel *&notice,
                                            const QString &noticeName, const std::function<QWebEnginePage *()> &makePage)
 {

@@ -234,6 +234,10 @@ private:
     // The web views of "More" and "GPS Debug" are made when their tab is
     // first shown.
     void tabShown();
+    // A text written on every read of a panel: shown only while that
+    // panel's tab is the current one, so a terminal receiving in the
+    // background does not wipe what another tab said.
+    void showReadStatus(const QWidget *page, const QString &text);
     // A web view in a page's layout, or, where the web engine cannot start,
     // a notice in its place (then null is returned and `notice` set).
     QWebEngineView *makeTabWebView(QLayout *layout, const QString &viewName, QLabel *&notice,

@@ -175,7 +175,7 @@ void MainWindow::gpsReadBatch(const QByteArray &data)
         // The port may have closed during the event pass above (the device
         // went): its message stays.
         if (portFor(PortTab::GPS))
-            ui->statusBar->showMessage(tr("Successfully read %1 byte data").arg(data.size()), 0);
+            showReadStatus(ui->gps, tr("Successfully read %1 byte data").arg(data.size()));
     }
 }
 

@@ -139,8 +139,8 @@ void MainWindow::gpsTcpRead(QTcpSocket *socket)
     if (chunk.isEmpty())
         return;
     GpsState::Client &state = it->second;
-    ui->statusBar->showMessage(
-        tr("TCP receive ") + tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()), 0);
+    showReadStatus(ui->gps,
+                   tr("TCP receive ") + tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()));
     const QString text = state.gbk ? state.gbk->toUnicode(chunk) : QString::fromLatin1(chunk);
     if (gpsView)
         gpsView->append(text.toUtf8(), false);

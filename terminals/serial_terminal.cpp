@@ -45,7 +45,7 @@ void MainWindow::Serial_Init_Start()
     TerminalView::setUpCounter(ui->sendbyteslcdNumber);
     serialView->setShownHandler([this](qint64 bytes, qint64) {
         TerminalView::count(ui->recvbyteslcdNumber, bytes);
-        ui->statusBar->showMessage(tr("Successfully read %1 byte data").arg(bytes), 0);
+        showReadStatus(ui->serial, tr("Successfully read %1 byte data").arg(bytes));
     });
 
     ui->com_expandpushButton->setEnabled(false);

@@ -64,7 +64,7 @@ void MainWindow::TCP_Init_Start()
     TerminalView::setUpCounter(ui->TCPsendbyteslcdNumber);
     tcpView->setShownHandler([this](qint64 bytes, qint64 carriageReturns) {
         TerminalView::count(ui->TCPrecvbyteslcdNumber, bytes - carriageReturns);
-        statusBar()->showMessage(tr("TCP receive ") + tr("from:%1:%2").arg(tcpLastPeer).arg(tcpLastPeerPort), 0);
+        showReadStatus(ui->tcp, tr("TCP receive ") + tr("from:%1:%2").arg(tcpLastPeer).arg(tcpLastPeerPort));
     });
 
     const int width = int((ui->TCP_HEXcheckBox->sizeHint().width()

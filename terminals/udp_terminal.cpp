@@ -60,7 +60,7 @@ void MainWindow::UDP_Init_Start()
     TerminalView::setUpCounter(ui->UDPsendbyteslcdNumber);
     udpView->setShownHandler([this](qint64 bytes, qint64 carriageReturns) {
         TerminalView::count(ui->UDPrecvbyteslcdNumber, bytes - carriageReturns);
-        statusBar()->showMessage(tr("UDP receive ") + tr("from:%1:%2").arg(udpLastSender.toString()).arg(udpLastSenderPort), 0);
+        showReadStatus(ui->udp, tr("UDP receive ") + tr("from:%1:%2").arg(udpLastSender.toString()).arg(udpLastSenderPort));
     });
 
     ui->groupBox_2->setMaximumWidth(int((ui->UDP_HEXcheckBox->sizeHint().width()
