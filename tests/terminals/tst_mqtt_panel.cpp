@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(connectButton()->text(), QString("Disconnect"));
         QVERIFY(connectButton()->styleSheet().contains("#FF4A19"));
 
-        for (const QString &filter : {"", "a/#/c"}) {
+        for (const QString filter : {"", "a/#/c"}) {
             field("mqtt_subscribe_lineEdit")->setText(filter);
             press("mqtt_subscribed_pushButton");
             QCOMPARE(status(), "Topic:" + filter + " is not a valid topic filter.");
@@ -144,7 +144,7 @@ private slots:
         MosquittoBroker::Subscriber peer(*broker, "out/#");
         QVERIFY(peer.isReady());
         get<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QStringLiteral("hi \u2713"));
-        for (const QString &topic : {"", "out/#", "out/+/p", "out/p"}) {
+        for (const QString topic : {"", "out/#", "out/+/p", "out/p"}) {
             field("mqtt_publish_lineEdit")->setText(topic);
             press("mqtt_publish_pushButton");
             if (topic != "out/p")
