@@ -1030,22 +1030,24 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     }
 
     // The echo comes at the line's pace, a long body's over seconds: wait
-    // while it grows.  An echo not all there then is looked for at the start
-    // of the next step; one that never began is none, so the host's answer,
-    // the same text, is never taken for it.
+    // while it grows (one poll without a byte may pass).  An echo not all
+    // there then is looked for at the start of the next step; one that never
+    // began is none, so the host's answer, the same text, is never taken
+    // for it.
     const QByteArray out = GsmCodes::linkData(data);
     const QByteArray echo = echoes ? out : QByteArray();
     QByteArray echoLeft;
     int poll = 0;
+    int still = 0;
     qsizetype seen = 0;
     at = -1;
     gsmAt->exchange(
         out, -1, 100,
         [&](const QByteArray &reply) {
             const bool coming = !reply.isEmpty() && reply.size() < echo.size() && echo.startsWith(reply);
-            const bool grew = reply.size() > seen;
+            still = reply.size() > seen ? 0 : still + 1;
             seen = reply.size();
-            if (++poll < 3 || (coming && grew))
+            if (++poll < 3 || (coming && still < 2))
                 return AtExchange::kGoOn;
             if (coming)
                 echoLeft = echo.mid(reply.size());
