@@ -133,10 +133,12 @@ QString TerminalView::Decoders::decode(const QByteArray &bytes, bool stampedMode
     // read of its mode, the other's remainder shown as replacement marks.
     QString text;
     int at = 0;
-    while (stampedLast != stampedMode && holdsPart(stampedLast) && at < bytes.size())
-        text += take(stampedLast, bytes.constData() + at++, 1);
-    if (!holdsPart(stampedLast))
-        stampedLast = stampedMode;
+    if (stampedLast != stampedMode) {
+        while (holdsPart(stampedLast) && at < bytes.size())
+            text += take(stampedLast, bytes.constData() + at++, 1);
+        if (!holdsPart(stampedLast))
+            stampedLast = stampedMode;
+    }
     return text + take(stampedLast, bytes.constData() + at, int(bytes.size()) - at);
 }
 
