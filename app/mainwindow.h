@@ -5,6 +5,7 @@
 #include "terminals/serial_device_watch.h"
 #include "instruments/line_framer.h"
 #include "instruments/tof_frame.h"
+#include "positioning/gsm_codes.h"
 #include "positioning/map_page_calls.h"
 #include "positioning/nmea_framer.h"
 #include "terminals/vexmora_modbus_client.h"
@@ -43,7 +44,6 @@ class QSerialPort;
 class QSerialPortInfo;
 class SensorLog;
 class GPS_Signal;
-struct GsmNotice;
 struct GsvRecords;
 struct nmea_msg;
 struct nmea_slmsg;
@@ -565,6 +565,8 @@ private:
     // Caller identification, alert sound, text mode: one flip each.
     bool GSMflipSwitch(const QByteArray &command, int polls);
     void GSMlinkIdle();
+    void GSMcloseLink();
+    GsmCodes::LinkStart GSMstartLink(const QByteArray &address, quint16 port, QByteArray *why);
     QList<QWidget *> gsmLinkGroups() const;
     // A ringing call whose "RING"s stopped was given up by the caller.
     void gsmRingSilent();

@@ -252,12 +252,15 @@ static bool onlyLineEnds(const QByteArray &bytes)
     return true;
 }
 
-QByteArray GsmCodes::hostBytes(const QByteArray &reply, const QByteArray &echo, qsizetype at, qsizetype used)
+QByteArray GsmCodes::hostBytes(const QByteArray &reply, const QByteArray &echo, qsizetype at, qsizetype used,
+                               bool wholeOnly)
 {
     qsizetype from = 0;
     if (!echo.isEmpty()) {
         if (reply.startsWith(echo))
             from = echo.size();
+        else if (wholeOnly)
+            from = 0;
         else if (echo.startsWith(reply))
             from = reply.size(); // the rest of the echo is still coming
         else if ((echo.endsWith("\r\n") || echo.endsWith('\x1a')) && reply.startsWith(echo.chopped(1)))
@@ -276,6 +279,29 @@ QByteArray GsmCodes::hostBytes(const QByteArray &reply, const QByteArray &echo, 
     if (at >= 0)
         host += reply.mid(used);
     return host;
+}
+
+GsmCodes::LinkStart GsmCodes::linkStart(const QByteArray &reply, qsizetype *used, QByteArray *code)
+{
+    static const QByteArray answers[] = {"CONNECT OK", "CONNECT FAIL", "ALREADY CONNECT"};
+    static const LinkStart kinds[] = {LinkStart::Connected, LinkStart::Failed, LinkStart::Held};
+    qsizetype first = -1;
+    int answer = -1;
+    for (int i = 0; i < 3; ++i) {
+        const qsizetype at = reply.indexOf(answers[i]);
+        if (at >= 0 && (first < 0 || at < first)) {
+            first = at;
+            answer = i;
+        }
+    }
+    if (answer >= 0) {
+        *used = lineEnd(reply, first);
+        if (code)
+            *code = kinds[answer] == LinkStart::Held ? answers[answer] : QByteArray();
+        return kinds[answer];
+    }
+    *used = error(reply, code);
+    return *used >= 0 ? LinkStart::Refused : LinkStart::Pending;
 }
 
 QByteArray GsmCodes::linkData(const QByteArray &data)

@@ -96,9 +96,17 @@ public:
     // it there is yet; a final Ctrl-Z some modems do not echo), the modem's
     // answer from `at` to `used` with the line end that opens it, and line
     // ends that are all that is left between.  `at` -1: no answer came; an
-    // empty `echo`: a modem with echo off.
+    // empty `echo`: a modem with echo off.  With `wholeOnly` only the whole
+    // echo counts: a late echo, told from a host's answer of the same text
+    // by the Ctrl-Z it ends with.
     [[nodiscard]] static QByteArray hostBytes(const QByteArray &reply, const QByteArray &echo, qsizetype at,
-                                              qsizetype used);
+                                              qsizetype used, bool wholeOnly = false);
+    // The modem's answer to AT+CIPSTART: the first of CONNECT OK, CONNECT
+    // FAIL and ALREADY CONNECT, each looked for whole (two of them hold
+    // "CONNECT"), else an error.  `used` gets how much of the reply it took
+    // and `code` what the modem said of a refusal.
+    enum class LinkStart { Pending, Connected, Failed, Held, Refused };
+    [[nodiscard]] static LinkStart linkStart(const QByteArray &reply, qsizetype *used, QByteArray *code = nullptr);
     // GPRS link data as written after the prompt: a final LF becomes CR LF,
     // other line ends stay as typed.
     [[nodiscard]] static QByteArray linkData(const QByteArray &data);

@@ -895,14 +895,45 @@ void MainWindow::GSMlinkIdle()
     gsmLinkUp = false;
 }
 
+// AT+CIPCLOSE=1, then AT+CIPSHUT: what Disconnect sends, and what a connect
+// that ends without a link leaves the modem with.
+void MainWindow::GSMcloseLink()
+{
+    gsmAt->exchange("AT+CIPCLOSE=1\r\n", 11, 100, okOrError);
+    gsmAt->exchange("AT+CIPSHUT\r\n", 11, 100, okOrError);
+}
+
+// The set-up commands, then AT+CIPSTART and its answer.
+GsmCodes::LinkStart MainWindow::GSMstartLink(const QByteArray &address, quint16 port, QByteArray *why)
+{
+    for (const char *command : {"AT+CGCLASS=\"B\"\r\n", "AT+CGDCONT=1,\"IP\",\"CMNET\"\r\n", "AT+CGATT=1\r\n",
+                                "AT+CIPCSGP=1,\"CMNET\"\r\n", "AT+CLPORT=\"TCP\",\"2222\"\r\n"})
+        gsmAt->exchange(command, 11, 100, okOrError);
+
+    auto answer = GsmCodes::LinkStart::Pending;
+    bool errorSeen = false;
+    gsmAt->exchange("AT+CIPSTART=\"TCP\",\"" + address + "\",\"" + QByteArray::number(port) + "\"\r\n", 501, 100,
+                    [&](const QByteArray &reply) {
+                        qsizetype used = AtExchange::kGoOn;
+                        answer = GsmCodes::linkStart(reply, &used, why);
+                        // Many modems holding a link answer ERROR, a blank line
+                        // and ALREADY CONNECT: the last line may come a read later.
+                        if (answer == GsmCodes::LinkStart::Refused && !errorSeen) {
+                            errorSeen = true;
+                            return AtExchange::kGoOn;
+                        }
+                        return answer == GsmCodes::LinkStart::Pending ? AtExchange::kGoOn : used;
+                    });
+    return answer;
+}
+
 void MainWindow::GSMTCPopencompushButton_triggered()
 {
     if (!GSMbeginExchange())
         return;
     if (gsmGprsConnected) {
         GSMlinkIdle();
-        gsmAt->exchange("AT+CIPCLOSE=1\r\n", 11, 100, okOrError);
-        gsmAt->exchange("AT+CIPSHUT\r\n", 11, 100, okOrError);
+        GSMcloseLink();
         GSMendExchange();
         return;
     }
@@ -927,50 +958,30 @@ void MainWindow::GSMTCPopencompushButton_triggered()
         GSMendExchange();
         return;
     }
-    for (const char *command : {"AT+CGCLASS=\"B\"\r\n", "AT+CGDCONT=1,\"IP\",\"CMNET\"\r\n", "AT+CGATT=1\r\n",
-                                "AT+CIPCSGP=1,\"CMNET\"\r\n", "AT+CLPORT=\"TCP\",\"2222\"\r\n"})
-        gsmAt->exchange(command, 11, 100, okOrError);
 
-    bool connected = false;
-    bool refused = false;
+    using LinkStart = GsmCodes::LinkStart;
     QByteArray why;
-    gsmAt->exchange("AT+CIPSTART=\"TCP\",\"" + address + "\",\"" + QByteArray::number(portNumber) + "\"\r\n", 501,
-                    100,
-                    [&](const QByteArray &reply) {
-                        // The modem's first word on the link ends the wait; each is
-                        // looked for whole, as two of them hold "CONNECT".
-                        static const QByteArray answers[] = {"CONNECT OK", "CONNECT FAIL", "ALREADY CONNECT"};
-                        qsizetype first = -1;
-                        int answer = -1;
-                        for (int i = 0; i < 3; ++i) {
-                            const qsizetype at = reply.indexOf(answers[i]);
-                            if (at >= 0 && (first < 0 || at < first)) {
-                                first = at;
-                                answer = i;
-                            }
-                        }
-                        if (answer >= 0) {
-                            // CONNECT FAIL: no server took the link, as if none
-                            // answered; a modem holding a link refuses another.
-                            connected = answer == 0;
-                            refused = answer == 2;
-                            if (refused)
-                                why = answers[answer];
-                            return GsmCodes::lineEnd(reply, first);
-                        }
-                        const qsizetype failed = GsmCodes::error(reply);
-                        refused = failed >= 0;
-                        return refused ? failed : AtExchange::kGoOn;
-                    });
-    if (connected) {
+    LinkStart answer = GSMstartLink(address, portNumber, &why);
+    // The modem keeps a link of its own past the page (an earlier run's, or
+    // one that came up after the page gave up): it goes, and the link asked
+    // for is tried once more.
+    if (answer == LinkStart::Held && !gsmAt->ended()) {
+        GSMcloseLink();
+        answer = GSMstartLink(address, portNumber, &why);
+    }
+    if (answer == LinkStart::Connected && !gsmAt->ended()) {
         // A fresh link starts without half a character of the last one.
         gsmState->linkDecoder.plain.reset(QTextCodec::codecForName("GBK")->makeDecoder());
         gsmLinkUp = true;
         messageBox(QMessageBox::Information, tr("Info"), QStringLiteral("connection succeeded"));
     } else {
-        // An error is no link either: the page goes back to idle and says so.
+        // No link: whatever the attempt left in the modem goes, as after
+        // CONNECT FAIL it refuses every start until AT+CIPSHUT, and a
+        // CONNECT OK after the wait would be a link the page does not show.
+        if (!gsmAt->ended())
+            GSMcloseLink();
         GSMlinkIdle();
-        if (refused)
+        if (answer == LinkStart::Held || answer == LinkStart::Refused)
             GSMerrorBox(why);
         else if (!gsmAt->ended())
             messageBox(QMessageBox::Critical, tr("Info"), QStringLiteral("Remote server is not responding"));
@@ -996,9 +1007,9 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     // The host may answer at any step: its bytes go on to the receive view
     // in order, the modem's own echo and answer do not.
     qsizetype at = -1;
-    const auto hostOnly = [&at](const QByteArray &echo) {
-        return [&at, echo](const QByteArray &reply, qsizetype used) {
-            return GsmCodes::hostBytes(reply, echo, at, used);
+    const auto hostOnly = [&at](const QByteArray &echo, bool wholeOnly = false) {
+        return [&at, echo, wholeOnly](const QByteArray &reply, qsizetype used) {
+            return GsmCodes::hostBytes(reply, echo, at, used, wholeOnly);
         };
     };
 
@@ -1031,12 +1042,14 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
 
     // The echo comes at the line's pace, a long body's over seconds: wait
     // while it grows (one poll without a byte may pass).  An echo not all
-    // there then is looked for at the start of the next step; one that never
-    // began is none, so the host's answer, the same text, is never taken
-    // for it.
+    // there then is looked for at the start of the next step.  One not begun
+    // yet may still come late, but then as the whole data and its Ctrl-Z,
+    // which no host answer holds: only that is taken for it, so the host's
+    // answer, the same text, is never dropped as a guess.
     const QByteArray out = GsmCodes::linkData(data);
     const QByteArray echo = echoes ? out : QByteArray();
     QByteArray echoLeft;
+    bool echoBegun = false;
     int poll = 0;
     int still = 0;
     qsizetype seen = 0;
@@ -1051,6 +1064,8 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
                 return AtExchange::kGoOn;
             if (coming)
                 echoLeft = echo.mid(reply.size());
+            // Whatever the echo rule would take off the reply is echo begun.
+            echoBegun = GsmCodes::hostBytes(reply, echo, -1, 0).size() < reply.size();
             return AtExchange::kStop;
         },
         hostOnly(echo));
@@ -1071,7 +1086,9 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
             failed = end >= 0;
             return failed ? end : AtExchange::kGoOn;
         },
-        hostOnly(echoes ? echoLeft + "\x1a" : QByteArray()));
+        !echoes     ? hostOnly({})
+        : echoBegun ? hostOnly(echoLeft + "\x1a")
+                    : hostOnly(out + "\x1a", true));
     if (failed)
         GSMerrorBox(why);
     else if (sent == AtExchange::Outcome::NoAnswer)

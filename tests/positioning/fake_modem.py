@@ -15,15 +15,25 @@ command bytes.  Control lines on stdin change its behaviour:
     inject <text>            send <text> now (unsolicited codes)
     echo on|off              echo received bytes back (on at start; off as
                              ATE0 leaves a modem)
+    dataecho on|off          echo the data after a prompt too (on at start;
+                             off: AT+CIPSEND is echoed, its data is not)
+    echodelay <ms>           the data's echo, and all after it, starts <ms>
+                             after the data's first byte (0 at start)
+    echogap <n> <ms>         the data's echo pauses <ms> after every <n>
+                             bytes (0 0 at start)
     ctrlz on|off             echo the Ctrl-Z that ends data too (on at start)
     pace <ms>                send each byte <ms> after the last, as a slow
                              line does (1: 9600 baud); 0 at once (at start)
     link <port>              hold a link to 127.0.0.1:<port> as an earlier
                              run left it (0: none)
+    already ok|error         what AT+CIPSTART gets while a link is held: OK
+                             then ALREADY CONNECT, or ERROR, a blank line and
+                             ALREADY CONNECT
     reset <command>          back to the table's answer, nothing before it
     set <switch> <value>     set a switch ("set CMGF 0": PDU mode)
 
-The data after a prompt, ended by Ctrl-Z, is answered as the command "^Z".
+The data after a prompt, ended by Ctrl-Z, is answered as the command "^Z";
+"before DATA <text>" sends <text> as that data begins (a host's bytes).
 
 It keeps the switches ("AT+CLIP=", "AT+CALM=", "AT+CMGF="), the character
 set ("AT+CSCS=", "IRA" at start), an SMS store ("AT+CMGR=" in either mode,
@@ -31,7 +41,9 @@ set ("AT+CSCS=", "IRA" at start), an SMS store ("AT+CMGR=" in either mode,
 the "AT+CMGS=" prompt (above 70 UCS2 units: "+CMS ERROR: 304"), and opens a
 real TCP connection on "AT+CIPSTART" (127.0.0.1 only) whose bytes it
 forwards both ways ("AT+CIPSEND" data up to Ctrl-Z); a refused connect is
-"CONNECT FAIL", a second one while a link is held "ALREADY CONNECT".
+"CONNECT FAIL", and every AT+CIPSTART after it is ERROR until "AT+CIPSHUT",
+as the modem's manual says; one while a link is held "ALREADY CONNECT";
+"AT+CIPCLOSE" without a link is ERROR.
 
 <command> is matched against the start of the received line ("AT+CSQ",
 "ATD", "AT+CMGR=").  Every line written on stdout is flushed at once.
@@ -96,6 +108,14 @@ class Modem:
         self.pace = 0.0  # seconds a byte takes on the line
         self.out = b""  # bytes waiting for the line
         self.line_at = 0.0  # when the line has sent all it was given
+        self.breaks = []  # [(bytes of out before it, seconds)]: pauses of the line
+        self.paused_until = 0.0
+        self.data_echo = True
+        self.echo_delay = 0.0
+        self.echo_gap = (0, 0.0)
+        self.already = OK + b"\r\nALREADY CONNECT\r\n"
+        self.start_failed = False  # CONNECT FAIL came; AT+CIPSHUT clears it
+        self.answers = None  # answers held while a read is echoed
         self.overrides = {}  # command -> ("reply", bytes) | ("silent",) | ("split", ms) | ("late", ms)
         self.before = {}  # command -> bytes sent ahead of its answer
         self.line = b""
@@ -109,19 +129,35 @@ class Modem:
         self.sock = None  # the GPRS link's TCP connection
         self.sent = 0
 
-    def send(self, data):
+    def send(self, data, now=True):
         if not self.out:
             self.line_at = max(self.line_at, time.monotonic())
         self.out += data
-        self.flush()
+        if now:
+            self.flush()
+
+    def pause(self, seconds):
+        """The line stops for a while once what it holds now is out."""
+        self.breaks.append((len(self.out), seconds))
 
     def flush(self):
         """Writes what the line has carried by now."""
+        now = time.monotonic()
+        if now < self.paused_until:
+            return
+        if self.paused_until:
+            self.line_at = max(self.line_at, self.paused_until)
+            self.paused_until = 0.0
         n = len(self.out)
+        if self.breaks:
+            n = min(n, self.breaks[0][0])
         if self.pace:
-            n = min(n, int((time.monotonic() - self.line_at) / self.pace))
+            n = min(n, int((now - self.line_at) / self.pace))
             self.line_at += n * self.pace
         data, self.out = self.out[:n], self.out[n:]
+        self.breaks = [(at - n, seconds) for at, seconds in self.breaks]
+        if self.breaks and self.breaks[0][0] == 0:
+            self.paused_until = now + self.breaks.pop(0)[1]
         while data:
             try:
                 n = os.write(self.fd, data)
@@ -133,6 +169,9 @@ class Modem:
         self.timed.append((time.monotonic() + delay_ms / 1000.0, data))
 
     def answer(self, command, table_reply):
+        if self.answers is not None:
+            self.answers.append((command, table_reply))  # after the read's echo
+            return
         key = max((k for k in self.overrides if command.startswith(k)), key=len, default=None)
         rule = self.overrides.get(key, ("table",))
         reply = table_reply
@@ -207,15 +246,21 @@ class Modem:
             if host != "127.0.0.1" or not port.isdigit():
                 return ERROR  # loopback only
             if self.sock is not None:
-                return OK + b"\r\nALREADY CONNECT\r\n"
+                return self.already
+            if self.start_failed:
+                return ERROR
             if not self.open_link(int(port)):
+                self.start_failed = True
                 return OK + b"\r\nSTATE: TCP CLOSED\r\n\r\nCONNECT FAIL\r\n"
             return OK + b"\r\nCONNECT OK\r\n"
         if line.startswith(b"AT+CIPCLOSE"):
+            if self.sock is None:
+                return ERROR
             self.close_link()
             return b"\r\nCLOSE OK\r\n"
         if line.startswith(b"AT+CIPSHUT"):
             self.close_link()
+            self.start_failed = False
             return b"\r\nSHUT OK\r\n"
         return None
 
@@ -243,24 +288,48 @@ class Modem:
         if line:
             self.answer(line, ERROR)
 
+    def echoed(self, ch, in_data):
+        """Echoes one received byte as the modem's habits say."""
+        if not self.echo or (ch == b"\x1a" and not self.echo_ctrlz) or (in_data and not self.data_echo):
+            return
+        every, gap = self.echo_gap
+        self.send(ch, False)  # the read's echo goes out at its end
+        if in_data and every and len(self.data) % every == 0 and ch != b"\x1a":
+            self.pause(gap)
+
     def received(self, data):
         sys.stdout.write("rx " + data.hex() + "\n")
         sys.stdout.flush()
-        if self.echo:
-            self.send(data if self.echo_ctrlz else data.replace(b"\x1a", b""))
+        self.answers = []
+        self.parse(data)
+        self.flush()
+        answers, self.answers = self.answers, None
+        for command, reply in answers:
+            self.answer(command, reply)
+
+    def parse(self, data):
         for b in data:
             ch = bytes([b])
             if self.prompt is not None:
                 if self.data == b"" and ch == b"\n" and self.line_end:
                     self.line_end = False  # the LF of the prompting command
+                    self.echoed(ch, False)
                     continue
-                self.line_end = False
+                if self.data == b"" and self.line_end is not None:
+                    self.line_end = None  # the data begins
+                    if b"DATA" in self.before:
+                        self.send(self.before[b"DATA"])
+                    if self.echo_delay:
+                        self.pause(self.echo_delay)
                 if ch == b"\x1a":
+                    self.echoed(ch, True)
                     self.answer(b"^Z", self.prompted())
                     self.prompt = None
                 else:
                     self.data += ch
+                    self.echoed(ch, True)
                 continue
+            self.echoed(ch, False)
             if ch == b"\r":
                 self.command(self.line.strip())
                 self.line = b""
@@ -274,6 +343,14 @@ class Modem:
             self.send(unescape(line[len("inject "):]))
         elif what == "echo" and len(parts) > 1:
             self.echo = parts[1] == "on"
+        elif what == "dataecho" and len(parts) > 1:
+            self.data_echo = parts[1] == "on"
+        elif what == "echodelay" and len(parts) > 1:
+            self.echo_delay = int(parts[1]) / 1000.0
+        elif what == "echogap" and len(parts) > 2:
+            self.echo_gap = (int(parts[1]), int(parts[2]) / 1000.0)
+        elif what == "already" and len(parts) > 1:
+            self.already = (ERROR + b"\r\n" if parts[1] == "error" else OK) + b"\r\nALREADY CONNECT\r\n"
         elif what == "ctrlz" and len(parts) > 1:
             self.echo_ctrlz = parts[1] == "on"
         elif what == "pace" and len(parts) > 1:

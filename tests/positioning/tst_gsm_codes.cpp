@@ -165,6 +165,16 @@ private slots:
         QCOMPARE(GsmCodes::hostBytes("lo\r\nhello\r\n\r\nSEND OK\r\n", "lo\r\n\x1a", 13, 22), QByteArray("hello\r\n"));
     }
 
+    // An echo not begun in the data step is taken only whole, with the
+    // Ctrl-Z no host answer holds: a host's answer of the same text stays.
+    void lateEchoOnlyWhole()
+    {
+        const QByteArray echo = "hello\r\n\x1a";
+        QCOMPARE(GsmCodes::hostBytes("hello\r\n\x1a\r\nSEND OK\r\nhi\r\n", echo, 10, 19, true), QByteArray("hi\r\n"));
+        QCOMPARE(GsmCodes::hostBytes("hello\r\n", echo, -1, 0, true), QByteArray("hello\r\n"));
+        QCOMPARE(GsmCodes::hostBytes("hello\r\n\r\nSEND OK\r\n", echo, 9, 18, true), QByteArray("hello\r\n"));
+    }
+
     void replyRulesFuzz()
     {
         QRandomGenerator rng(4116);
