@@ -482,6 +482,14 @@ private:
     // numbers its satellites on its own.
     QScatterSeries *gpsSkySeries[5][kSkySlots] = {};
     bool gpsSkyPlotted[5][kSkySlots] = {};
+    // Where each satellite was last reported in this opening: a report
+    // without a position moves no point, and gives none.
+    struct GpsSkyPoint
+    {
+        bool known = false;
+        QPointF at;
+    };
+    GpsSkyPoint gpsSkyPoint[5][kSkySlots];
     // Per constellation 1-5 at index 0-4.  The label and value lists
     // outlive the dialog.
     QChart *gpsBarChart[5] = {};

@@ -65,8 +65,10 @@ GsvRecords GPS_Signal::parse(QByteArrayView s)
             break;
         nmea_slmsg &m = r.sat[k];
         m.PRN = wholeNumber(Nmea::number(Nmea::field(s, first)));
-        m.elevation = wholeNumber(Nmea::number(Nmea::field(s, first + 1)));
-        m.azimuth = wholeNumber(Nmea::number(Nmea::field(s, first + 2)));
+        const QByteArray elevation = Nmea::field(s, first + 1), azimuth = Nmea::field(s, first + 2);
+        m.elevation = wholeNumber(Nmea::number(elevation));
+        m.azimuth = wholeNumber(Nmea::number(azimuth));
+        m.hasPosition = !elevation.isEmpty() && !azimuth.isEmpty();
         m.SNR = wholeNumber(Nmea::number(Nmea::field(s, first + 3)));
         m.constellation = m.PRN != 0 ? c : 0;
     }

@@ -121,6 +121,7 @@ void MainWindow::slotGPSsignal()
     for (int c = 0; c < 5; ++c) {
         std::fill(std::begin(gpsSkySeries[c]), std::end(gpsSkySeries[c]), nullptr);
         std::fill(std::begin(gpsSkyPlotted[c]), std::end(gpsSkyPlotted[c]), false);
+        std::fill(std::begin(gpsSkyPoint[c]), std::end(gpsSkyPoint[c]), GpsSkyPoint{});
         gpsBarSet[c] = new QBarSet(QString::fromLatin1(kConstellations[c].name));
         gpsBarSeries[c]->append(gpsBarSet[c]);
         gpsBarSet[c]->append(gpsBarValues[c]);
@@ -177,11 +178,14 @@ void MainWindow::GPS_Signaltip_Setting(nmea_slmsg record)
     if (p >= 0 && p < kSkySlots) {
         QScatterSeries *&series = gpsSkySeries[c][p];
         bool &plotted = gpsSkyPlotted[c][p];
-        const QPointF at(record.azimuth, 90 - record.elevation);
+        GpsSkyPoint &point = gpsSkyPoint[c][p];
+        if (record.hasPosition)
+            point = {true, QPointF(record.azimuth, 90 - record.elevation)};
+        const QPointF at = point.at;
         if (s >= 6 && plotted) {
-            // Satellites move: the point follows the latest report.
+            // Satellites move: the point follows the latest position given.
             series->replace(0, at);
-        } else if (s >= 6) {
+        } else if (s >= 6 && point.known) {
             if (!series)
                 series = new QScatterSeries(gpsSignalDialog);
             series->setName(QString::number(p));

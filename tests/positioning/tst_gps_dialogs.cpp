@@ -114,9 +114,11 @@ private slots:
 
     // Through the pty with the dialog open: bars from SNR 5, points from 6,
     // one point per system and number that follows its satellite, numbers
-    // above 98 as bars only, the 4.10 signal ID no phantom; the hover text;
-    // closing with results queued, reopening with the labels kept, and the
-    // window closing under it.
+    // above 98 as bars only, the 4.10 signal ID no phantom; a report with
+    // empty elevation and azimuth moves no point and gives none, while 0
+    // and 0 is the north horizon; the hover text; closing with results
+    // queued, reopening with the labels kept, and the window closing under
+    // it.
     void satellitesThroughThePty()
     {
         kesptest::PtyPair pty;
@@ -132,8 +134,9 @@ private slots:
         QByteArray feed = nmea("GPGSV,2,1,06,02,45,120,38,12,67,045,30,05,10,300,05,25,30,200,04,1")
                           + nmea("GPGSV,2,2,06,25,30,200,40,46,20,010,22,1")
                           + nmea("GPGSV,2,1,06,12,20,100,25,25,30,200,04,,,,,,,,,1")
+                          + nmea("GPGSV,2,2,06,12,,,30,1")
                           + nmea("GBGSV,1,1,04,201,40,150,35,07,33,060,29,02,50,030,31,12,60,250,33,1")
-                          + nmea("GBGSV,1,1,01,02,50,031,05,1") + nmea("GLGSV,1,1,01,65,20,100,33,1")
+                          + nmea("GBGSV,1,1,01,02,50,031,05,1") + nmea("GLGSV,1,1,02,65,20,100,33,70,,,40,1")
                           + nmea("GAGSV,1,1,02,301,70,270,36,12,15,330,28,7");
         // The worker parses a sentence once another is behind it.
         for (int i = 0; i < 2; ++i)
@@ -142,9 +145,9 @@ private slots:
         QVERIFY(kesptest::waitFor([&] { return g.bars(4) == (QStringList{"GA301", "GA12"}); }, 10000));
         QCOMPARE(g.bars(1), (QStringList{"GP2", "GP12", "GP5", "GP46"}));
         QCOMPARE(g.bars(2), (QStringList{"GB201", "GB7", "GB2", "GB12"}));
-        QCOMPARE(g.bars(3), QStringList{"GL65"});
+        QCOMPARE(g.bars(3), (QStringList{"GL65", "GL70"}));
         const QBarSet *gps = qobject_cast<QAbstractBarSeries *>(g.chart("gpsBarView1")->series()[0])->barSets()[0];
-        QCOMPARE((QList<qreal>{gps->at(0), gps->at(1), gps->at(2), gps->at(3)}), (QList<qreal>{38, 25, 5, 22}));
+        QCOMPARE((QList<qreal>{gps->at(0), gps->at(1), gps->at(2), gps->at(3)}), (QList<qreal>{38, 30, 5, 22}));
         const QMap<QString, QScatterSeries *> sky = g.sky();
         QCOMPARE(QStringList(sky.keys()), (QStringList{"GA12", "GB12", "GB7", "GL65", "GP12", "GP2", "GP46"}));
         QCOMPARE(sky["GP12"]->at(0), QPointF(100, 70));
@@ -161,6 +164,11 @@ private slots:
         emit twelve->hovered(twelve->at(0), false);
         QVERIFY(!tip->isVisible());
 
+        QVERIFY(pty.writeFar(nmea("GLGSV,1,1,02,65,20,100,33,70,00,000,41,1") + nmea("GNGSV,1,1,00")
+                             + nmea("GNGSV,1,1,00")));
+        QVERIFY(kesptest::waitFor([&] { return g.sky().contains("GL70"); }));
+        QCOMPARE(g.sky()["GL70"]->at(0), QPointF(0, 90));
+
         // Close while a burst is still being handed over, then reopen.
         QByteArray burst;
         for (int i = 0; i < 200; ++i)
@@ -173,7 +181,7 @@ private slots:
         press(*g.w, "GPSsignal");
         QVERIFY(kesptest::waitFor([&] { return !g.dialogs("GPSsignal").isEmpty(); }));
         QVERIFY(g.bars(1).mid(0, 4) == (QStringList{"GP2", "GP12", "GP5", "GP46"}));
-        QCOMPARE(g.bars(3), QStringList{"GL65"});
+        QCOMPARE(g.bars(3), (QStringList{"GL65", "GL70"}));
         QVERIFY(pty.writeFar(burst));
         kesptest::spin(200);
         g.w.reset();
