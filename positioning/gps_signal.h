@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
+#include <QWaitCondition>
 #include <atomic>
 #include <cstdint>
 
@@ -70,8 +71,8 @@ protected:
     void run() override;
 
 private:
-    bool ready() const;
     mutable QMutex m_mutex;
+    QWaitCondition m_wake;
     QStringList m_queue;
     std::atomic_bool m_waiting{false};
     std::atomic_bool m_stopRequested{false};
