@@ -36,7 +36,8 @@ struct GpsTab
     }
     QList<QDialog *> dialogs(const char *name) { return w->findChildren<QDialog *>(name); }
     QChart *chart(const char *view) { return child<QChartView>(*dialogs("GPSsignal")[0], view)->chart(); }
-    QStringList bars(int c) { return qobject_cast<QBarCategoryAxis *>(chart(qPrintable(QStringLiteral("gpsBarView%1").arg(c)))->axes(Qt::Horizontal)[0])->categories(); }
+    QBarCategoryAxis *axis(int c) { return qobject_cast<QBarCategoryAxis *>(chart(qPrintable(QStringLiteral("gpsBarView%1").arg(c)))->axes(Qt::Horizontal)[0]); }
+    QStringList bars(int c) { return axis(c)->categories(); }
     // The sky points by system prefix (told by colour) and number.
     QMap<QString, QScatterSeries *> sky()
     {
@@ -116,9 +117,9 @@ private slots:
     // one point per system and number that follows its satellite, numbers
     // above 98 as bars only, the 4.10 signal ID no phantom; a report with
     // empty elevation and azimuth moves no point and gives none, while 0
-    // and 0 is the north horizon; the hover text; closing with results
-    // queued, reopening with the labels kept, and the window closing under
-    // it.
+    // and 0 is the north horizon; an axis laid out again only when its own
+    // labels change; the hover text; closing with results queued, reopening
+    // with the labels kept, and the window closing under it.
     void satellitesThroughThePty()
     {
         kesptest::PtyPair pty;
@@ -168,6 +169,22 @@ private slots:
                              + nmea("GNGSV,1,1,00")));
         QVERIFY(kesptest::waitFor([&] { return g.sky().contains("GL70"); }));
         QCOMPARE(g.sky()["GL70"]->at(0), QPointF(0, 90));
+
+        // New positions and SNRs of listed satellites leave the five axes
+        // alone; a satellite added to GPS and one lost from BeiDou touch
+        // those two only.
+        QList<int> refills(5, 0);
+        for (int c = 0; c < 5; ++c)
+            connect(g.axis(c + 1), &QBarCategoryAxis::categoriesChanged, g.axis(c + 1), [&refills, c] { ++refills[c]; });
+        const QByteArray behind = nmea("GNGSV,1,1,00") + nmea("GNGSV,1,1,00");
+        QVERIFY(pty.writeFar(nmea("GPGSV,1,1,02,02,46,121,37,46,21,011,23,1") + nmea("GBGSV,1,1,01,07,34,061,30,1") + behind));
+        QVERIFY(kesptest::waitFor([&] { return g.sky()["GB7"]->at(0) == QPointF(61, 56); }));
+        QCOMPARE(g.sky()["GP2"]->at(0), QPointF(121, 44));
+        QCOMPARE(refills, QList<int>(5, 0));
+        QVERIFY(pty.writeFar(nmea("GPGSV,1,1,01,09,30,100,30,1") + nmea("GBGSV,1,1,01,07,34,061,04,1") + behind));
+        QVERIFY(kesptest::waitFor([&] { return !g.bars(2).contains("GB7"); }));
+        QCOMPARE(g.bars(1).last(), QStringLiteral("GP9"));
+        QCOMPARE(refills, (QList<int>{1, 1, 0, 0, 0}));
 
         // Close while a burst is still being handed over, then reopen.
         QByteArray burst;
