@@ -482,6 +482,16 @@ private:
     // numbers its satellites on its own.
     QScatterSeries *gpsSkySeries[5][kSkySlots] = {};
     bool gpsSkyPlotted[5][kSkySlots] = {};
+    // Where each satellite was last reported in this opening (a report
+    // without a position moves no point, and gives none) and whether its
+    // SNR earns a point.
+    struct GpsSkyPoint
+    {
+        bool known = false;
+        bool wanted = false;
+        QPointF at;
+    };
+    GpsSkyPoint gpsSkyPoint[5][kSkySlots];
     // Per constellation 1-5 at index 0-4.  The label and value lists
     // outlive the dialog.
     QChart *gpsBarChart[5] = {};
@@ -490,6 +500,12 @@ private:
     QBarSet *gpsBarSet[5] = {};
     QStringList gpsBarLabels[5];
     QList<qreal> gpsBarValues[5];
+    // The bar heights the records asked for, drawn by gpsDrawSignal at
+    // most every kSignalDrawMs with the sky points.
+    QList<qreal> gpsBarShown[5];
+    static constexpr int kSignalDrawMs = 150;
+    QTimer *gpsSignalDrawTimer = nullptr;
+    void gpsDrawSignal();
     // Distance and UTM calculator.
     Q_SLOT void slotGPScalculate();
     Q_SLOT void GPScalculate_triggered();

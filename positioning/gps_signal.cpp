@@ -65,8 +65,10 @@ GsvRecords GPS_Signal::parse(QByteArrayView s)
             break;
         nmea_slmsg &m = r.sat[k];
         m.PRN = wholeNumber(Nmea::number(Nmea::field(s, first)));
-        m.elevation = wholeNumber(Nmea::number(Nmea::field(s, first + 1)));
-        m.azimuth = wholeNumber(Nmea::number(Nmea::field(s, first + 2)));
+        const QByteArray elevation = Nmea::field(s, first + 1), azimuth = Nmea::field(s, first + 2);
+        m.elevation = wholeNumber(Nmea::number(elevation));
+        m.azimuth = wholeNumber(Nmea::number(azimuth));
+        m.hasPosition = !elevation.isEmpty() && !azimuth.isEmpty();
         m.SNR = wholeNumber(Nmea::number(Nmea::field(s, first + 3)));
         m.constellation = m.PRN != 0 ? c : 0;
     }
@@ -83,58 +85,51 @@ void GPS_Signal::Get_Data(char *sentence)
 {
     const QString text = sentence ? QString::fromUtf8(sentence) : QString();
     QMutexLocker lock(&m_mutex);
-    // A GUI that is behind loses the backlog rather than growing it: the
-    // worker may sleep 100 ms between looks while sentences keep coming.
+    // A GUI that is behind loses the backlog rather than growing it.
     if (m_queue.size() >= kQueueLimit)
         m_queue.clear();
     m_queue.append(text);
     if (m_queue.size() > m_peak.load())
         m_peak.store(int(m_queue.size()));
+    if (!m_waiting && m_queue.size() >= 2)
+        m_wake.wakeOne();
 }
 
 void GPS_Signal::Wait_Data(bool waiting)
 {
+    QMutexLocker lock(&m_mutex);
     m_waiting = waiting;
+    if (!waiting)
+        m_wake.wakeOne();
 }
 
 void GPS_Signal::stop()
 {
-    m_stopRequested = true;
-}
-
-bool GPS_Signal::ready() const
-{
     QMutexLocker lock(&m_mutex);
-    return !m_waiting && m_queue.size() >= 2;
+    m_stopRequested = true;
+    m_wake.wakeOne();
 }
 
 void GPS_Signal::run()
 {
+    QMutexLocker lock(&m_mutex);
     while (!m_stopRequested) {
-        QString sentence;
-        bool take = false;
-        {
-            QMutexLocker lock(&m_mutex);
-            if (m_queue.size() >= 2) {
-                if (!m_waiting)
-                    take = true, sentence = m_queue.takeFirst();
-                else if (m_queue.size() >= kQueueLimit)
-                    m_queue.clear();
-            }
-        }
-        if (take) {
-            const QByteArray bytes = sentence.toLatin1();
+        if (m_queue.size() >= 2 && !m_waiting) {
+            const QByteArray bytes = m_queue.takeFirst().toLatin1();
+            m_waiting = true;
+            lock.unlock();
             GsvRecords r = parse(bytes);
             r.source = m_id;
-            m_waiting = true;
             ++m_emitted;
             emit ReturnResult(r);
-            continue;
+            lock.relock();
+        } else if (m_queue.size() >= kQueueLimit) {
+            m_queue.clear();
+        } else {
+            // Woken at once by the GUI's answer, a second sentence or a
+            // stop: a 10 Hz five-system receiver sends 120 GSV a second,
+            // more than looks every 10 ms would take.
+            m_wake.wait(&m_mutex, 100);
         }
-        // Up to 100 ms in short steps: a stop is seen at once, and so is the
-        // GUI's answer, so a 10 Hz receiver's four GSV sentences per epoch
-        // are not thrown away with a full queue.
-        for (int i = 0; i < 10 && !m_stopRequested && !ready(); ++i)
-            QThread::msleep(10);
     }
 }

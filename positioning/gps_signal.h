@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
+#include <QWaitCondition>
 #include <atomic>
 #include <cstdint>
 
@@ -18,6 +19,9 @@ struct nmea_slmsg
     int azimuth = 0;       // degrees from north
     int SNR = 0;           // dB-Hz, 0 when not tracked
     uint8_t constellation = 0; // 0 none, 1 GPS, 2 BeiDou, 3 GLONASS, 4 Galileo, 5 QZSS
+    // Elevation and azimuth were both given.  A receiver leaves them empty
+    // until it knows where the satellite is, and empty reads as 0 above.
+    bool hasPosition = false;
 };
 
 // The four records of one sentence, handed over by value, tagged with the
@@ -67,8 +71,8 @@ protected:
     void run() override;
 
 private:
-    bool ready() const;
     mutable QMutex m_mutex;
+    QWaitCondition m_wake;
     QStringList m_queue;
     std::atomic_bool m_waiting{false};
     std::atomic_bool m_stopRequested{false};

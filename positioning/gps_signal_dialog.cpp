@@ -13,6 +13,7 @@
 #include <QPolarChart>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
+#include <QTimer>
 #include <QValueAxis>
 
 namespace {
@@ -121,11 +122,20 @@ void MainWindow::slotGPSsignal()
     for (int c = 0; c < 5; ++c) {
         std::fill(std::begin(gpsSkySeries[c]), std::end(gpsSkySeries[c]), nullptr);
         std::fill(std::begin(gpsSkyPlotted[c]), std::end(gpsSkyPlotted[c]), false);
+        std::fill(std::begin(gpsSkyPoint[c]), std::end(gpsSkyPoint[c]), GpsSkyPoint{});
         gpsBarSet[c] = new QBarSet(QString::fromLatin1(kConstellations[c].name));
         gpsBarSeries[c]->append(gpsBarSet[c]);
         gpsBarSet[c]->append(gpsBarValues[c]);
         gpsBarSet[c]->setColor(QColor(QLatin1String(kConstellations[c].colour)));
+        gpsBarShown[c] = gpsBarValues[c];
     }
+    // Records change what the dialog shows at once; the charts take it at
+    // most this often, so a 10 Hz receiver does not lay them out 120 times
+    // a second.
+    gpsSignalDrawTimer = new QTimer(gpsSignalDialog);
+    gpsSignalDrawTimer->setSingleShot(true);
+    gpsSignalDrawTimer->setInterval(kSignalDrawMs);
+    connect(gpsSignalDrawTimer, &QTimer::timeout, this, &MainWindow::gpsDrawSignal);
     gpsSignalBusy = false;
 }
 
@@ -152,55 +162,80 @@ void MainWindow::GPS_Signaltip_Setting(nmea_slmsg record)
     const int p = record.PRN, s = record.SNR;
     const int c = record.constellation - 1;
 
-    for (QBarCategoryAxis *axis : gpsBarAxis)
-        axis->clear();
-
     const QString label = QLatin1String(kConstellations[c].prefix) + QString::number(p);
     QStringList &labels = gpsBarLabels[c];
     if (!labels.contains(label))
         labels.append(label);
     const int i = int(labels.indexOf(label));
-    QBarSet *set = gpsBarSet[c];
-    while (set->count() <= i)
-        set->append(0);
-    set->replace(i, s);
+    QList<qreal> &values = gpsBarShown[c];
+    while (values.size() <= i)
+        values.append(0);
+    values[i] = s;
     if (s < 5) {
-        set->remove(i);
-        set->append(0);
+        values.remove(i);
+        values.append(0);
         labels.removeAt(i);
     }
 
-    for (int k = 0; k < 5; ++k)
-        gpsBarAxis[k]->append(gpsBarLabels[k]);
-
     // The sky plot has room for numbers 0-98; higher ones keep their bar only.
     if (p >= 0 && p < kSkySlots) {
-        QScatterSeries *&series = gpsSkySeries[c][p];
-        bool &plotted = gpsSkyPlotted[c][p];
-        const QPointF at(record.azimuth, 90 - record.elevation);
-        if (s >= 6 && plotted) {
-            // Satellites move: the point follows the latest report.
-            series->replace(0, at);
-        } else if (s >= 6) {
-            if (!series)
-                series = new QScatterSeries(gpsSignalDialog);
-            series->setName(QString::number(p));
-            series->append(at);
-            gpsSkyChart->addSeries(series);
-            series->attachAxis(gpsSkyAngularAxis);
-            series->attachAxis(gpsSkyRadialAxis);
-            connect(series, &QScatterSeries::hovered, this, &MainWindow::GPS_SignaltipSlot, Qt::UniqueConnection);
-            plotted = true;
-            series->setColor(QColor(QLatin1String(kConstellations[c].colour)));
-        } else if (plotted) {
-            series->clear();
-            gpsSkyChart->removeSeries(series);
-            // Released by the chart: the dialog owns it again.
-            series->setParent(gpsSignalDialog);
-            plotted = false;
-        }
+        GpsSkyPoint &point = gpsSkyPoint[c][p];
+        if (record.hasPosition)
+            point.known = true, point.at = QPointF(record.azimuth, 90 - record.elevation);
+        point.wanted = s >= 6;
     }
+    if (!gpsSignalDrawTimer->isActive())
+        gpsSignalDrawTimer->start();
     gpsSignalBusy = false;
+}
+
+void MainWindow::gpsDrawSignal()
+{
+    if (!gpsSignalDialogOpen)
+        return;
+    for (int c = 0; c < 5; ++c) {
+        // Laying out an axis' labels is the costly part of a chart: only
+        // an axis whose labels changed is filled again.
+        if (gpsBarAxis[c]->categories() != gpsBarLabels[c])
+            gpsBarAxis[c]->setCategories(gpsBarLabels[c]);
+        QBarSet *set = gpsBarSet[c];
+        const QList<qreal> &values = gpsBarShown[c];
+        while (set->count() < values.size())
+            set->append(values[set->count()]);
+        for (int i = 0; i < values.size(); ++i)
+            if (set->at(i) != values[i])
+                set->replace(i, values[i]);
+    }
+    for (int c = 0; c < 5; ++c)
+        for (int p = 0; p < kSkySlots; ++p) {
+            const GpsSkyPoint &point = gpsSkyPoint[c][p];
+            QScatterSeries *&series = gpsSkySeries[c][p];
+            bool &plotted = gpsSkyPlotted[c][p];
+            const bool show = point.wanted && point.known;
+            if (show && plotted) {
+                // Satellites move: the point follows the latest position given.
+                if (series->at(0) != point.at)
+                    series->replace(0, point.at);
+            } else if (show) {
+                if (!series)
+                    series = new QScatterSeries(gpsSignalDialog);
+                series->setName(QString::number(p));
+                series->append(point.at);
+                gpsSkyChart->addSeries(series);
+                series->attachAxis(gpsSkyAngularAxis);
+                series->attachAxis(gpsSkyRadialAxis);
+                connect(series, &QScatterSeries::hovered, this, &MainWindow::GPS_SignaltipSlot,
+                        Qt::UniqueConnection);
+                plotted = true;
+                series->setColor(QColor(QLatin1String(kConstellations[c].colour)));
+            } else if (plotted) {
+                series->clear();
+                gpsSkyChart->removeSeries(series);
+                // Released by the chart: the dialog owns it again.
+                series->setParent(gpsSignalDialog);
+                plotted = false;
+            }
+        }
 }
 
 void MainWindow::GPS_SignaltipSlot(QPointF point, bool state)
@@ -244,6 +279,7 @@ void MainWindow::slotgpssignaldialogclose()
     singleDialogClosed(gpsSignalDialogOpen, gpsSignalForm);
     gpsSignalBusy = false;
     gpsSignalDialog = nullptr;
+    gpsSignalDrawTimer = nullptr;
     gpsSignalTip = nullptr;
     gpsSkyChart = nullptr;
     gpsSkyAngularAxis = gpsSkyRadialAxis = nullptr;

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """A multi-GNSS NMEA 4.10 receiver: nmea_log.py OUT [--epochs --first --seed --bytes
---rate --split a,b,.. --faults]; OUT a file or tty.  Prints one JSON line per epoch."""
+--rate --split a,b,.. --faults --five-systems]; OUT a file or tty.  Prints one JSON
+line per epoch."""
 import argparse, functools, json, os, random, time
 
 AREAS = [(22.54321, 114.0579), (-33.8688, 151.2093), (51.5072, -0.1276), (-12.0464, -77.0428),
@@ -41,6 +42,32 @@ def epoch(i, rnd):
                      pdop=pdop, hdop=hdop, vdop=vdop, speed=speed)
 
 
+# A five-system receiver: GGA, 12 GSV, RMC an epoch.  Each system numbers
+# its satellites from 1; a satellite keeps its elevation and turns one
+# degree of azimuth an epoch, so an azimuth tells which epoch it came from.
+# The JSON line carries every satellite's azimuth by label ("GP1": 47) and
+# the time the epoch was written.
+FIVE = (('GP', 12, '1'), ('GL', 8, '1'), ('GB', 12, '1'), ('GA', 10, '7'), ('GQ', 4, '1'))
+
+
+def five_systems(i, rnd):
+    out, truth = epoch(i, rnd)
+    sky = {}
+    gsv = []
+    for j, (talker, count, signal) in enumerate(FIVE):
+        sats = []
+        for n in range(1, count + 1):
+            az = (n * 47 + j * 71 + i) % 360
+            sats.append('%02d,%02d,%03d,%02d' % (n, 5 + (n * 17 + j * 11) % 80, az, rnd.randint(20, 50)))
+            sky['%s%d' % (talker, n)] = az
+        total = (count + 3) // 4
+        for k in range(total):
+            gsv.append(sentence('%sGSV,%d,%d,%02d,%s,%s' % (talker, total, k + 1, count,
+                                                             ','.join(sats[4 * k:4 * k + 4]), signal)))
+    truth['sky'] = sky
+    return [out[0]] + gsv + [out[-2]], truth
+
+
 # What must be dropped: bad or short sums, noise, '$' runs, NUL and non-ASCII, no line feed.
 def fault(rnd):
     return rnd.choice([
@@ -60,13 +87,14 @@ def main():
     ap.add_argument('--rate', type=float, default=0)
     ap.add_argument('--split', default='')
     ap.add_argument('--faults', action='store_true')
+    ap.add_argument('--five-systems', action='store_true')
     a = ap.parse_args()
     rnd = random.Random(a.seed)
     splits = [int(x) for x in a.split.split(',') if x] or [0]
     fd = os.open(a.out, os.O_WRONLY | os.O_CREAT | os.O_TRUNC | os.O_NOCTTY)
     written, k, i = 0, 0, a.first
     while i < a.first + a.epochs or a.bytes:
-        chunks, truth = epoch(i, rnd)
+        chunks, truth = (five_systems if a.five_systems else epoch)(i, rnd)
         if a.faults:
             chunks.insert(rnd.randrange(len(chunks) + 1), fault(rnd))
         data = b''.join(chunks)
@@ -81,6 +109,8 @@ def main():
                 piece = piece[os.write(fd, piece):]
             at += n
         written += len(data)
+        if a.five_systems:
+            truth['sent'] = time.time()
         print(json.dumps(truth), flush=True)
         if a.rate:
             time.sleep(1.0 / a.rate)

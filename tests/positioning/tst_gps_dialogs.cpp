@@ -36,7 +36,8 @@ struct GpsTab
     }
     QList<QDialog *> dialogs(const char *name) { return w->findChildren<QDialog *>(name); }
     QChart *chart(const char *view) { return child<QChartView>(*dialogs("GPSsignal")[0], view)->chart(); }
-    QStringList bars(int c) { return qobject_cast<QBarCategoryAxis *>(chart(qPrintable(QStringLiteral("gpsBarView%1").arg(c)))->axes(Qt::Horizontal)[0])->categories(); }
+    QBarCategoryAxis *axis(int c) { return qobject_cast<QBarCategoryAxis *>(chart(qPrintable(QStringLiteral("gpsBarView%1").arg(c)))->axes(Qt::Horizontal)[0]); }
+    QStringList bars(int c) { return axis(c)->categories(); }
     // The sky points by system prefix (told by colour) and number.
     QMap<QString, QScatterSeries *> sky()
     {
@@ -114,9 +115,11 @@ private slots:
 
     // Through the pty with the dialog open: bars from SNR 5, points from 6,
     // one point per system and number that follows its satellite, numbers
-    // above 98 as bars only, the 4.10 signal ID no phantom; the hover text;
-    // closing with results queued, reopening with the labels kept, and the
-    // window closing under it.
+    // above 98 as bars only, the 4.10 signal ID no phantom; a report with
+    // empty elevation and azimuth moves no point and gives none, while 0
+    // and 0 is the north horizon; an axis laid out again only when its own
+    // labels change; the hover text; closing with results queued, reopening
+    // with the labels kept, and the window closing under it.
     void satellitesThroughThePty()
     {
         kesptest::PtyPair pty;
@@ -132,8 +135,9 @@ private slots:
         QByteArray feed = nmea("GPGSV,2,1,06,02,45,120,38,12,67,045,30,05,10,300,05,25,30,200,04,1")
                           + nmea("GPGSV,2,2,06,25,30,200,40,46,20,010,22,1")
                           + nmea("GPGSV,2,1,06,12,20,100,25,25,30,200,04,,,,,,,,,1")
+                          + nmea("GPGSV,2,2,06,12,,,30,1")
                           + nmea("GBGSV,1,1,04,201,40,150,35,07,33,060,29,02,50,030,31,12,60,250,33,1")
-                          + nmea("GBGSV,1,1,01,02,50,031,05,1") + nmea("GLGSV,1,1,01,65,20,100,33,1")
+                          + nmea("GBGSV,1,1,01,02,50,031,05,1") + nmea("GLGSV,1,1,02,65,20,100,33,70,,,40,1")
                           + nmea("GAGSV,1,1,02,301,70,270,36,12,15,330,28,7");
         // The worker parses a sentence once another is behind it.
         for (int i = 0; i < 2; ++i)
@@ -142,9 +146,9 @@ private slots:
         QVERIFY(kesptest::waitFor([&] { return g.bars(4) == (QStringList{"GA301", "GA12"}); }, 10000));
         QCOMPARE(g.bars(1), (QStringList{"GP2", "GP12", "GP5", "GP46"}));
         QCOMPARE(g.bars(2), (QStringList{"GB201", "GB7", "GB2", "GB12"}));
-        QCOMPARE(g.bars(3), QStringList{"GL65"});
+        QCOMPARE(g.bars(3), (QStringList{"GL65", "GL70"}));
         const QBarSet *gps = qobject_cast<QAbstractBarSeries *>(g.chart("gpsBarView1")->series()[0])->barSets()[0];
-        QCOMPARE((QList<qreal>{gps->at(0), gps->at(1), gps->at(2), gps->at(3)}), (QList<qreal>{38, 25, 5, 22}));
+        QCOMPARE((QList<qreal>{gps->at(0), gps->at(1), gps->at(2), gps->at(3)}), (QList<qreal>{38, 30, 5, 22}));
         const QMap<QString, QScatterSeries *> sky = g.sky();
         QCOMPARE(QStringList(sky.keys()), (QStringList{"GA12", "GB12", "GB7", "GL65", "GP12", "GP2", "GP46"}));
         QCOMPARE(sky["GP12"]->at(0), QPointF(100, 70));
@@ -161,6 +165,27 @@ private slots:
         emit twelve->hovered(twelve->at(0), false);
         QVERIFY(!tip->isVisible());
 
+        QVERIFY(pty.writeFar(nmea("GLGSV,1,1,02,65,20,100,33,70,00,000,41,1") + nmea("GNGSV,1,1,00")
+                             + nmea("GNGSV,1,1,00")));
+        QVERIFY(kesptest::waitFor([&] { return g.sky().contains("GL70"); }));
+        QCOMPARE(g.sky()["GL70"]->at(0), QPointF(0, 90));
+
+        // New positions and SNRs of listed satellites leave the five axes
+        // alone; a satellite added to GPS and one lost from BeiDou touch
+        // those two only.
+        QList<int> refills(5, 0);
+        for (int c = 0; c < 5; ++c)
+            connect(g.axis(c + 1), &QBarCategoryAxis::categoriesChanged, g.axis(c + 1), [&refills, c] { ++refills[c]; });
+        const QByteArray behind = nmea("GNGSV,1,1,00") + nmea("GNGSV,1,1,00");
+        QVERIFY(pty.writeFar(nmea("GPGSV,1,1,02,02,46,121,37,46,21,011,23,1") + nmea("GBGSV,1,1,01,07,34,061,30,1") + behind));
+        QVERIFY(kesptest::waitFor([&] { return g.sky()["GB7"]->at(0) == QPointF(61, 56); }));
+        QCOMPARE(g.sky()["GP2"]->at(0), QPointF(121, 44));
+        QCOMPARE(refills, QList<int>(5, 0));
+        QVERIFY(pty.writeFar(nmea("GPGSV,1,1,01,09,30,100,30,1") + nmea("GBGSV,1,1,01,07,34,061,04,1") + behind));
+        QVERIFY(kesptest::waitFor([&] { return !g.bars(2).contains("GB7"); }));
+        QCOMPARE(g.bars(1).last(), QStringLiteral("GP9"));
+        QCOMPARE(refills, (QList<int>{1, 1, 0, 0, 0}));
+
         // Close while a burst is still being handed over, then reopen.
         QByteArray burst;
         for (int i = 0; i < 200; ++i)
@@ -173,7 +198,7 @@ private slots:
         press(*g.w, "GPSsignal");
         QVERIFY(kesptest::waitFor([&] { return !g.dialogs("GPSsignal").isEmpty(); }));
         QVERIFY(g.bars(1).mid(0, 4) == (QStringList{"GP2", "GP12", "GP5", "GP46"}));
-        QCOMPARE(g.bars(3), QStringList{"GL65"});
+        QCOMPARE(g.bars(3), (QStringList{"GL65", "GL70"}));
         QVERIFY(pty.writeFar(burst));
         kesptest::spin(200);
         g.w.reset();

@@ -18,12 +18,14 @@ static QByteArray nmea(const QByteArray &body)
     return "$" + body + "*" + QByteArray::number(uchar(sum), 16).rightJustified(2, '0').toUpper() + "\r\n";
 }
 
-// "prn/el/az/snr/constellation" per record.
+// "prn/el/az/snr/constellation" per record, "?" after a satellite whose
+// position was not given.
 static QString show(const GsvRecords &r)
 {
     QStringList out;
     for (const nmea_slmsg &m : r.sat)
-        out << QStringLiteral("%1/%2/%3/%4/%5").arg(m.PRN).arg(m.elevation).arg(m.azimuth).arg(m.SNR).arg(m.constellation);
+        out << QStringLiteral("%1/%2/%3/%4/%5").arg(m.PRN).arg(m.elevation).arg(m.azimuth).arg(m.SNR).arg(m.constellation)
+                   + (m.PRN && !m.hasPosition ? "?" : "");
     return out.join(' ');
 }
 
@@ -52,6 +54,9 @@ private slots:
         QTest::newRow("QZSS") << QByteArray("GQGSV,1,1,01,193,1,2,3") << "193/1/2/3/5 " + none + " " + none + " " + none;
         QTest::newRow("GN talker is not drawn") << QByteArray("GNGSV,1,1,01,7,1,2,3")
                                                 << "7/1/2/3/0 " + none + " " + none + " " + none;
+        QTest::newRow("either position field empty is no position; 0 and 0 is one")
+            << QByteArray("GPGSV,1,1,03,12,45,,30,13,,090,31,14,00,000,32,1")
+            << "12/45/0/30/1? 13/0/90/31/1? 14/0/0/32/1 " + none;
         QTest::newRow("junk numbers read as 0, negatives kept")
             << QByteArray("GPGSV,1,1,04,nan,inf,1e300,-5,9,-3,x,99999999999,12.9,45.7,359.9,41.2,-4,1,2,3")
             << "0/0/0/-5/0 9/-3/0/0/1 12/45/359/41/1 -4/1/2/3/1";
